@@ -1,0 +1,63 @@
+#include "render/SpriteSetStore.h"
+
+#include <new>
+
+SpriteSetStore::SpriteSetStore(unsigned firstSet, unsigned lastSet, unsigned slotsPerSet)
+    : first(firstSet), last(lastSet < firstSet ? firstSet : lastSet), slots(slotsPerSet == 0 ? 1 : slotsPerSet) {
+    const unsigned sets = last - first + 1;
+    frames = new (std::nothrow) Picture*[sets * slots]();
+    loaded = new (std::nothrow) std::uint8_t[sets]();
+    if (frames == nullptr || loaded == nullptr) {
+        // Without its tables the store holds nothing and loads nothing.
+        delete[] frames;
+        delete[] loaded;
+        frames = nullptr;
+        loaded = nullptr;
+    }
+}
+
+SpriteSetStore::~SpriteSetStore() {
+    releaseAll();
+    delete[] frames;
+    delete[] loaded;
+}
+
+TextureWrap SpriteSetStore::wrapForSet(unsigned set) {
+    return set >= 171 && set <= 180 ? TextureWrap::repeat : TextureWrap::clamp;
+}
+
+void SpriteSetStore::loadSpriteSet(unsigned set, unsigned frameCount) {
+    if (frames == nullptr || !holds(set) || loaded[set - first]) return;
+    const unsigned count = frameCount < slots ? frameCount : slots - 1;
+    const TextureWrap wrap = wrapForSet(set);
+    for (unsigned f = 1; f <= count; ++f) makeSpriteTexture(slot(set, f), set, f, wrap);
+    loaded[set - first] = 1;
+}
+
+void SpriteSetStore::releaseSpriteSet(unsigned set, unsigned frameCount) {
+    if (frames == nullptr || !holds(set) || !loaded[set - first]) return;
+    const unsigned count = frameCount < slots ? frameCount : slots - 1;
+    for (unsigned f = 1; f <= count; ++f) deletePicture(slot(set, f));
+    loaded[set - first] = 0;
+}
+
+void SpriteSetStore::releaseAll() {
+    if (frames == nullptr) return;
+    for (unsigned set = first; set <= last; ++set) {
+        for (unsigned f = 0; f < slots; ++f) deletePicture(slot(set, f));
+        loaded[set - first] = 0;
+    }
+}
+
+bool SpriteSetStore::isLoaded(unsigned set) const {
+    return loaded != nullptr && holds(set) && loaded[set - first] != 0;
+}
+
+Picture* SpriteSetStore::frame(unsigned set, std::int32_t frameNumber) const {
+    if (frames == nullptr || !holds(set) || frameNumber < 1 || static_cast<unsigned>(frameNumber) >= slots) return nullptr;
+    return frames[(set - first) * slots + static_cast<unsigned>(frameNumber)];
+}
+
+void SpriteSetStore::bindFrame(unsigned set, std::int32_t frameNumber) const {
+    bindPicture(frame(set, frameNumber));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <cstdint>
+
+#include "image/Picture.h"
+#include "render/TextureUpload.h"
+
+// Textures of numbered sprite sets: for each set in [firstSet, lastSet] a row
+// of frame slots (frame 0 is never used) and a loaded flag. A set is loaded
+// once and stays until it is released. Frame f of set s is read from the file
+// named s followed by f, ".tga". Construction makes no OpenGL call; loading
+// and releasing need a current context.
+class SpriteSetStore {
+public:
+    SpriteSetStore(unsigned firstSet, unsigned lastSet, unsigned slotsPerSet);
+    // Releases every frame still held.
+    ~SpriteSetStore();
+    SpriteSetStore(const SpriteSetStore&) = delete;
+    SpriteSetStore& operator=(const SpriteSetStore&) = delete;
+
+    // Sets 171 to 180 (the floor tiles) repeat; every other set is clamped.
+    static TextureWrap wrapForSet(unsigned set);
+
+    // Makes frames 1 to frameCount, unless the set is loaded already, is 0 or
+    // lies outside the store. Frames beyond the set's slots are not made.
+    void loadSpriteSet(unsigned set, unsigned frameCount);
+    // Deletes frames 1 to frameCount and clears the flag; only for a loaded set.
+    void releaseSpriteSet(unsigned set, unsigned frameCount);
+    // Deletes every frame of every set and clears every flag.
+    void releaseAll();
+
+    bool isLoaded(unsigned set) const;
+    // Null outside the store, for frame 0 and for frames not made.
+    Picture* frame(unsigned set, std::int32_t frameNumber) const;
+    // Binds that frame's texture, or texture 0 when there is none.
+    void bindFrame(unsigned set, std::int32_t frameNumber) const;
+
+    unsigned firstSet() const { return first; }
+    unsigned lastSet() const { return last; }
+    unsigned slotsPerSet() const { return slots; }
+
+private:
+    bool holds(unsigned set) const { return set != 0 && set >= first && set <= last; }
+    Picture*& slot(unsigned set, unsigned frameNumber) { return frames[(set - first) * slots + frameNumber]; }
+
+    unsigned first;
+    unsigned last;
+    unsigned slots;
+    Picture** frames = nullptr;
+    std::uint8_t* loaded = nullptr;
+};

@@ -1,0 +1,71 @@
+#include "render/TextureUpload.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <new>
+
+#include "image/PictureLoader.h"
+
+namespace {
+void deleteTextureName(std::uint32_t name) {
+    const GLuint texture = name;
+    glDeleteTextures(1, &texture);
+}
+}  // namespace
+
+PictureFileName pictureFileName(unsigned number) {
+    PictureFileName name{};
+    std::snprintf(name.text, sizeof name.text, "%u.tga", number);
+    return name;
+}
+
+PictureFileName spriteFrameFileName(unsigned set, unsigned frame) {
+    PictureFileName name{};
+    std::snprintf(name.text, sizeof name.text, "%u%u.tga", set, frame);
+    return name;
+}
+
+void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
+    deletePicture(slot);
+    slot = new (std::nothrow) Picture;
+    if (slot == nullptr) return;
+    Picture& picture = *slot;
+    loadPicture(picture, fileName);  // a missing or broken file leaves an empty picture
+
+    GLuint name = 0;
+    glGenTextures(1, &name);
+    picture.textureName = name;
+    picture.textureDeleter = deleteTextureName;
+    glBindTexture(GL_TEXTURE_2D, name);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    if (wrap != TextureWrap::unset) {
+        const GLint mode = wrap == TextureWrap::repeat ? GL_REPEAT : GL_CLAMP;
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, mode);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
+    }
+    // An empty picture keeps a name without an image: drawing with it is untextured.
+    if (picture.holdsImage()) {
+        glTexImage2D(GL_TEXTURE_2D, 0, 4, picture.width, picture.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     picture.pixels);
+    }
+}
+
+void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap) {
+    makeTexture(slot, pictureFileName(number).text, wrap);
+}
+
+void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap wrap) {
+    makeTexture(slot, spriteFrameFileName(set, frame).text, wrap);
+}
+
+void deletePicture(Picture*& slot) {
+    delete slot;
+    slot = nullptr;
+}
+
+void bindPicture(const Picture* picture) {
+    glBindTexture(GL_TEXTURE_2D, picture ? picture->textureName : 0);
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+#include "image/Picture.h"
+
+enum class TextureWrap {
+    clamp,   // GL_CLAMP on both axes
+    repeat,  // GL_REPEAT on both axes
+    unset    // no wrap parameters: the OpenGL default (GL_REPEAT) applies
+};
+
+// A picture's file name: "601.tga" for picture 601, "10112.tga" for frame 12
+// of sprite set 101 (set and frame in decimal, one after the other).
+struct PictureFileName {
+    char text[32];
+};
+PictureFileName pictureFileName(unsigned number);
+PictureFileName spriteFrameFileName(unsigned set, unsigned frame);
+
+// The one way a picture file becomes a texture: a new Picture goes into the
+// slot (the one held there before is deleted), the file is read, a texture
+// name is made and bound even when the picture is empty, with GL_MODULATE,
+// GL_LINEAR filters and the wrap mode; the pixels are uploaded (internal
+// format 4, no mipmaps) only when the picture holds a whole image. The
+// Picture keeps its pixels. Needs a current OpenGL context.
+void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap);
+void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap);
+void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap wrap);
+
+// Deletes the picture (and so its texture) and nulls the slot.
+void deletePicture(Picture*& slot);
+
+// Binds the picture's texture; texture 0 when there is no picture.
+void bindPicture(const Picture* picture);

@@ -1,0 +1,90 @@
+#include "render/WorldRenderer.h"
+
+#include <GL/gl.h>
+
+#include "render/TextureUpload.h"
+#include "render/UnitQuad.h"
+
+WorldRenderer::WorldRenderer() = default;
+
+WorldRenderer::~WorldRenderer() {
+    if (!loaded) return;
+    glDisableClientState(GL_VERTEX_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glDisableClientState(GL_TEXTURE_COORD_ARRAY);
+    for (unsigned n = 881; n <= 888; ++n) deleteWorldPicture(n);
+    deleteWorldPicture(872);
+    for (unsigned n = 861; n <= 869; ++n) deleteWorldPicture(n);
+    for (unsigned n = 851; n <= 859; ++n) deleteWorldPicture(n);
+    for (unsigned n = 601; n <= 663; ++n) deleteWorldPicture(n);
+    for (unsigned n = 0; n < pictureTableSize; ++n) deleteWorldPicture(n);
+    deleteUnitQuad(unitQuad);
+    sprites.releaseAll();
+}
+
+void WorldRenderer::makeWorldPicture(unsigned number, bool repeat) {
+    makePictureTexture(pictures[number], number, repeat ? TextureWrap::repeat : TextureWrap::clamp);
+}
+
+void WorldRenderer::deleteWorldPicture(unsigned number) { deletePicture(pictures[number]); }
+
+void WorldRenderer::load() {
+    deleteUnitQuad(unitQuad);
+    unitQuad = compileUnitQuad();
+    for (unsigned n = 601; n <= 663; ++n) makeWorldPicture(n, false);
+    makeWorldPicture(881, false);
+    for (unsigned n = 863; n <= 869; ++n) makeWorldPicture(n, true);
+    for (unsigned n = 882; n <= 888; ++n) makeWorldPicture(n, false);
+    makeWorldPicture(872, false);
+    makeWorldPicture(861, false);
+    makeWorldPicture(862, false);
+    for (unsigned n = 851; n <= 859; ++n) makeWorldPicture(n, false);
+    loaded = true;
+}
+
+void WorldRenderer::loadSpriteSet(unsigned set, unsigned frameCount) { sprites.loadSpriteSet(set, frameCount); }
+
+void WorldRenderer::releaseSpriteSet(unsigned set, unsigned frameCount) { sprites.releaseSpriteSet(set, frameCount); }
+
+Picture* WorldRenderer::picture(unsigned number) const {
+    return number < pictureTableSize ? pictures[number] : nullptr;
+}
+
+void WorldRenderer::bindPicture(unsigned number) const { ::bindPicture(picture(number)); }
+
+void WorldRenderer::drawUnitQuad() const { glCallList(unitQuad); }
+
+void WorldRenderer::drawSprite(std::uint16_t slot, std::uint16_t set, Vector position, float scaleX, float scaleY,
+                               float angle, unsigned channel, std::int32_t first, std::int32_t last, float duration,
+                               std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t alpha,
+                               float frameTime) {
+    if (set == 0) return;
+    const int category = spriteCategory(set);
+    current.set = set;
+    current.position = position;
+    current.scaleX = scaleX;
+    current.scaleY = scaleY;
+    current.angle = angle;
+    current.first = first;
+    current.last = last;
+    current.duration = duration;
+    current.red = red;
+    current.green = green;
+    current.blue = blue;
+    current.alpha = alpha;
+
+    AnimationClock* clock = clocks.clock(category, slot, channel);
+    if (clock == nullptr) return;
+    const SpriteFrame chosen = advanceSpriteClock(*clock, first, last, duration, frameTime);
+    current.frameCount = chosen.count;
+    current.timePerFrame = chosen.timePerFrame;
+
+    sprites.bindFrame(set, chosen.frame);
+    glPushMatrix();
+    glTranslatef(position.x, position.y, position.z);
+    glColor4f(red / 255.0f, green / 255.0f, blue / 255.0f, alpha * 0.01f);
+    glRotatef(angle, 0.0f, 0.0f, 1.0f);
+    glScalef(scaleX, scaleY, 0.0f);
+    glCallList(unitQuad);
+    glPopMatrix();
+}

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <cstdint>
+
+#include "actors/Vector.h"
+#include "image/Picture.h"
+#include "render/SpriteAnimation.h"
+#include "render/SpriteSetStore.h"
+
+// The scratch values of the sprite drawSprite drew last.
+struct CurrentSprite {
+    std::uint16_t set = 0;
+    Vector position;
+    float scaleX = 0.0f;
+    float scaleY = 0.0f;
+    float angle = 0.0f;
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+    float duration = 0.0f;
+    std::uint8_t red = 0;
+    std::uint8_t green = 0;
+    std::uint8_t blue = 0;
+    std::uint8_t alpha = 0;  // percent
+    std::int32_t frameCount = 0;  // last - first
+    float timePerFrame = 0.0f;
+};
+
+// Every picture of the dance screen: the numbered pictures (glyphs, rings,
+// trails, badge), the actors' sprite sets with their animation clocks, and
+// the unit quad every sprite is drawn with. Construction makes no OpenGL
+// call, so the World builds without a context; load() and everything that
+// draws need one.
+class WorldRenderer {
+public:
+    static constexpr unsigned pictureTableSize = 889;  // numbers 0 to 888
+    static constexpr unsigned firstSpriteSet = 100;
+    static constexpr unsigned lastSpriteSet = 199;
+    static constexpr unsigned framesPerSet = 38;       // frames 1 to 37
+
+    WorldRenderer();
+    // Disables the client arrays, deletes every picture and the unit quad
+    // (only when load() ran), and releases the sprite sets still loaded.
+    ~WorldRenderer();
+    WorldRenderer(const WorldRenderer&) = delete;
+    WorldRenderer& operator=(const WorldRenderer&) = delete;
+
+    // Once, after the context exists: the unit quad, then the glyphs 601-663,
+    // then 881, 863-869 (repeat), 882-888, 872, 861, 862, 851-859.
+    void load();
+    bool isLoaded() const { return loaded; }
+
+    // Textures of a sprite set, made once and kept until released.
+    void loadSpriteSet(unsigned set, unsigned frameCount);
+    void releaseSpriteSet(unsigned set, unsigned frameCount);
+
+    // Draws frame of set (101-170) at position, animated from first to last
+    // over duration on the clock of (set's category, slot, channel), tinted
+    // by red, green, blue (0-255) and alpha (percent). Set 0, a set outside
+    // 101-170, a slot above 39 or a channel above 2 draws nothing.
+    void drawSprite(std::uint16_t slot, std::uint16_t set, Vector position, float scaleX, float scaleY, float angle,
+                    unsigned channel, std::int32_t first, std::int32_t last, float duration, std::uint8_t red,
+                    std::uint8_t green, std::uint8_t blue, std::uint8_t alpha, float frameTime);
+
+    // Null for numbers outside the table and pictures not loaded.
+    Picture* picture(unsigned number) const;
+    // Binds that picture's texture, or texture 0 when there is none.
+    void bindPicture(unsigned number) const;
+    // Calls the unit quad list (a square from (-1, -1) to (1, 1)).
+    void drawUnitQuad() const;
+    std::uint32_t unitQuadList() const { return unitQuad; }
+
+    SpriteSetStore& spriteSets() { return sprites; }
+    const SpriteSetStore& spriteSets() const { return sprites; }
+    AnimationClocks& animationClocks() { return clocks; }
+    const CurrentSprite& currentSprite() const { return current; }
+
+private:
+    void makeWorldPicture(unsigned number, bool repeat);
+    void deleteWorldPicture(unsigned number);
+
+    Picture* pictures[pictureTableSize] = {};
+    SpriteSetStore sprites{firstSpriteSet, lastSpriteSet, framesPerSet};
+    AnimationClocks clocks;
+    CurrentSprite current;
+    std::uint32_t unitQuad = 0;
+    bool loaded = false;
+};
