@@ -1,2 +1,7 @@
-// Entry point; the main loop comes with the application shell.
-int main() { return 0; }
+#include "app/MainLoop.h"
+
+// Arguments are not read; the game needs no command line.
+int main(int /*argc*/, char* /*argv*/[]) {
+    static MainLoop loop;
+    loop.run();
+}

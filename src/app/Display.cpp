@@ -1,0 +1,5 @@
+#include "app/Display.h"
+
+#include <SDL.h>
+
+void presentFrame() { SDL_GL_SwapBuffers(); }

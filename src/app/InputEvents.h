@@ -1,0 +1,37 @@
+#pragma once
+
+#include "app/InputSnapshot.h"
+
+#include <SDL.h>
+
+// Turning SDL events into the held-state snapshot. Nothing here calls SDL:
+// what the loop must do in return (warp the pointer, fetch the key state,
+// take a quit request) comes back in an EventOutcome.
+
+// Activation bits of the window, mirrored from SDL_ACTIVEEVENT.
+struct WindowFocus {
+    bool active = true;      // frames run only while true
+    bool mouseFocus = true;  // mirrored; nothing reads them
+    bool inputFocus = true;
+};
+
+struct EventOutcome {
+    int warps = 0;            // times to call SDL_WarpMouse(512, 512)
+    bool keyWentDown = false;  // refresh the key-state pointer
+    bool quitEvent = false;    // an SDL_QUIT was taken from the queue
+};
+
+// Where the pointer is sent back to when it strays towards an edge.
+constexpr int warpX = 512;
+constexpr int warpY = 512;
+
+// The flag a key symbol writes, or null for keys the game ignores. Arrows
+// share the flags of w, d, s and a; letters count whatever the shift state.
+bool* keyFlag(InputSnapshot& input, int symbol);
+
+// How many warps a motion event to (x, y) causes: one for x outside
+// 100..924, one more for y outside 100..668.
+int warpCount(int x, int y);
+
+// Applies one event to the snapshot and the focus bits.
+EventOutcome applyEvent(const SDL_Event& event, InputSnapshot& input, WindowFocus& focus);

@@ -1,0 +1,189 @@
+#include "app/InputEvents.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+SDL_Event blankEvent(Uint8 type) {
+    SDL_Event event;
+    std::memset(&event, 0, sizeof event);
+    event.type = type;
+    return event;
+}
+
+SDL_Event keyEvent(Uint8 type, int symbol, int modifiers = KMOD_NONE) {
+    SDL_Event event = blankEvent(type);
+    event.key.type = type;
+    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    event.key.keysym.sym = static_cast<SDLKey>(symbol);
+    event.key.keysym.mod = static_cast<SDLMod>(modifiers);
+    return event;
+}
+
+SDL_Event motionEvent(int x, int y) {
+    SDL_Event event = blankEvent(SDL_MOUSEMOTION);
+    event.motion.type = SDL_MOUSEMOTION;
+    event.motion.x = static_cast<Uint16>(x);
+    event.motion.y = static_cast<Uint16>(y);
+    return event;
+}
+
+SDL_Event buttonEvent(Uint8 type, int button) {
+    SDL_Event event = blankEvent(type);
+    event.button.type = type;
+    event.button.button = static_cast<Uint8>(button);
+    return event;
+}
+
+SDL_Event activeEvent(int state, bool gain) {
+    SDL_Event event = blankEvent(SDL_ACTIVEEVENT);
+    event.active.type = SDL_ACTIVEEVENT;
+    event.active.state = static_cast<Uint8>(state);
+    event.active.gain = gain ? 1 : 0;
+    return event;
+}
+
+class InputEventsTest : public ::testing::Test {
+protected:
+    EventOutcome apply(const SDL_Event& event) { return applyEvent(event, input, focus); }
+    int lettersHeld() const {
+        int held = 0;
+        for (bool letter : input.letters) {
+            held += letter ? 1 : 0;
+        }
+        return held;
+    }
+    InputSnapshot input;
+    WindowFocus focus;
+};
+
+TEST_F(InputEventsTest, ArrowsAndTheirLettersShareOneFlag) {
+    const struct {
+        int arrow;
+        char letter;
+    } pairs[] = {{SDLK_UP, 'w'}, {SDLK_RIGHT, 'd'}, {SDLK_DOWN, 's'}, {SDLK_LEFT, 'a'}};
+    for (const auto& pair : pairs) {
+        SCOPED_TRACE(pair.letter);
+        apply(keyEvent(SDL_KEYDOWN, pair.arrow));
+        EXPECT_TRUE(input.letter(pair.letter));
+        EXPECT_EQ(lettersHeld(), 1);
+        // Held by both; releasing either one clears the shared flag.
+        apply(keyEvent(SDL_KEYDOWN, pair.letter));
+        apply(keyEvent(SDL_KEYUP, pair.letter));
+        EXPECT_FALSE(input.letter(pair.letter));
+        apply(keyEvent(SDL_KEYDOWN, pair.letter));
+        apply(keyEvent(SDL_KEYUP, pair.arrow));
+        EXPECT_FALSE(input.letter(pair.letter));
+        EXPECT_EQ(lettersHeld(), 0);
+    }
+}
+
+TEST_F(InputEventsTest, EveryLetterHasItsOwnFlagWhateverTheModifiers) {
+    const int modifiers[] = {KMOD_NONE, KMOD_LSHIFT, KMOD_RCTRL, KMOD_CAPS | KMOD_LALT};
+    for (int mod : modifiers) {
+        for (int symbol = 'a'; symbol <= 'z'; ++symbol) {
+            apply(keyEvent(SDL_KEYDOWN, symbol, mod));
+            ASSERT_TRUE(input.letters[symbol - 'a']) << static_cast<char>(symbol) << " mod " << mod;
+            ASSERT_EQ(lettersHeld(), 1);
+            apply(keyEvent(SDL_KEYUP, symbol, mod));
+            ASSERT_EQ(lettersHeld(), 0);
+        }
+    }
+}
+
+TEST_F(InputEventsTest, EnterSpaceBackspaceAndEscapeAreHeldFlags) {
+    apply(keyEvent(SDL_KEYDOWN, SDLK_RETURN));
+    apply(keyEvent(SDL_KEYDOWN, SDLK_SPACE));
+    apply(keyEvent(SDL_KEYDOWN, SDLK_BACKSPACE));
+    apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
+    EXPECT_TRUE(input.enter && input.space && input.backspace && input.escape);
+    apply(keyEvent(SDL_KEYUP, SDLK_SPACE));
+    apply(keyEvent(SDL_KEYUP, SDLK_ESCAPE));
+    EXPECT_TRUE(input.enter && input.backspace);
+    EXPECT_FALSE(input.space || input.escape);
+    EXPECT_EQ(lettersHeld(), 0);
+}
+
+TEST_F(InputEventsTest, OtherKeysChangeNothingButStillReportAKeyPress) {
+    const int ignored[] = {SDLK_F1, SDLK_0, SDLK_9, SDLK_TAB, SDLK_LSHIFT, SDLK_KP_ENTER, SDLK_DELETE, 'A'};
+    for (int symbol : ignored) {
+        EXPECT_EQ(keyFlag(input, symbol), nullptr) << symbol;
+        const EventOutcome outcome = apply(keyEvent(SDL_KEYDOWN, symbol));
+        EXPECT_TRUE(outcome.keyWentDown);
+    }
+    EXPECT_EQ(lettersHeld(), 0);
+    EXPECT_FALSE(input.enter || input.space || input.backspace || input.escape);
+    EXPECT_FALSE(apply(keyEvent(SDL_KEYUP, 'q')).keyWentDown);
+}
+
+TEST_F(InputEventsTest, LeftAndRightButtonsAreHeldTheMiddleIsIgnored) {
+    apply(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    EXPECT_TRUE(input.leftButton);
+    EXPECT_FALSE(input.rightButton);
+    apply(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE));
+    apply(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
+    EXPECT_TRUE(input.rightButton);
+    apply(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    apply(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE));
+    EXPECT_FALSE(input.leftButton);
+    EXPECT_TRUE(input.rightButton);
+    apply(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
+    EXPECT_FALSE(input.rightButton);
+}
+
+TEST(WarpRuleTest, EdgesOfTheFreeAreaDoNotWarpOnePixelBeyondDoes) {
+    EXPECT_EQ(warpCount(512, 384), 0);
+    EXPECT_EQ(warpCount(100, 384), 0);
+    EXPECT_EQ(warpCount(924, 384), 0);
+    EXPECT_EQ(warpCount(99, 384), 1);
+    EXPECT_EQ(warpCount(925, 384), 1);
+    EXPECT_EQ(warpCount(512, 100), 0);
+    EXPECT_EQ(warpCount(512, 668), 0);
+    EXPECT_EQ(warpCount(512, 99), 1);
+    EXPECT_EQ(warpCount(512, 669), 1);
+    EXPECT_EQ(warpCount(100, 668), 0);
+}
+
+TEST(WarpRuleTest, OutOnBothAxesWarpsTwice) {
+    EXPECT_EQ(warpCount(0, 0), 2);
+    EXPECT_EQ(warpCount(99, 669), 2);
+    EXPECT_EQ(warpCount(1023, 767), 2);
+    EXPECT_EQ(warpCount(925, 99), 2);
+}
+
+TEST_F(InputEventsTest, MotionKeepsTheEventsPositionEvenWhenItWarps) {
+    EventOutcome outcome = apply(motionEvent(300, 400));
+    EXPECT_EQ(outcome.warps, 0);
+    EXPECT_EQ(input.mouseX, 300);
+    EXPECT_EQ(input.mouseY, 400);
+    outcome = apply(motionEvent(10, 700));
+    EXPECT_EQ(outcome.warps, 2);
+    EXPECT_EQ(input.mouseX, 10);
+    EXPECT_EQ(input.mouseY, 700);
+    outcome = apply(motionEvent(warpX, warpY));
+    EXPECT_EQ(outcome.warps, 0);
+}
+
+TEST_F(InputEventsTest, ActivationMirrorsEachBitItNames) {
+    apply(activeEvent(SDL_APPACTIVE, false));
+    EXPECT_FALSE(focus.active);
+    EXPECT_TRUE(focus.mouseFocus && focus.inputFocus);
+    apply(activeEvent(SDL_APPMOUSEFOCUS | SDL_APPINPUTFOCUS, false));
+    EXPECT_FALSE(focus.mouseFocus || focus.inputFocus);
+    EXPECT_FALSE(focus.active);
+    apply(activeEvent(SDL_APPACTIVE | SDL_APPINPUTFOCUS, true));
+    EXPECT_TRUE(focus.active && focus.inputFocus);
+    EXPECT_FALSE(focus.mouseFocus);
+}
+
+TEST_F(InputEventsTest, QuitIsReportedAndChangesNoFlag) {
+    apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
+    const EventOutcome outcome = apply(blankEvent(SDL_QUIT));
+    EXPECT_TRUE(outcome.quitEvent);
+    EXPECT_TRUE(input.escape);
+    EXPECT_FALSE(apply(keyEvent(SDL_KEYUP, SDLK_ESCAPE)).quitEvent);
+}
+
+}  // namespace
