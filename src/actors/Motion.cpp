@@ -27,6 +27,13 @@ float angleOfVector(const Vector& v) {
     return a;
 }
 
+float angleToward(const Vector& from, const Vector& to) {
+    Vector v{from.x - to.x, from.y - to.y, 0.0f};
+    if (v.x == 0.0f) v.x = 0.000001f;
+    if (v.y == 0.0f) v.y = 0.000001f;
+    return angleOfVector(v);
+}
+
 float integrateSpeed(float speed, float acceleration, float maxSpeed, float minSpeed, float dt) {
     speed += acceleration * dt;
     if (speed > 2.0f * maxSpeed) speed = 2.0f * maxSpeed;

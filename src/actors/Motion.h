@@ -24,6 +24,10 @@ Vector headingVector(float angle);
 // The angle whose heading points along -v, so angleOfVector(position - target)
 // faces the target.
 float angleOfVector(const Vector& v);
+// The angle an actor at from faces when it looks at to. Exact zero components
+// of the difference are nudged to 0.000001 first, as in a touch, so that a
+// point straight along an axis is not taken for one to the side.
+float angleToward(const Vector& from, const Vector& to);
 
 // speed += acceleration * dt with the sink above maxSpeed and the floors.
 float integrateSpeed(float speed, float acceleration, float maxSpeed, float minSpeed, float dt);

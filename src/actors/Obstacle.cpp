@@ -234,9 +234,8 @@ void Obstacle::think(int givenMode, const Vector& groupPoint, int groupNumber) {
         refreshNearest();
         group = static_cast<std::uint8_t>(groupNumber < 0 ? 0 : groupNumber);
         if (group != 0) {
-            const Vector toPoint = position - groupPoint;
-            interestDistance = Vector{toPoint.x, toPoint.y, 0.0f}.length();
-            interestAngle = wrapAngle(angleOfVector(toPoint));
+            interestDistance = Vector{position.x - groupPoint.x, position.y - groupPoint.y, 0.0f}.length();
+            interestAngle = wrapAngle(angleToward(position, groupPoint));
         }
         int chosen = givenMode;
         // A grouped dancer under fire near the Prima Ballerina fights back,

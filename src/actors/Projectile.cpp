@@ -108,7 +108,7 @@ void Projectile::touch(std::uint16_t otherKind, Vector otherPosition, std::uint1
     if (otherKind == Kind::prima) lastPrimaPosition = otherPosition;
     if (otherKind == targetKind && otherSlot == targetIndex && !aimPoint.isZero()) {
         lastTargetPosition = otherPosition;
-        aimAngle = angleOfVector(position - aimPoint);
+        aimAngle = angleToward(position, aimPoint);
     }
     if (otherKind == Kind::dancerP) {
         measureTouch(otherKind, otherPosition);
@@ -142,7 +142,7 @@ void Projectile::update(float dt, float newGuideRadius) {
     turnTime = age > 0.0f ? lifetime / (age * 6.0f) : infiniteTurn;
     if (guided) {
         if (targetKind < Kind::ballerina) lastTargetPosition = lastPrimaPosition;
-        aimAngle = angleOfVector(position - lastTargetPosition);
+        aimAngle = angleToward(position, lastTargetPosition);
         turnTime = 0.5f;
     }
     guided = 0;
