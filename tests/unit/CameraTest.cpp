@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include "actors/Camera.h"
+
+namespace {
+
+float distance(Vector a, Vector b) { return (a - b).length(); }
+
+TEST(CameraTest, PlaceMakesAHarmlessSizelessPoint) {
+    Camera c;
+    c.speed = 3.0f;
+    c.carried = 1;
+    c.place(Kind::camera, Vector{1.0f, -2.0f, 0.0f});
+    EXPECT_EQ(c.kind, Kind::camera);
+    EXPECT_EQ(c.position, (Vector{1.0f, -2.0f, 0.0f}));
+    EXPECT_EQ(c.trailPoint, c.position);
+    EXPECT_EQ(c.previousPosition, c.position);
+    EXPECT_FLOAT_EQ(c.width, 0.0f);
+    EXPECT_EQ(c.damage, 0);
+    EXPECT_EQ(c.energy, 200);
+    EXPECT_EQ(c.maxEnergy, 200);
+    EXPECT_FLOAT_EQ(c.speed, 0.0f);
+    EXPECT_EQ(c.carried, 0);
+}
+
+TEST(CameraTest, SettlesThreeQuartersAheadOfAStillPrimaBallerina) {
+    Camera c;
+    const Vector prima{1.0f, 2.0f, 0.0f};
+    c.place(Kind::camera, prima);
+    Vector point;
+    for (int i = 0; i < 8; ++i) point = c.follow(prima, 0.0f, 0.75f);  // angle 0 faces +y
+    EXPECT_NEAR(point.x, 1.0f, 1e-5f);
+    EXPECT_NEAR(point.y, 2.75f, 1e-5f);
+    EXPECT_EQ(c.position, point);
+    c.follow(prima, 0.0f, 0.75f);
+    EXPECT_EQ(c.moving, 0);
+
+    // Facing 90 degrees is facing -x: the lead swings round to the left.
+    for (int i = 0; i < 30; ++i) point = c.follow(prima, 90.0f, 0.75f);
+    EXPECT_NEAR(point.x, 0.25f, 1e-5f);
+    EXPECT_NEAR(point.y, 2.0f, 1e-5f);
+}
+
+TEST(CameraTest, AJumpOfTwoUnitsTakesTwentyUpdatesAtMostATenthEach) {
+    Camera c;
+    Vector prima{0.0f, 0.0f, 0.0f};
+    c.place(Kind::camera, prima);
+    for (int i = 0; i < 20; ++i) c.follow(prima, 0.0f, 0.75f);
+    const Vector settled = c.position;
+
+    prima = prima + Vector{2.0f, 0.0f, 0.0f};
+    const Vector goal = settled + Vector{2.0f, 0.0f, 0.0f};
+    Vector last = settled;
+    for (int update = 1; update <= 19; ++update) {
+        const Vector p = c.follow(prima, 0.0f, 0.75f);
+        EXPECT_LE(distance(p, last), 0.1f + 1e-5f);
+        EXPECT_EQ(c.moving, Camera::movingFlag) << update;
+        last = p;
+    }
+    EXPECT_NEAR(distance(last, goal), 0.1f, 1e-4f);
+    const Vector arrived = c.follow(prima, 0.0f, 0.75f);
+    EXPECT_LT(distance(arrived, goal), 1e-4f);
+    c.follow(prima, 0.0f, 0.75f);
+    EXPECT_EQ(c.moving, 0);
+}
+
+TEST(CameraTest, ABrokenPrimaPositionLeavesTheViewWhereItIs) {
+    Camera c;
+    c.place(Kind::camera, Vector{0.5f, 0.5f, 0.0f});
+    const Vector p = c.follow(Vector{NAN, 0.0f, 0.0f}, 0.0f, 0.75f);
+    EXPECT_EQ(p, (Vector{0.5f, 0.5f, 0.0f}));
+}
+
+}  // namespace
