@@ -73,6 +73,8 @@ wait_for_window() {
     game_running || fail "the game ended before its window appeared"
     WINDOW_ID=$(xdotool search --onlyvisible --name '^VELVETARIUM$' 2>/dev/null | head -n 1)
     if [ -n "$WINDOW_ID" ]; then
+      # Give it the input focus, as a window manager would.
+      xdotool windowfocus "$WINDOW_ID" 2>/dev/null
       return 0
     fi
     sleep 0.1
@@ -96,6 +98,21 @@ wait_for_log_line() {
 # Width and height of the game's window, as "WIDTHxHEIGHT".
 window_size() {
   xwininfo -id "$WINDOW_ID" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'
+}
+
+# Puts the game's pointer at window position ($1, $2).
+#
+# Fullscreen with a hidden pointer, the game reads relative mouse motion
+# (absolute moves such as `xdotool mousemove` do not reach it). So the pointer
+# is first sent home: a long move to the left ends at the window's edge,
+# where the game sends it back to (512, 512); from there one relative move
+# reaches the target. Targets within 100 pixels of the left, right or top
+# edge, or 99 of the bottom, are sent home again by the game itself.
+move_pointer_to() {
+  xdotool mousemove_relative -- -3000 0
+  sleep 0.3
+  xdotool mousemove_relative -- $(($1 - 512)) $(($2 - 512))
+  sleep 0.3
 }
 
 # Asks the window to close, as a window manager's close button does.
