@@ -26,14 +26,6 @@ bool writeAll(int fd, const std::uint8_t* data, int size) {
     return true;
 }
 
-// Makes a finished rename survive a power cut; failure changes nothing.
-void syncDirectory(const char* directory) {
-    const int fd = ::open(directory[0] ? directory : ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 }  // namespace
 
 ProgressStore::ProgressStore() = default;
@@ -80,22 +72,42 @@ std::int32_t ProgressStore::readText(int offset) const {
     return static_cast<std::int32_t>(std::atoi(text));
 }
 
+void ProgressStore::holdWrites() { held = true; }
+
+bool ProgressStore::releaseWrites() {
+    const bool wasPending = held && pending;
+    held = false;
+    pending = false;
+    return wasPending ? write() : true;
+}
+
+void ProgressStore::changed() {
+    if (held)
+        pending = true;
+    else
+        write();
+}
+
+void ProgressStore::refresh() {
+    if (!held) reload();
+}
+
 void ProgressStore::setField(std::uint8_t level, std::uint8_t field, std::int32_t value) {
     const int offset = fieldOffset(level, field);
     if (offset < 0) return;
     storeText(offset, value);
-    write();
+    changed();
 }
 
 std::int32_t ProgressStore::getField(std::uint8_t level, std::uint8_t field) {
     const int offset = fieldOffset(level, field);
     if (offset < 0) return 0;
-    reload();
+    refresh();
     return readText(offset);
 }
 
 void ProgressStore::loadHighscore() {
-    reload();
+    refresh();
     highscorePoints = readText(pointsOffset);
     std::memset(highscoreName, 0, sizeof highscoreName);
     // The name ends at its first zero byte; a byte that is no printable
@@ -115,12 +127,12 @@ void ProgressStore::setHighscoreName(const char* name) {
         highscoreName[i] = name[i];
         image[nameOffset + i] = static_cast<std::uint8_t>(name[i]);
     }
-    write();
+    changed();
 }
 
 void ProgressStore::setHighscorePoints(std::int32_t points) {
     storeText(pointsOffset, points);
-    write();
+    changed();
 }
 
 bool ProgressStore::reload() {
@@ -162,6 +174,8 @@ bool ProgressStore::write() {
         ::unlink(temp);
         return false;
     }
-    syncDirectory(dir);
+    // The directory itself is not synced: that would double the cost of
+    // every write, and after a power cut the rename is either there or not;
+    // both leave a whole file.
     return true;
 }

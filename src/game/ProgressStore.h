@@ -48,6 +48,15 @@ public:
     // Stores the points' text in bytes 570..573; writes the file.
     void setHighscorePoints(std::int32_t points);
 
+    // Many changes at once (the first start writes every field of 21
+    // levels): while held, the setters change only the image and the
+    // getters read the image without reloading; releaseWrites writes the
+    // file once if anything changed and returns whether that write (if any)
+    // succeeded.
+    void holdWrites();
+    bool releaseWrites();
+    bool writesHeld() const { return held; }
+
     // Reloads the image from the file: a missing or unreadable file keeps
     // the image; a short file replaces only its own length. True when a file
     // was read.
@@ -66,8 +75,12 @@ private:
     void storeText(int offset, std::int32_t value);
     std::int32_t readText(int offset) const;
     static int fieldOffset(std::uint8_t level, std::uint8_t field);
+    void changed();   // write now, or later while writes are held
+    void refresh();   // reload unless writes are held
 
     static constexpr int directorySize = 4096;
     char dir[directorySize] = {};
     std::uint8_t image[imageSize] = {};
+    bool held = false;
+    bool pending = false;
 };
