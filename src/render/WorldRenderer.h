@@ -6,6 +6,7 @@
 #include "image/Picture.h"
 #include "render/SpriteAnimation.h"
 #include "render/SpriteSetStore.h"
+#include "render/TrailBuffers.h"
 
 // The scratch values of the sprite drawSprite drew last.
 struct CurrentSprite {
@@ -74,6 +75,11 @@ public:
     AnimationClocks& animationClocks() { return clocks; }
     const CurrentSprite& currentSprite() const { return current; }
 
+    // Trails: cleared when an actor's slot is reused and all at once while frozen.
+    void clearTrail(unsigned slot, unsigned kind) { trailBuffers.clearTrail(slot, kind); }
+    void clearAllTrails() { trailBuffers.clearAll(); }
+    TrailBuffers& trails() { return trailBuffers; }
+
 private:
     void makeWorldPicture(unsigned number, bool repeat);
     void deleteWorldPicture(unsigned number);
@@ -81,6 +87,7 @@ private:
     Picture* pictures[pictureTableSize] = {};
     SpriteSetStore sprites{firstSpriteSet, lastSpriteSet, framesPerSet};
     AnimationClocks clocks;
+    TrailBuffers trailBuffers;
     CurrentSprite current;
     std::uint32_t unitQuad = 0;
     bool loaded = false;
