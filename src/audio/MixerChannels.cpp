@@ -34,7 +34,12 @@ void MixerChannels::halt(int channel) {
 
 void MixerChannels::fadeOut(int channel, int milliseconds) {
     if (!valid(channel)) return;
-    if (mixerLive) Mix_FadeOutChannel(channel, milliseconds);
+    if (mixerLive) {
+        // SDL_mixer does not fade a channel whose volume is 0, which would
+        // leave a silent loop holding the channel for good: stop it instead.
+        if (channels[channel].volume == 0) Mix_HaltChannel(channel);
+        else Mix_FadeOutChannel(channel, milliseconds);
+    }
     channels[channel].looping = false;
 }
 

@@ -13,6 +13,8 @@ struct ChannelView {
     int left = -1;         // last panning given (0-255 each), -1 before any
     int right = -1;
     int starts = 0;        // sounds started on this channel since the bank was loaded
+
+    bool operator==(const ChannelView&) const = default;
 };
 
 // The mixer's channels as the sound bank uses them: every per-channel

@@ -16,6 +16,8 @@ struct AmbientView {
     int leftSum = 0;
     int rightSum = 0;
     int reports = 0;
+
+    bool operator==(const AmbientView&) const = default;
 };
 
 enum class MusicTrack { none, song, intro };

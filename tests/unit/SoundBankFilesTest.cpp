@@ -1,0 +1,272 @@
+#include <gtest/gtest.h>
+
+#include <SDL/SDL.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "SoundBankFixture.h"
+#include "audio/WaveCheck.h"
+
+using namespace soundtest;
+
+namespace {
+// What the bank believes is looping, by sound, whichever channel holds it.
+struct HeldLoop {
+    int sound, volume, left, right;
+    bool operator==(const HeldLoop&) const = default;
+    bool operator<(const HeldLoop& other) const { return sound < other.sound; }
+};
+
+std::vector<HeldLoop> heldLoops(const SoundBank& bank) {
+    std::vector<HeldLoop> loops;
+    for (int channel = 0; channel < bank.channelCount(); ++channel) {
+        const ChannelView view = bank.channel(channel);
+        if (view.looping) loops.push_back({view.sound, view.volume, view.left, view.right});
+    }
+    std::sort(loops.begin(), loops.end());
+    return loops;
+}
+
+// Each kind's ambient state, with channel numbers reduced to "has one".
+std::vector<int> ambientState(const SoundBank& bank) {
+    std::vector<int> state;
+    for (int kind = 100; kind < 200; ++kind) {
+        const AmbientView view = bank.ambient(kind);
+        state.insert(state.end(), {view.channel != -1, view.previousChannel != -1, view.volumeSum, view.leftSum,
+                                   view.rightSum, view.reports});
+    }
+    return state;
+}
+
+struct SceneResult {
+    std::vector<HeldLoop> loops;
+    std::vector<int> ambient;
+};
+
+// One scripted stretch of play touching every operation. One-shots may
+// still sound where real files are loaded, so only loops are compared.
+SceneResult playAScene(SoundBank& bank) {
+    bank.playIntro(0.5f);
+    bank.freeIntro();
+    bank.playSong(0.5f);
+    bank.playMouseOver(1);
+    bank.playMouseOver(1);
+    bank.playClick(1);
+    bank.playMouseOver(0);
+    bank.stopAllSounds();
+    for (int frame = 0; frame < 4; ++frame) {
+        const float hearing = bank.countBusyChannels(range);
+        for (int slot = 0; slot < 3; ++slot) bank.reportAmbient(161, slot, slot * 2.0f, hearing, slot - 1.0f);
+        if (frame < 2) bank.reportAmbient(141, 0, 1.0f, hearing, 0.0f);
+        bank.reportAmbient(101, 0, 0.0f, hearing, 0.0f);
+        for (int code : {0, 5, 11, 21, 23, 27, 87, 90, 91, 92, 96, 97, 98, 99}) bank.playEvent(code, 1.0f, hearing, 0.5f);
+        bank.setAlarmLoop(frame < 2 ? 6 : 9, 0.0f, hearing, 0.0f);
+        bank.mixAmbient(0.5f);
+    }
+    SceneResult result{heldLoops(bank), ambientState(bank)};
+    bank.playLevelEnd(2, 0.5f);
+    bank.playLevelEnd(0, 0.5f);
+    return result;
+}
+}  // namespace
+
+TEST(SoundBankFiles, MissingFilesPlaySilentlyWithTheSameBookkeeping) {
+    AudioSubsystem audio;
+    wavetest::TempDirectory full;
+    wavetest::TempDirectory empty;
+    writeAllSounds(full.path());
+
+    SceneResult withFiles;
+    {
+        // One bank at a time: SDL_mixer's channels are shared by the process.
+        SoundBank bank;
+        bank.setSoundDirectory(full.string().c_str());
+        bank.load();
+        withFiles = playAScene(bank);
+    }
+
+    SoundBank silent;
+    silent.setSoundDirectory(empty.string().c_str());
+    silent.load();
+    EXPECT_TRUE(silent.mixerOpen());
+    for (int sound = 0; sound < Sound::count; ++sound) EXPECT_FALSE(silent.soundLoaded(sound));
+    EXPECT_FALSE(silent.musicLoaded(MusicTrack::song));
+    EXPECT_FALSE(silent.musicLoaded(MusicTrack::intro));
+    const SceneResult withoutFiles = playAScene(silent);
+    EXPECT_EQ(withoutFiles.loops, withFiles.loops);
+    EXPECT_EQ(withoutFiles.ambient, withFiles.ambient);
+    ASSERT_EQ(withFiles.loops.size(), 3u) << "the muses, the low-energy warning and the alarm";
+
+    // Null one-shots are over at once: their channels are free in the next frame.
+    silent.stopAllSounds();
+    silent.playEvent(99, 0.001f, range, 0.001f);
+    EXPECT_EQ(silent.channel(silent.channelCount() - 1).record, silent.channelCount() - 1);
+    silent.mixAmbient(0.5f);
+    EXPECT_EQ(silent.channel(silent.channelCount() - 1).record, -1);
+}
+
+TEST(SoundBankFiles, BrokenAndForeignFilesAreRefusedWhileTheRestLoads) {
+    AudioSubsystem audio;
+    wavetest::TempDirectory dir;
+    const std::vector<unsigned char> good = wavetest::waveBytes();
+    for (int sound = 0; sound < Sound::count; ++sound) wavetest::writeBytes(dir.path() / Sound::fileName(sound), good);
+
+    std::vector<unsigned char> lying = good;
+    lying[40] = lying[41] = lying[42] = lying[43] = 0xff;  // data chunk far past the end
+    std::vector<unsigned char> aiff = good;
+    aiff[0] = 'F', aiff[1] = 'O', aiff[2] = 'R', aiff[3] = 'M';
+    std::vector<unsigned char> floating = good;
+    floating[20] = 3;
+    std::vector<unsigned char> noise(5000);
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<unsigned char>(i * 7919 % 251);
+    std::vector<unsigned char> huge = wavetest::waveBytes({1, 2, 44100, 16, 44100 * 96});  // 16.2 MiB
+    const std::vector<std::vector<unsigned char>> broken = {
+        {}, {'R', 'I', 'F', 'F'}, std::vector<unsigned char>(good.begin(), good.begin() + 60), lying, aiff,
+        floating, noise, huge};
+    for (std::size_t i = 0; i < broken.size(); ++i) wavetest::writeBytes(dir.path() / Sound::fileName(static_cast<int>(i)), broken[i]);
+    std::filesystem::remove(dir.path() / Sound::fileName(20));
+    std::filesystem::create_directory(dir.path() / Sound::fileName(20));  // a directory where a file should be
+    wavetest::writeBytes(dir.path() / Sound::songFile, noise);
+    wavetest::writeBytes(dir.path() / Sound::introFile, good);
+
+    SoundBank bank;
+    bank.setSoundDirectory((dir.string() + "/").c_str());
+    bank.load();
+    for (int sound = 0; sound < Sound::count; ++sound) {
+        const bool refused = sound < static_cast<int>(broken.size()) || sound == 20;
+        EXPECT_EQ(bank.soundLoaded(sound), !refused) << Sound::fileName(sound);
+    }
+    EXPECT_FALSE(bank.musicLoaded(MusicTrack::song));
+    EXPECT_TRUE(bank.musicLoaded(MusicTrack::intro));
+
+    // Playing the refused sounds is silent and harmless.
+    bank.mixAmbient(1.0f);
+    bank.reportAmbient(101, 0, 1.0f, range, 0.0f);
+    bank.playEvent(0, 1.0f, range, 0.0f);
+    bank.playEvent(27, 1.0f, range, 0.0f);
+    bank.playSong(1.0f);
+    bank.mixAmbient(1.0f);
+    EXPECT_TRUE(bank.channel(bank.ambient(101).previousChannel).looping);
+}
+
+TEST(SoundBankFiles, WithoutAnAudioDeviceTheBankKeepsItsBooks) {
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    const char* previous = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = previous != nullptr ? previous : "";
+    setenv("SDL_AUDIODRIVER", "no-such-audio-driver", 1);
+    SDL_InitSubSystem(SDL_INIT_AUDIO);
+
+    {
+        wavetest::TempDirectory dir;
+        wavetest::writeBytes(dir.path() / Sound::fileName(Sound::obstacleNoise), wavetest::waveBytes());
+        SoundBank bank;
+        bank.setSoundDirectory(dir.string().c_str());
+        bank.load();
+        EXPECT_FALSE(bank.mixerOpen());
+        EXPECT_EQ(bank.channelCount(), 16);
+        EXPECT_EQ(bank.mixerFrequency(), 0);
+
+        bank.reportAmbient(161, 0, 0.0f, range, 0.0f);
+        bank.reportAmbient(161, 1, range / 2, range, 0.0f);
+        bank.mixAmbient(1.0f);
+        const int channel = bank.ambient(161).previousChannel;
+        ASSERT_NE(channel, -1);
+        EXPECT_EQ(bank.channel(channel).volume, (127 + 63) / 2);
+        bank.mixAmbient(1.0f);
+        EXPECT_EQ(bank.channel(channel).record, -1);
+
+        bank.setAlarmLoop(6, 0.0f, range, 0.0f);
+        bank.setAlarmLoop(6, 0.0f, range, 0.0f);
+        EXPECT_EQ(bank.channel(12).starts, 1);
+        bank.playMouseOver(2);
+        bank.playClick(2);
+        bank.playSong(0.5f);
+        EXPECT_EQ(bank.musicPlaying(), MusicTrack::song);
+        bank.playLevelEnd(3, 0.5f);
+        EXPECT_EQ(bank.channel(15).sound, Sound::levelHighscoreEnd);
+        bank.stopAllSounds();
+    }
+
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    if (previous != nullptr) setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    else unsetenv("SDL_AUDIODRIVER");
+}
+
+TEST(SoundBankFiles, TheSoundDirectoryIsAPlainSetting) {
+    SoundBank bank;
+    EXPECT_STREQ(bank.soundDirectory(), "");
+    EXPECT_TRUE(bank.setSoundDirectory("/usr/share/velvetarium"));
+    EXPECT_STREQ(bank.soundDirectory(), "/usr/share/velvetarium");
+    EXPECT_FALSE(bank.setSoundDirectory(std::string(4000, 'a').c_str()));
+    EXPECT_STREQ(bank.soundDirectory(), "/usr/share/velvetarium");
+    EXPECT_TRUE(bank.setSoundDirectory(nullptr));
+    EXPECT_STREQ(bank.soundDirectory(), "");
+}
+
+TEST(SoundBankFiles, LoadingTwiceOrNeverIsSafe) {
+    AudioSubsystem audio;
+    wavetest::TempDirectory dir;
+    wavetest::writeBytes(dir.path() / Sound::fileName(Sound::newHighScore), wavetest::waveBytes());
+    {
+        SoundBank never;  // constructed and destroyed without load: no mixer call that matters
+        never.playEvent(99, 0.001f, range, 0.001f);
+        never.reportAmbient(161, 0, 1.0f, range, 0.0f);
+        never.mixAmbient(1.0f);
+    }
+    SoundBank bank;
+    bank.setSoundDirectory(dir.string().c_str());
+    bank.load();
+    bank.reportAmbient(161, 0, 1.0f, range, 0.0f);
+    bank.playEvent(99, 0.001f, range, 0.001f);
+    bank.load();
+    EXPECT_TRUE(bank.mixerOpen());
+    EXPECT_TRUE(bank.soundLoaded(Sound::newHighScore));
+    for (int channel = 0; channel < bank.channelCount(); ++channel) EXPECT_EQ(bank.channel(channel).record, -1);
+    EXPECT_EQ(bank.ambient(161), AmbientView());
+}
+
+TEST(SoundBankFiles, DamagedHeadersAreRefusedOrLoadCleanly) {
+    // Deterministic damage to the header of a valid file: whatever the
+    // header check lets through, SDL_mixer must be able to load and play.
+    AudioSubsystem audio;
+    const std::vector<unsigned char> good = wavetest::waveBytes({1, 2, 22050, 16, 64});
+    std::uint32_t seed = 12345;
+    auto next = [&seed]() {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    int accepted = 0;
+    for (int batch = 0; batch < 6; ++batch) {
+        wavetest::TempDirectory dir;
+        std::vector<bool> passes(Sound::count);
+        for (int sound = 0; sound < Sound::count; ++sound) {
+            std::vector<unsigned char> bytes = good;
+            const int changes = 1 + static_cast<int>(next() % 3);
+            for (int change = 0; change < changes; ++change) {
+                // Half the damage goes to the two sizes a header can lie about most easily.
+                const std::size_t lying[] = {4, 5, 6, 7, 40, 41};
+                const std::size_t at = next() % 2 ? lying[next() % 6] : next() % 44;
+                bytes[at] = static_cast<unsigned char>(next());
+            }
+            if (next() % 4 == 0) bytes.resize(next() % bytes.size());
+            passes[sound] = WaveCheck::isPlainPcmWave(bytes.data(), std::min<std::size_t>(bytes.size(), WaveCheck::headBytes), bytes.size());
+            wavetest::writeBytes(dir.path() / Sound::fileName(sound), bytes);
+        }
+        SoundBank bank;
+        bank.setSoundDirectory(dir.string().c_str());
+        bank.load();
+        for (int sound = 0; sound < Sound::count; ++sound) {
+            if (!passes[sound]) EXPECT_FALSE(bank.soundLoaded(sound));
+            else EXPECT_TRUE(bank.soundLoaded(sound)) << "batch " << batch << " sound " << sound;
+            accepted += passes[sound];
+        }
+        bank.mixAmbient(1.0f);
+        for (int code = 0; code < 100; ++code) bank.playEvent(code, 1.0f, range, 0.0f);
+        for (int kind = 100; kind < 200; ++kind) bank.reportAmbient(kind, 0, 1.0f, range, 0.0f);
+        bank.mixAmbient(1.0f);
+    }
+    EXPECT_GT(accepted, 10) << "the damage should leave some files intact enough to load";
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <vector>
+
+#include "SoundBankFixture.h"
+
+using namespace soundtest;
+
+TEST_F(SoundBankTest, MouseOverKeepsOneLoopPerButtonAndFadesOnZero) {
+    bank->mixAmbient(0.8f);
+    for (int frame = 0; frame < 10; ++frame) {
+        bank->playMouseOver(1);
+        bank->mixAmbient(0.8f);
+    }
+    ChannelView hover = bank->channel(1);
+    EXPECT_EQ(hover.sound, Sound::mouseOverPlay);
+    EXPECT_TRUE(hover.looping);
+    EXPECT_EQ(hover.starts, 1);
+    EXPECT_EQ(hover.volume, 25);  // a quarter of 127 x 0.8
+    EXPECT_EQ(hover.left, 255);
+    EXPECT_EQ(hover.right, 255);
+
+    bank->playMouseOver(4);
+    hover = bank->channel(1);
+    EXPECT_EQ(hover.sound, Sound::mouseOverChangeInfoScreen);
+    EXPECT_EQ(hover.starts, 2);
+
+    bank->playMouseOver(0);
+    EXPECT_FALSE(bank->channel(1).looping);
+    bank->playMouseOver(0);
+    EXPECT_EQ(bank->channel(1).starts, 2);
+    EXPECT_EQ(bank->lastMouseOver(), 0);
+
+    bank->playMouseOver(2);
+    EXPECT_EQ(bank->channel(1).sound, Sound::mouseOverQuit);
+    EXPECT_TRUE(bank->channel(1).looping);
+    EXPECT_EQ(bank->channel(1).starts, 3);
+}
+
+TEST_F(SoundBankTest, ClickPlaysOnlyWhenTheClickChannelIsFree) {
+    bank->mixAmbient(0.5f);
+    bank->playClick(3);
+    const ChannelView click = bank->channel(2);
+    EXPECT_EQ(click.sound, Sound::clickChangeLevel);
+    EXPECT_FALSE(click.looping);
+    EXPECT_EQ(click.volume, 63);
+    bank->playClick(4);  // the level selector's second click in the same frame
+    EXPECT_EQ(bank->channel(2), click);
+
+    bank->stopAllSounds();
+    bank->playClick(1);
+    EXPECT_EQ(bank->channel(2).sound, Sound::clickPlay);
+    bank->stopAllSounds();
+    bank->playClick(7);
+    EXPECT_EQ(bank->channel(2).record, -1);
+}
+
+TEST_F(SoundBankTest, LevelEndFadesTheStageAndPlaysTheEnding) {
+    bank->reportAmbient(161, 0, 1.0f, range, 0.0f);
+    bank->mixAmbient(1.0f);
+    bank->setAlarmLoop(4, 0.0f, range, 0.0f);
+    bank->playLevelEnd(1, 0.5f);
+    EXPECT_FLOAT_EQ(bank->volumeFactor(), 0.5f);
+    for (int channel = 0; channel < n - 1; ++channel) EXPECT_FALSE(bank->channel(channel).looping) << channel;
+    EXPECT_EQ(bank->channel(n - 1).sound, Sound::levelGoodEnd);
+    EXPECT_EQ(bank->channel(n - 1).volume, 63);
+
+    bank->playLevelEnd(2, 1.0f);
+    EXPECT_EQ(bank->channel(n - 1).sound, Sound::levelBadEnd);
+    bank->playLevelEnd(3, 1.0f);
+    EXPECT_EQ(bank->channel(n - 1).sound, Sound::levelHighscoreEnd);
+
+    bank->playLevelEnd(0, 0.25f);
+    for (int channel = 0; channel < n - 1; ++channel) EXPECT_EQ(bank->channel(channel).volume, 0) << channel;
+    EXPECT_EQ(bank->channel(n - 1).volume, 31);
+    EXPECT_EQ(bank->channel(n - 1).sound, Sound::levelHighscoreEnd) << "ending 0 plays nothing";
+}
+
+TEST_F(SoundBankTest, StopAllSoundsForgetsEveryChannelAndLoop) {
+    bank->playSong(0.5f);
+    bank->reportAmbient(161, 0, 1.0f, range, 0.0f);
+    bank->mixAmbient(1.0f);
+    const int museChannel = bank->ambient(161).previousChannel;
+    bank->setAlarmLoop(6, 0.0f, range, 0.0f);
+    bank->playEvent(87, 0.001f, range, 0.001f);
+    bank->stopAllSounds();
+    for (const ChannelView& view : allChannels(*bank)) {
+        EXPECT_EQ(view.record, -1);
+        EXPECT_FALSE(view.looping);
+    }
+    EXPECT_EQ(bank->musicPlaying(), MusicTrack::none);
+    EXPECT_EQ(bank->countBusyChannels(range), range);
+    EXPECT_EQ(bank->busyChannelCount(), 0);
+
+    // The muse's loop starts again when she reports in the next frame, on a
+    // channel that is not still fading out.
+    bank->reportAmbient(161, 0, 1.0f, range, 0.0f);
+    const int fresh = bank->ambient(161).channel;
+    ASSERT_NE(fresh, -1);
+    EXPECT_TRUE(bank->channel(fresh).looping);
+    EXPECT_EQ(bank->channel(fresh).sound, Sound::obstacleNoise);
+    EXPECT_EQ(bank->channel(fresh).starts, fresh == museChannel ? 2 : 1);
+}
+
+TEST_F(SoundBankTest, MusicFollowsIntroSongAndVolume) {
+    bank->playIntro(0.5f);
+    EXPECT_EQ(bank->musicPlaying(), MusicTrack::intro);
+    EXPECT_EQ(bank->musicVolume(), 63);
+    bank->freeIntro();
+    EXPECT_FALSE(bank->musicLoaded(MusicTrack::intro));
+    EXPECT_EQ(bank->musicPlaying(), MusicTrack::none);
+    bank->freeIntro();  // a second time is harmless
+    bank->playIntro(0.5f);  // and the freed intro plays nothing
+    bank->playSong(1.0f);
+    EXPECT_EQ(bank->musicPlaying(), MusicTrack::song);
+    EXPECT_EQ(bank->musicVolume(), 127);
+    bank->mixAmbient(0.2f);
+    EXPECT_EQ(bank->musicVolume(), 25);
+    bank->mixAmbient(7.0f);  // out of range volumes are clamped
+    EXPECT_EQ(bank->musicVolume(), 127);
+    bank->mixAmbient(-1.0f);
+    EXPECT_EQ(bank->musicVolume(), 0);
+}
+
+TEST_F(SoundBankTest, CountBusyChannelsCountsTheRecordsAndReturnsTheRange) {
+    EXPECT_EQ(bank->countBusyChannels(7.5f), 7.5f);
+    EXPECT_EQ(bank->busyChannelCount(), 0);
+    bank->reportAmbient(161, 0, 1.0f, range, 0.0f);
+    bank->reportAmbient(141, 0, 1.0f, range, 0.0f);
+    bank->playEvent(99, 0.001f, range, 0.001f);
+    EXPECT_EQ(bank->countBusyChannels(range), range);
+    EXPECT_EQ(bank->busyChannelCount(), 3);
+}
