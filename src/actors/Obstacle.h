@@ -57,6 +57,9 @@ public:
 
     // The World's part of a throw: the next launch point of the volley.
     void advanceLaunch();
+    // Where her next blossom starts and the direction it flies.
+    Vector throwPoint() const { return launchPoint; }
+    float throwAngle() const { return aimAngle; }
 
     int blue() const { return talents[blueTalent]; }
     int green() const { return talents[greenTalent]; }
