@@ -132,3 +132,14 @@ TEST_F(SoundBankTest, CountBusyChannelsCountsTheRecordsAndReturnsTheRange) {
     EXPECT_EQ(bank->countBusyChannels(range), range);
     EXPECT_EQ(bank->busyChannelCount(), 3);
 }
+
+TEST_F(SoundBankTest, FadingASilentLoopFreesItsChannel) {
+    // With the volume slider at zero the hover loop plays at volume 0, which
+    // SDL_mixer would not fade; it must not keep channel 1 for good.
+    bank->mixAmbient(0.0f);
+    bank->playMouseOver(1);
+    ASSERT_EQ(bank->channel(1).volume, 0);
+    bank->playMouseOver(0);
+    bank->mixAmbient(0.0f);
+    EXPECT_EQ(bank->channel(1).record, -1);
+}
