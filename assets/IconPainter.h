@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// The window icon: an 8-bit palettised BMP whose top-left pixel holds the
+// colour key (the transparent colour), width a multiple of 8.
+bool writeWindowIcon(const std::string& path, int size);

@@ -1,0 +1,181 @@
+// The title screen (941-945) and the loading screen (895-897).
+#include <cmath>
+
+#include "Draw.h"
+#include "Fonts.h"
+#include "Painters.h"
+#include "ScreenKit.h"
+#include "Style.h"
+
+namespace {
+
+void background(Canvas& c) {
+    // Laid out in stage units: the picture covers the whole window.
+    c.boxSpace(-2.8, -2.1, 2.8, 2.1);
+    cairo_t* cr = c.cr();
+    cairo_rectangle(cr, -2.8, -2.1, 5.6, 4.2);
+    Draw::fillLinear(cr, 0, 2.1, 0, -2.1, hexColour(0x2b1d4f), hexColour(0x7a3f8f));
+    cairo_new_path(cr);
+    // Sun rays from behind the title.
+    for (int i = 0; i < 18; ++i) Draw::petal(cr, 0.8, 0.9, i * 20.0, 3.6, 0.35);
+    Draw::fillRadial(cr, 0.8, 0.9, 0.2, 3.6, Rgba{1, 0.85, 0.95, 0.22}, Rgba{1, 0.85, 0.95, 0.0});
+    cairo_new_path(cr);
+    Draw::glow(cr, 0.8, 0.9, 1.6, Rgba{1, 0.75, 0.9, 0.35});
+    // Scattered blossoms.
+    const Rgba colours[5] = {Style::rose, Style::lilac, Style::sun, Style::mint, Style::sky};
+    for (int k = 0; k < 26; ++k) {
+        const double x = std::fmod(k * 1.37, 5.4) - 2.7;
+        const double y = std::fmod(k * 0.83, 4.0) - 2.0;
+        if (x < 0.4 && y < -0.6) continue;  // keep the speech bubble clear
+        ScreenKit::blossom(cr, x, y, 0.08 + (k % 3) * 0.03, 5 + k % 3, withAlpha(colours[k % 5], 0.55),
+                           withAlpha(Style::cream, 0.6), k * 23.0);
+    }
+    // The guide's speech bubble, pointing at him.
+    cairo_move_to(cr, -1.7, -1.25);
+    cairo_line_to(cr, -1.95, -1.15);
+    cairo_line_to(cr, -1.7, -1.05);
+    cairo_close_path(cr);
+    Draw::roundedRect(cr, -1.75, -1.85, 0.35, -0.78, 0.22);
+    Draw::fillFlat(cr, Rgba{1.0, 0.97, 0.99, 0.2});
+    cairo_new_path(cr);
+    Draw::roundedRect(cr, -1.75, -1.85, 0.35, -0.78, 0.22);
+    Draw::fillFlat(cr, Rgba{0.2, 0.1, 0.3, 0.75});
+    Draw::outline(cr, Style::pink, 0.03);
+    cairo_move_to(cr, -1.72, -1.25);
+    cairo_line_to(cr, -1.95, -1.15);
+    cairo_line_to(cr, -1.72, -1.05);
+    Draw::fillFlat(cr, Rgba{0.2, 0.1, 0.3, 0.75});
+    Draw::outline(cr, Style::pink, 0.03);
+}
+
+void danceScene(cairo_t* cr) {
+    // A spotlight on the stage, a ballerina in arabesque and her cat.
+    Draw::ellipse(cr, 0.0, -0.55, 0.9, 0.3);
+    Draw::fillRadial(cr, 0.0, -0.55, 0.1, 0.9, Rgba{1, 0.95, 0.8, 0.6}, Rgba{1, 0.95, 0.8, 0.0});
+    cairo_new_path(cr);
+    const Rgba skin = hexColour(0xffd9c2);
+    // Legs: one on pointe, one stretched back.
+    cairo_move_to(cr, -0.02, -0.05);
+    cairo_line_to(cr, 0.0, -0.62);
+    cairo_move_to(cr, -0.02, -0.05);
+    cairo_line_to(cr, -0.6, 0.15);
+    Draw::outline(cr, Style::plum, 0.1);
+    cairo_move_to(cr, -0.02, -0.05);
+    cairo_line_to(cr, 0.0, -0.62);
+    cairo_move_to(cr, -0.02, -0.05);
+    cairo_line_to(cr, -0.6, 0.15);
+    Draw::outline(cr, hexColour(0xffe3ef), 0.06);
+    // Tutu.
+    Draw::ellipse(cr, 0.0, 0.0, 0.42, 0.1, -8.0);
+    Draw::shape(cr, Style::pink, 0.03);
+    Draw::ellipse(cr, 0.0, 0.03, 0.32, 0.07, -8.0);
+    Draw::shape(cr, Style::rose, 0.02);
+    // Body, arms, head.
+    Draw::ellipse(cr, 0.02, 0.2, 0.09, 0.17);
+    Draw::shape(cr, Style::rose, 0.03);
+    cairo_move_to(cr, 0.05, 0.32);
+    cairo_curve_to(cr, 0.25, 0.45, 0.4, 0.5, 0.55, 0.55);
+    cairo_move_to(cr, -0.02, 0.32);
+    cairo_curve_to(cr, -0.2, 0.4, -0.35, 0.38, -0.5, 0.4);
+    Draw::outline(cr, Style::plum, 0.07);
+    cairo_move_to(cr, 0.05, 0.32);
+    cairo_curve_to(cr, 0.25, 0.45, 0.4, 0.5, 0.55, 0.55);
+    cairo_move_to(cr, -0.02, 0.32);
+    cairo_curve_to(cr, -0.2, 0.4, -0.35, 0.38, -0.5, 0.4);
+    Draw::outline(cr, skin, 0.035);
+    Draw::circle(cr, 0.05, 0.46, 0.09);
+    Draw::shape(cr, skin, 0.025);
+    Draw::circle(cr, 0.02, 0.5, 0.07);
+    Draw::shape(cr, hexColour(0xf0b44a), 0.02);
+    ScreenKit::blossom(cr, -0.03, 0.55, 0.045, 5, Style::sun, Style::rose);
+    // The cat, sitting and watching.
+    const Rgba fur = hexColour(0xc08a4a);
+    Draw::ellipse(cr, 0.6, -0.5, 0.14, 0.17);
+    Draw::shape(cr, fur, 0.025);
+    Draw::circle(cr, 0.6, -0.27, 0.11);
+    Draw::shape(cr, fur, 0.025);
+    for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, 0.6 + side * 0.1, -0.22);
+        cairo_line_to(cr, 0.6 + side * 0.09, -0.1);
+        cairo_line_to(cr, 0.6 + side * 0.02, -0.18);
+        cairo_close_path(cr);
+        Draw::shape(cr, fur, 0.02);
+        Draw::circle(cr, 0.6 + side * 0.04, -0.27, 0.015);
+        Draw::fillFlat(cr, Style::plum);
+        cairo_new_path(cr);
+    }
+    cairo_move_to(cr, 0.72, -0.6);
+    cairo_curve_to(cr, 0.9, -0.6, 0.9, -0.35, 0.82, -0.3);
+    Draw::outline(cr, darker(fur, 0.3), 0.04);
+}
+
+void pogo(cairo_t* cr) {
+    // Mr. Pogo: a sunflower in a top hat.
+    ScreenKit::stem(cr, 0.0, -1.0, 0.0, -0.1, 0.12);
+    for (int i = 0; i < 16; ++i) Draw::petal(cr, 0, 0.05, 22.5 * i, 0.62, 0.14);
+    Draw::shape(cr, Style::sun, 0.025);
+    Draw::circle(cr, 0, 0.05, 0.36);
+    Draw::shape(cr, hexColour(0xa0622d), 0.03);
+    for (double side : {-1.0, 1.0}) {
+        Draw::circle(cr, side * 0.12, 0.12, 0.055);
+        Draw::fillFlat(cr, Style::plum);
+        cairo_new_path(cr);
+        Draw::circle(cr, side * 0.12 + 0.02, 0.14, 0.018);
+        Draw::fillFlat(cr, grey(1.0));
+        cairo_new_path(cr);
+        Draw::circle(cr, side * 0.22, -0.02, 0.05);
+        Draw::fillFlat(cr, withAlpha(Style::rose, 0.7));
+        cairo_new_path(cr);
+    }
+    cairo_move_to(cr, -0.14, -0.06);
+    cairo_curve_to(cr, -0.06, -0.16, 0.06, -0.16, 0.14, -0.06);
+    Draw::outline(cr, Style::plum, 0.035);
+    cairo_rectangle(cr, -0.2, 0.45, 0.4, 0.42);
+    Draw::shape(cr, Style::night, 0.02, 0.3, 0.2);
+    Draw::roundedRect(cr, -0.36, 0.4, 0.36, 0.48, 0.03);
+    Draw::shape(cr, Style::night, 0.02, 0.3, 0.2);
+    cairo_rectangle(cr, -0.2, 0.48, 0.4, 0.07);
+    Draw::fillFlat(cr, Style::rose);
+    cairo_new_path(cr);
+}
+
+}  // namespace
+
+void paintTitle(Canvas& c, int number) {
+    if (number == 941) {
+        background(c);
+        return;
+    }
+    cairo_t* cr = c.cr();
+    if (number == 945) {
+        c.boxSpace(-1.0, -0.5, 1.0, 0.5);
+        ScreenKit::panel(cr, -0.94, -0.4, 0.94, 0.4, 0.3, Style::cream, Style::plum);
+        ScreenKit::blossom(cr, 0.68, 0.0, 0.18, 5, Style::rose, Style::sun);
+        return;
+    }
+    c.unitSpace();
+    if (number == 942) danceScene(cr);
+    else if (number == 943) {
+        ScreenKit::rosette(cr, 0.95, 5, 8.0);
+    } else {
+        pogo(cr);
+    }
+}
+
+void paintLoading(Canvas& c, int number) {
+    cairo_t* cr = c.cr();
+    if (number == 896) {
+        c.boxSpace(-2.0, -0.5, 2.0, 0.5);
+        Fonts::text(cr, FontId::SerifBold, 0.62, 0.0, -0.2, "Loading ...", Fonts::Align::Centre, Style::pink,
+                    Style::plum, 0.1);
+        return;
+    }
+    c.unitSpace();
+    if (number == 895) {
+        ScreenKit::blossom(cr, 0, 0, 0.9, 5, Style::rose, Style::sun);
+    } else {
+        for (int i = 0; i < 5; ++i) Draw::petal(cr, 0, 0, 72.0 * i, 0.9, 0.38);
+        Draw::fillFlat(cr, Rgba{1, 1, 1, 0.12});
+        Draw::outline(cr, withAlpha(Style::pink, 0.7), 0.08);
+    }
+}
