@@ -230,11 +230,11 @@ void levelScript9(LevelLayout& L) {
     L.placePrima(Vector{0.0f, 0.0f}, 40, 0, 0, 0);
     L.placeCat(Vector{0.0f, 0.0f}, 80, 0, 0, 0);
     startTalents(L, Vector{0.0f, 0.0f}, 0.8f);
-    L.ballerinaRing(Vector{}, 3.5f, 12, traits(O, 70, 1, 0, 1, 3, 0));
-    L.talentRing(Vector{}, 5.5f, 30);
-    L.museRing(Vector{}, 8.0f, 30);
+    L.ballerinaRing(Vector{}, 4.5f, 12, traits(O, 70, 1, 0, 1, 3, 0));
+    L.talentRing(Vector{}, 6.5f, 30);
+    L.museRing(Vector{}, 9.0f, 30);
     // Talents of 4 are drawn at placing: every outer dancer is different.
-    L.ballerinaRing(Vector{}, 12.5f, 18, traits(O, 100, 4, 4, 4, 3, 0));
+    L.ballerinaRing(Vector{}, 13.0f, 18, traits(O, 100, 4, 4, 4, 3, 0));
     L.landmarks();
 }
 
