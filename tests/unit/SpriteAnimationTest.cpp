@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <limits>
+
+#include "render/SpriteAnimation.h"
+
+TEST(SpriteAnimation, RunsFromFirstToLastOverTheDurationAndStartsAgain) {
+    AnimationClock clock;
+    // A new range restarts the clock at the frame time, and the frame time is added once more: 0.25.
+    SpriteFrame shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.125f);
+    EXPECT_FLOAT_EQ(clock.elapsed, 0.25f);
+    EXPECT_FLOAT_EQ(shown.timePerFrame, 0.1f);
+    EXPECT_EQ(shown.count, 7);
+    EXPECT_EQ(shown.frame, 3);
+
+    // 0.85 has run past the whole range: the last frame, and the clock returns to 0.
+    shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.6f);
+    EXPECT_EQ(shown.frame, 8);
+    EXPECT_FLOAT_EQ(clock.elapsed, 0.0f);
+
+    // And the animation begins again.
+    shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.15f);
+    EXPECT_EQ(shown.frame, 2);
+    shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.5f);
+    EXPECT_EQ(shown.frame, 7);
+}
+
+TEST(SpriteAnimation, TheSameRangeKeepsTheClockAndAnotherRestartsIt) {
+    AnimationClock clock;
+    advanceSpriteClock(clock, 1, 8, 0.8f, 0.1f);
+    advanceSpriteClock(clock, 1, 8, 0.8f, 0.1f);
+    EXPECT_FLOAT_EQ(clock.elapsed, 0.3f);
+
+    advanceSpriteClock(clock, 1, 8, 1.6f, 0.05f);  // another duration
+    EXPECT_FLOAT_EQ(clock.elapsed, 0.1f);
+    advanceSpriteClock(clock, 2, 8, 1.6f, 0.05f);  // another first frame
+    EXPECT_FLOAT_EQ(clock.elapsed, 0.1f);
+    advanceSpriteClock(clock, 2, 9, 1.6f, 0.05f);  // another last frame
+    EXPECT_FLOAT_EQ(clock.elapsed, 0.1f);
+    EXPECT_EQ(clock.first, 2);
+    EXPECT_EQ(clock.last, 9);
+    EXPECT_FLOAT_EQ(clock.duration, 1.6f);
+}
+
+TEST(SpriteAnimation, ASingleFrameRangeAlwaysShowsThatFrame) {
+    AnimationClock clock;
+    for (float step : {0.0f, 0.01f, 0.4f, 0.99f, 1.5f, 100.0f}) {
+        EXPECT_EQ(advanceSpriteClock(clock, 13, 13, 1.0f, step).frame, 13) << "after " << step;
+    }
+}
+
+TEST(SpriteAnimation, FrameBoundariesAndTheStartShowTheLastFrame) {
+    AnimationClock clock;
+    // Time per frame 0.25; an elapsed time of exactly 0.5 lies in no frame's open interval.
+    EXPECT_EQ(advanceSpriteClock(clock, 1, 4, 1.0f, 0.25f).frame, 4);
+    EXPECT_EQ(advanceSpriteClock(clock, 1, 4, 1.0f, 0.125f).frame, 3);
+    AnimationClock still;
+    EXPECT_EQ(advanceSpriteClock(still, 1, 4, 1.0f, 0.0f).frame, 4);
+}
+
+TEST(SpriteAnimation, DegenerateRangesAndDurationsStayInsideTheRange) {
+    AnimationClock huge;
+    const SpriteFrame wide = advanceSpriteClock(huge, INT_MIN, INT_MAX, 1.0f, 0.3f);
+    EXPECT_GE(wide.frame, INT_MIN);
+    EXPECT_LE(wide.frame, INT_MAX);
+
+    AnimationClock backwards;  // last below first
+    EXPECT_EQ(advanceSpriteClock(backwards, 9, 3, 1.0f, 0.1f).frame, 3);
+    AnimationClock justBelow;  // a range of no frames
+    EXPECT_EQ(advanceSpriteClock(justBelow, 5, 4, 1.0f, 0.1f).frame, 4);
+
+    for (float duration : {0.0f, -1.0f, std::numeric_limits<float>::infinity(), std::numeric_limits<float>::quiet_NaN()}) {
+        AnimationClock clock;
+        const SpriteFrame shown = advanceSpriteClock(clock, 1, 8, duration, 0.1f);
+        EXPECT_GE(shown.frame, 1) << "duration " << duration;
+        EXPECT_LE(shown.frame, 8) << "duration " << duration;
+    }
+}
+
+TEST(SpriteAnimation, CategoriesFollowTheSetRanges) {
+    struct Case { unsigned set; int category; };
+    for (const Case c : {Case{0, 0}, Case{100, 0}, Case{101, 1}, Case{106, 1}, Case{110, 1}, Case{111, 2},
+                         Case{130, 2}, Case{131, 3}, Case{140, 3}, Case{141, 4}, Case{160, 4}, Case{161, 5},
+                         Case{170, 5}, Case{171, 0}, Case{65535, 0}}) {
+        EXPECT_EQ(spriteCategory(c.set), c.category) << "set " << c.set;
+    }
+}
+
+TEST(SpriteAnimation, EachCategorySlotAndChannelKeepsItsOwnClock) {
+    AnimationClocks clocks;
+    AnimationClock* a = clocks.clock(1, 0, 0);
+    AnimationClock* b = clocks.clock(1, 0, 1);
+    AnimationClock* c = clocks.clock(2, 0, 0);
+    AnimationClock* d = clocks.clock(5, 39, 2);
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(d, nullptr);
+    EXPECT_NE(a, b);
+    EXPECT_NE(a, c);
+    advanceSpriteClock(*a, 1, 8, 0.8f, 0.2f);
+    EXPECT_FLOAT_EQ(b->elapsed, 0.0f);
+    EXPECT_FLOAT_EQ(c->elapsed, 0.0f);
+    EXPECT_EQ(clocks.clock(1, 0, 0), a);
+
+    EXPECT_EQ(clocks.clock(0, 0, 0), nullptr);
+    EXPECT_EQ(clocks.clock(6, 0, 0), nullptr);
+    EXPECT_EQ(clocks.clock(1, 40, 0), nullptr);
+    EXPECT_EQ(clocks.clock(1, 0, 3), nullptr);
+
+    clocks.resetAll();
+    EXPECT_FLOAT_EQ(a->elapsed, 0.0f);
+    EXPECT_EQ(a->last, 0);
+}
