@@ -36,7 +36,7 @@ void letter(cairo_t* cr, char ch, double cx, double baseY, double em, double con
     cairo_move_to(cr, cx - ext.x_bearing - ext.width / 2, baseY);
     cairo_text_path(cr, text);
     if (outlineWidth > 0) {
-        cairo_set_source_rgba(cr, 0.12, 0.1, 0.16, 0.9);
+        cairo_set_source_rgba(cr, 0.12, 0.12, 0.12, 0.9);
         cairo_set_line_width(cr, outlineWidth);
         cairo_stroke_preserve(cr);
     }
@@ -56,12 +56,12 @@ void paintFont(Canvas& c) {
         // Upper half: sets 0 and 2 (quads of 24 and 18 text pixels, advances
         // of 10 and 8): the ink keeps to the first 41 % of the cell.
         const double upperY = (n / 16) * cell;
-        letter(cr, static_cast<char>(code), x0 + cell * 0.21, upperY + cell * 0.74, cell * 0.66, 0.7, cell * 0.4,
+        letter(cr, static_cast<char>(code), x0 + cell * 0.22, upperY + cell * 0.74, cell * 0.66, 0.7, cell * 0.36,
                cell * 0.045);
         // Lower half: set 1 (quad of 32, advance 10), for spaced-out titles:
-        // tall letters whose ink fills the first 60 % of the cell.
+        // tall letters whose ink keeps to the first 60 % of the cell.
         const double lowerY = (8 + n / 16) * cell;
-        letter(cr, static_cast<char>(code), x0 + cell * 0.3, lowerY + cell * 0.76, cell * 0.86, 0.72, cell * 0.58,
+        letter(cr, static_cast<char>(code), x0 + cell * 0.32, lowerY + cell * 0.74, cell * 0.8, 0.74, cell * 0.52,
                cell * 0.05);
     }
 }

@@ -256,6 +256,6 @@ std::vector<float> makeSound(int index, double seconds, bool looped) {
     makeOneShot(t, index);
     Synth::echo(t, 0.09, 0.25, 0.3);
     Synth::normalise(t, 0.85);
-    Synth::fadeEdges(t, 0.003, 0.03);
+    Synth::fadeEdges(t, 0.004, 0.03);
     return t.samples;
 }
