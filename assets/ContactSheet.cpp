@@ -255,7 +255,33 @@ void single(const std::string& path, int number) {
     }
 }
 
+const Image& pictureOf(int number) {
+    static std::map<int, Image> cache;
+    auto it = cache.find(number);
+    if (it != cache.end()) return it->second;
+    for (const AssetEntry& e : assetManifest())
+        if (e.number == number && e.frame == 0 && e.kind == AssetKind::Picture) return cache[number] = paintEntry(e);
+    return cache[number] = Image(1, 1);
+}
+
+// The title screen as the game lays it out (stage units, 1024 x 768).
+void titleScreen(const std::string& path) {
+    Sheet s(1024, 768);
+    const double k = 1024 / 5.6;
+    auto place = [&](int number, double x, double y, double hw, double hh, double angle = 0.0) {
+        s.picture(pictureOf(number), 512 + (x - hw) * k, 384 - (y + hh) * k, 2 * hw * k, 2 * hh * k, Rgba{}, angle);
+    };
+    place(941, 0, 0, 2.8, 2.1);
+    place(942, 1.4, -1.05, 1.4, 1.05);
+    place(943, -1.8, 1.1, 1.0, 1.0);
+    place(944, -2.1, -1.2, 0.5, 0.5);
+    place(945, -2.1, -1.65, 0.25, 0.125);
+    place(99, 0, 1.0, 0.25, 0.125, 30.0);
+    if (!s.save(path)) std::fprintf(stderr, "could not write %s\n", path.c_str());
+}
+
 bool writeContactSheets(const std::string& prefix) {
+    titleScreen(prefix + "-title.png");
     single(prefix + "-font.png", 476);
     single(prefix + "-map.png", 35);
     actorsSheet(prefix + "-actors.png");

@@ -30,22 +30,23 @@ void background(Canvas& c) {
         ScreenKit::blossom(cr, x, y, 0.08 + (k % 3) * 0.03, 5 + k % 3, withAlpha(colours[k % 5], 0.55),
                            withAlpha(Style::cream, 0.6), k * 23.0);
     }
-    // The guide's speech bubble, pointing at him.
-    cairo_move_to(cr, -1.7, -1.25);
-    cairo_line_to(cr, -1.95, -1.15);
-    cairo_line_to(cr, -1.7, -1.05);
-    cairo_close_path(cr);
+    // The guide's speech bubble, its tail pointing at him.
+    const Rgba bubble{0.22, 0.12, 0.33, 1.0};
+    auto tail = [&](double inset) {
+        cairo_move_to(cr, -1.62 + inset, -1.25 + inset);
+        cairo_line_to(cr, -1.97 + inset * 2, -1.15);
+        cairo_line_to(cr, -1.62 + inset, -1.05 - inset);
+        cairo_close_path(cr);
+    };
+    tail(0.0);
+    Draw::outline(cr, Style::pink, 0.03);
     Draw::roundedRect(cr, -1.75, -1.85, 0.35, -0.78, 0.22);
-    Draw::fillFlat(cr, Rgba{1.0, 0.97, 0.99, 0.2});
+    Draw::fillFlat(cr, bubble);
+    Draw::outline(cr, Style::pink, 0.03);
+    // The tail's inside, drawn over the bubble's edge so that they join.
+    tail(0.025);
+    Draw::fillFlat(cr, bubble);
     cairo_new_path(cr);
-    Draw::roundedRect(cr, -1.75, -1.85, 0.35, -0.78, 0.22);
-    Draw::fillFlat(cr, Rgba{0.2, 0.1, 0.3, 0.75});
-    Draw::outline(cr, Style::pink, 0.03);
-    cairo_move_to(cr, -1.72, -1.25);
-    cairo_line_to(cr, -1.95, -1.15);
-    cairo_line_to(cr, -1.72, -1.05);
-    Draw::fillFlat(cr, Rgba{0.2, 0.1, 0.3, 0.75});
-    Draw::outline(cr, Style::pink, 0.03);
 }
 
 void danceScene(cairo_t* cr) {
