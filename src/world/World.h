@@ -19,6 +19,7 @@ class WorldRenderer;
 class RewindRecorder;
 class SoundBank;
 class GroupTracker;
+struct PlacementEntry;
 
 // The dance contest: five pools of actors and everything else of the stage.
 // Built without an OpenGL context; initGraphics and load need one. Without
@@ -107,6 +108,8 @@ public:
     void playMouseOver(int button);
 
     bool graphicsReady() const { return hasGraphics; }
+    // False when an owned object could not be made; every operation then does nothing.
+    bool complete() const { return allocated; }
 
     // --- owned objects, created in this order -----------------------------
     std::int32_t poolSize = poolCapacity;
@@ -244,6 +247,59 @@ public:
 
     std::uint8_t loadFlag = 0;
 
+    // --- what the Prima Ballerina throws at -------------------------------
+    // Set by update from the actor the cat stands on (a ballerina before a
+    // muse), read by the next think when her volley is due.
+    std::uint16_t primaTargetKind = 0;
+    std::uint16_t primaTargetSlot = 0;
+
+    // --- save area of the two main actors (the menu) ----------------------
+    // false while the menu shows them: the stage leaves them out.
+    bool avatarsInDance = true;
+    Vector savedPrimaPosition;
+    float savedPrimaFacing = 0.0f;
+    float savedPrimaAngle = 0.0f;
+    float savedPrimaSpeed = 0.0f;
+    std::int32_t savedPrimaEnergy = 0;
+    Vector savedCatPosition;
+    float savedCatDistance = 0.0f;
+
 private:
+    // think
+    void requestEffects();
+    void requestSounds();
+    void throwBlossoms();
+    void leaveAndDropTalents();
+    void topUpMuses();
+    void spawnBallerina();
+    void launchBlossom(int slot, int kind, Vector from, float angle, std::uint16_t targetKind,
+                       std::uint16_t targetSlot, float throwerSpeed);
+    std::uint16_t museSlotNear(Vector point) const;
+    void scoreLeaving(Obstacle& ballerina);
+    void forgetFreedRequests();
+    // update
+    void recordGroups();
+    void chooseTargets();
+    void checkNameEntry(const char (&handedName)[10], float frameTime);
+    // time control
+    void rewindActors(float seconds);
+    void recordHistory();
+    // pool searches: -1 when no slot is free
+    int lowestFreeProjectile() const;
+    int highestFreePowerUp() const;
+    int highestFreeMuse() const;
+    int highestFreeObstacle() const;
+    // level start
+    void placeEntry(const PlacementEntry& e, int pass);
+    void prepareSpriteSets();
+    // hints
+    void chooseHintCandidate();
+    void composeHint();
+    Vector guideTo(int which, float distance, bool shown);
+    float ballerinaFactor() const;
+
     bool hasGraphics = false;
+    bool allocated = false;
+    bool nameEntrySounded = false;  // the try sound plays once per entry
+    bool rewindSounded = false;     // the rewind sound plays once per rewind
 };
