@@ -39,6 +39,7 @@ void WorldRenderer::load() {
     makeWorldPicture(861, false);
     makeWorldPicture(862, false);
     for (unsigned n = 851; n <= 859; ++n) makeWorldPicture(n, false);
+    trailBuffers.clearAll();
     loaded = true;
 }
 
