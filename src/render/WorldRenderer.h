@@ -4,9 +4,17 @@
 
 #include "actors/Vector.h"
 #include "image/Picture.h"
+#include "render/ActorPainter.h"
+#include "render/Badge.h"
+#include "render/EffectRenderer.h"
+#include "render/FloorRenderer.h"
+#include "render/Radar.h"
+#include "render/Ribbons.h"
+#include "render/RingLabels.h"
 #include "render/SpriteAnimation.h"
 #include "render/SpriteSetStore.h"
 #include "render/TrailBuffers.h"
+#include "render/TrailPainter.h"
 
 // The scratch values of the sprite drawSprite drew last.
 struct CurrentSprite {
@@ -80,6 +88,20 @@ public:
     void clearAllTrails() { trailBuffers.clearAll(); }
     TrailBuffers& trails() { return trailBuffers; }
 
+    // The drawing operations of the dance, each a small class over this
+    // renderer's tables: actors, marks (status rings, marker, letters),
+    // ribbons and beams, trails, ring labels, the badge, the radar, and the
+    // particles and floor with their own sprite sets.
+    ActorPainter& actors() { return actorPainter; }
+    StageMarks& marks() { return stageMarks; }
+    Ribbons& ribbons() { return ribbonPainter; }
+    TrailPainter& trailPainter() { return trailDrawing; }
+    RingLabels& labels() { return ringLabels; }
+    Badge& badge() { return informationBadge; }
+    Radar& radar() { return stageRadar; }
+    EffectRenderer& effectRenderer() { return effectDrawing; }
+    FloorRenderer& floorRenderer() { return floorDrawing; }
+
 private:
     void makeWorldPicture(unsigned number, bool repeat);
     void deleteWorldPicture(unsigned number);
@@ -91,4 +113,14 @@ private:
     CurrentSprite current;
     std::uint32_t unitQuad = 0;
     bool loaded = false;
+
+    ActorPainter actorPainter{*this};
+    StageMarks stageMarks{*this};
+    Ribbons ribbonPainter{*this};
+    TrailPainter trailDrawing{*this};
+    RingLabels ringLabels{*this};
+    Badge informationBadge{*this, ringLabels};
+    Radar stageRadar{stageMarks};
+    EffectRenderer effectDrawing{*this};
+    FloorRenderer floorDrawing;
 };
