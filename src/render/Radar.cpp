@@ -58,7 +58,8 @@ void Radar::add(const RadarBlip& blip) {
     if (used < capacity && blip.kind != 0) blips[used++] = blip;
 }
 
-void Radar::draw(Vector anchor, bool preview, float mapScale, float zoomFactor, Vector prima, Vector cat) {
+void Radar::draw(Vector anchor, bool preview, float mapScale, float zoomFactor, bool showLink, Vector prima,
+                 Vector cat) {
     const RadarScale measure = radarScale(radarReach(blips, used), preview, mapScale, zoomFactor);
     const float s = measure.scale;
 
@@ -83,7 +84,7 @@ void Radar::draw(Vector anchor, bool preview, float mapScale, float zoomFactor, 
         glVertex3f(b.position.x / s, b.position.y / s, 0.0f);
         glVertex3f(b.target.x / s, b.target.y / s, 0.0f);
     }
-    if (!preview) {
+    if (!preview && showLink) {
         glVertex3f(prima.x / s, prima.y / s, 0.0f);
         glVertex3f(cat.x / s, cat.y / s, 0.0f);
     }

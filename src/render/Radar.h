@@ -53,9 +53,10 @@ public:
     int count() const { return used; }
     const RadarBlip& blip(int index) const { return blips[index < 0 || index >= used ? 0 : index]; }
 
-    // Draws the blips. Outside the preview a line joins the Prima Ballerina
-    // and her cat (both stage positions).
-    void draw(Vector anchor, bool preview, float mapScale, float zoomFactor, Vector prima, Vector cat);
+    // Draws the blips. Outside the preview, with showLink, a line joins the
+    // Prima Ballerina and her cat (both stage positions).
+    void draw(Vector anchor, bool preview, float mapScale, float zoomFactor, bool showLink, Vector prima,
+              Vector cat);
 
 private:
     StageMarks& marks;
