@@ -52,11 +52,7 @@ std::uint8_t nearest(const std::vector<std::uint8_t>& palette, const std::uint8_
 
 }  // namespace
 
-bool writeWindowIcon(const std::string& path, int size) {
-    if (size <= 0 || size % 8 != 0) return false;
-    Canvas c(size, size);
-    c.unitSpace();
-    cairo_t* cr = c.cr();
+void paintWhirligig(cairo_t* cr) {
     const Rgba colours[4] = {Style::rose, Style::sun, Style::sky, Style::mint};
     for (int i = 0; i < 4; ++i) {
         // Each vane a curled petal turning the same way.
@@ -71,6 +67,13 @@ bool writeWindowIcon(const std::string& path, int size) {
     }
     Draw::circle(cr, 0, 0, 0.16);
     Draw::shape(cr, Style::cream, 0.06);
+}
+
+bool writeWindowIcon(const std::string& path, int size) {
+    if (size <= 0 || size % 8 != 0) return false;
+    Canvas c(size, size);
+    c.unitSpace();
+    paintWhirligig(c.cr());
     const Image img = c.toImage();
     const std::vector<std::uint8_t> palette = makePalette();
     std::vector<std::uint8_t> indices(static_cast<std::size_t>(size) * size, 0);

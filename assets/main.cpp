@@ -5,6 +5,7 @@
 //   velvetarium-assets --seeds DIR    small valid and refused picture and sound
 //                                     files for the readers' fuzzers
 //   velvetarium-assets --preview PFX  PNG sheets of the actors and pictures
+//   velvetarium-assets --icons DIR    the desktop's PNG icons, DIR/<n>x<n>/velvetarium.png
 #include <sys/stat.h>
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <string>
 
 #include "ContactSheet.h"
+#include "DesktopIcon.h"
 #include "Fonts.h"
 #include "Generator.h"
 #include "SeedCorpus.h"
@@ -34,7 +36,8 @@ int usage() {
     std::fprintf(stderr,
                  "usage: velvetarium-assets DIR\n"
                  "       velvetarium-assets --seeds DIR\n"
-                 "       velvetarium-assets --preview PREFIX\n");
+                 "       velvetarium-assets --preview PREFIX\n"
+                 "       velvetarium-assets --icons DIR\n");
     return 2;
 }
 
@@ -46,6 +49,10 @@ int main(int argc, char** argv) {
     if (first == "--seeds") {
         if (argc != 3 || !makeDirectory(argv[2])) return usage();
         return writeSeedCorpus(argv[2]) ? 0 : 1;
+    }
+    if (first == "--icons") {
+        if (argc != 3 || !makeDirectory(argv[2])) return usage();
+        return writeDesktopIcons(argv[2]) ? 0 : 1;
     }
     if (!Fonts::load()) return 1;
     int result = 0;

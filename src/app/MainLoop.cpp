@@ -2,6 +2,7 @@
 
 #include "app/Display.h"
 #include "app/Log.h"
+#include "app/SystemPaths.h"
 #include "app/WindowIcon.h"
 #include "game/Game.h"
 
@@ -37,7 +38,11 @@ void MainLoop::fail(const char* format) {
 }
 
 void MainLoop::startUp() {
+    // Before the log: an installed game changes to its data directory and
+    // writes the log and its progress in the player's own directories.
+    paths = settleDataPaths();
     logInit();
+    logDataPaths(paths);
     SDL_Init(SDL_INIT_TIMER | SDL_INIT_AUDIO);
     if (SDL_Init(SDL_INIT_VIDEO) < 0) {
         fail("Unable to open SDL: %s\n");

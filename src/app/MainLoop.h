@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DataPaths.h"
 #include "app/FrameClock.h"
 #include "app/FramePacer.h"
 #include "app/InputEvents.h"
@@ -34,6 +35,7 @@ private:
     [[noreturn]] void shutDown();
     [[noreturn]] void fail(const char* format);
 
+    DataPaths paths;
     Game* game = nullptr;  // never destroyed; the process end reclaims it
     SDL_Surface* screen = nullptr;
     WindowFocus focus;
