@@ -1,0 +1,81 @@
+#include "render/ScreenPainter.h"
+
+#include <GL/gl.h>
+
+#include "render/UnitQuad.h"
+
+ScreenPainter::~ScreenPainter() { destroy(); }
+
+void ScreenPainter::create() {
+    if (unitQuad == 0) unitQuad = compileUnitQuad();
+}
+
+void ScreenPainter::destroy() {
+    for (Picture*& slot : pictures) {
+        if (slot != nullptr) deletePicture(slot);
+    }
+    deleteUnitQuad(unitQuad);
+}
+
+void ScreenPainter::load(unsigned number, TextureWrap wrap) {
+    if (number >= tableSize) return;
+    makePictureTexture(pictures[number], number, wrap);
+}
+
+void ScreenPainter::release(unsigned number) {
+    if (number >= tableSize) return;
+    deletePicture(pictures[number]);
+}
+
+int ScreenPainter::loadedCount() const {
+    int count = 0;
+    for (const Picture* slot : pictures) count += slot != nullptr ? 1 : 0;
+    return count;
+}
+
+void ScreenPainter::drawPicture(unsigned number, float x, float y, float halfWidth, float halfHeight, float angle,
+                                float red, float green, float blue, float alpha) {
+    const Picture* shown = picture(number);
+    if (shown == nullptr || unitQuad == 0) return;
+    // A square turned inside out would be culled anyway; nothing to draw.
+    if (!(halfWidth > 0.0f) || !(halfHeight > 0.0f)) return;
+    glPushMatrix();
+    glTranslatef(x, y, 0.0f);
+    glRotatef(angle, 0.0f, 0.0f, 1.0f);
+    glScalef(halfWidth, halfHeight, 1.0f);
+    glColor4f(red, green, blue, alpha);
+    bindPicture(shown);
+    glCallList(unitQuad);
+    glPopMatrix();
+}
+
+void ScreenPainter::draw(const PictureBatch& batch) {
+    for (int i = 0; i < batch.size(); ++i) {
+        const PictureCommand& c = batch[i];
+        drawPicture(c.number, c.x, c.y, c.halfWidth, c.halfHeight, c.angle, c.red, c.green, c.blue, c.alpha);
+    }
+}
+
+void ScreenPainter::beginWindowSquare() {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_TEXTURE_2D);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+}
+
+void ScreenPainter::endWindowSquare() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void ScreenPainter::clear(float red, float green, float blue) {
+    glClearColor(red, green, blue, 0.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}

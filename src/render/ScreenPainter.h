@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+
+#include "image/Picture.h"
+#include "render/PictureBatch.h"
+#include "render/TextureUpload.h"
+
+// The drawing side of the screens (loading, title, menu, transition and the
+// interface around a dance): its own table of pictures, indexed by picture
+// number and made with the one texture upload, and its own unit quad. It
+// draws textured squares where it is told; what to draw is the screens'
+// decision. Construction makes no OpenGL call.
+class ScreenPainter {
+public:
+    static constexpr unsigned tableSize = 9000;  // picture numbers 0..8999
+
+    ScreenPainter() = default;
+    // Deletes every picture still loaded and the unit quad.
+    ~ScreenPainter();
+    ScreenPainter(const ScreenPainter&) = delete;
+    ScreenPainter& operator=(const ScreenPainter&) = delete;
+
+    // The unit quad; needs a current context.
+    void create();
+    // Deletes every picture and the unit quad.
+    void destroy();
+    bool isCreated() const { return unitQuad != 0; }
+
+    // "<number>.tga" into the table (replacing what was there). A missing or
+    // broken file gives an empty picture that draws untextured.
+    void load(unsigned number, TextureWrap wrap = TextureWrap::clamp);
+    void release(unsigned number);
+    bool isLoaded(unsigned number) const { return picture(number) != nullptr; }
+    const Picture* picture(unsigned number) const { return number < tableSize ? pictures[number] : nullptr; }
+    int loadedCount() const;
+
+    // A square of the picture centred at (x, y), half sizes in stage units,
+    // turned by angle degrees, tinted (each 0..1). Pictures not loaded are
+    // skipped.
+    void drawPicture(unsigned number, float x, float y, float halfWidth, float halfHeight, float angle, float red,
+                     float green, float blue, float alpha);
+    void draw(const PictureBatch& batch);
+
+    // The loading screen comes before the stage projection is set: it draws
+    // in the window's own -1..1 square. begin saves the projection and
+    // switches blending and texturing on; end restores the projection.
+    void beginWindowSquare();
+    void endWindowSquare();
+    // Clears the colour buffer and resets the model-view matrix.
+    void clear(float red, float green, float blue);
+
+private:
+    Picture* pictures[tableSize] = {};
+    std::uint32_t unitQuad = 0;
+};
