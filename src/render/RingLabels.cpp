@@ -46,15 +46,11 @@ RingStyle entryRingStyle() {
 }
 const RingStyle entryStyle = entryRingStyle();
 
-struct TalentWord {
-    const char* word;
-    float start;
-    MarkColour outline;
-};
-constexpr TalentWord talentWords[3] = {
-    {"garden", 160.0f, {0.02f, 0.16f, 0.96f, 1.0f}},
-    {"flowers", 218.0f, {0.77f, 0.08f, 0.29f, 1.0f}},
-    {"speed", 270.0f, {0.14f, 0.64f, 0.44f, 1.0f}},
+// The outline of each talent word in its talent's colour.
+constexpr MarkColour talentOutlines[RingArcs::talentWordCount] = {
+    {0.02f, 0.16f, 0.96f, 1.0f},
+    {0.77f, 0.08f, 0.29f, 1.0f},
+    {0.14f, 0.64f, 0.44f, 1.0f},
 };
 
 constexpr float hintSize = 0.075f;
@@ -127,10 +123,10 @@ void RingLabels::drawPreviewNameRing(float x, float y, float z, const char* name
 }
 
 void RingLabels::drawTalentRing(float x, float y, float z) {
-    for (const TalentWord& word : talentWords) {
-        fillLabelText(word.word, '`', text);
-        layoutRing(text, word.start, RingArcs::talentStep, false, GlyphMapping::small, layout);
-        RingStyle style = threePasses(0.055f, 0.825f, false, 1.175f, word.outline);
+    for (int word = 0; word < RingArcs::talentWordCount; ++word) {
+        fillLabelText(RingArcs::talentWord(word), '`', text);
+        layoutRing(text, RingArcs::talentWordStart(word), RingArcs::talentStep, false, GlyphMapping::small, layout);
+        const RingStyle style = threePasses(0.055f, 0.825f, false, 1.175f, talentOutlines[word]);
         drawRing(layout, style, x, y, z, -1);
     }
 }

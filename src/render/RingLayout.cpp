@@ -93,6 +93,14 @@ float nameStart(int length) { return 94.0f + static_cast<float>(length) * nameSt
 float entryStart(int length) { return 97.0f + static_cast<float>(length) * entryStep * 0.5f; }
 float previewStart(int length) { return 265.0f - static_cast<float>(length) * nameStep * 0.5f; }
 
+namespace {
+constexpr const char* talentWords[talentWordCount] = {"garden", "flowers", "speed"};
+constexpr float talentStarts[talentWordCount] = {160.0f, 218.0f, 270.0f};
+}  // namespace
+
+const char* talentWord(int index) { return index >= 0 && index < talentWordCount ? talentWords[index] : ""; }
+float talentWordStart(int index) { return index >= 0 && index < talentWordCount ? talentStarts[index] : 0.0f; }
+
 }  // namespace RingArcs
 
 float hintWavePhase(float duration, float elapsed) {

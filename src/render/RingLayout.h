@@ -54,6 +54,12 @@ float pointsStart(std::int32_t points, char (&buffer)[RingLayout::slots + 1]);
 float nameStart(int length);        // 94 + length x step / 2, running down
 float entryStart(int length);       // 97 + length x step / 2, running down
 float previewStart(int length);     // 265 - length x step / 2, running up
+
+// The talent ring's three words and where each starts: "garden" 160,
+// "flowers" 218, "speed" 270 degrees (index 0-2; anything else gives "").
+constexpr int talentWordCount = 3;
+const char* talentWord(int index);
+float talentWordStart(int index);
 }  // namespace RingArcs
 
 // The hint line's wave: (duration - min(3 x elapsed, duration)) x 18 degrees

@@ -286,10 +286,17 @@ void StagePass::actors(float catLift) {
         if (inView(t, camera, radius) && paint != nullptr) drawTalent(i, t, seconds, 100, t.position);
 
         const Avatar& a = *w.avatars[i];
-        if (w.avatarsInDance && inView(a, camera, radius) && paint != nullptr) {
+        if (w.avatarsInDance && !a.isCat() && inView(a, camera, radius) && paint != nullptr) {
+            drawAvatar(i, a, seconds, 100, a.position);
+        }
+    }
+    // The cat is the player's pointer: it is drawn over whatever it stands
+    // on, lifted toward the viewer by the badge it shows.
+    for (int i = 0; i < w.poolSize; ++i) {
+        const Avatar& a = *w.avatars[i];
+        if (w.avatarsInDance && a.isCat() && inView(a, camera, radius) && paint != nullptr) {
             Vector at = a.position;
-            // The cat rises over the badge it shows: lifted toward the viewer.
-            if (a.isCat()) at.z += catLift;
+            at.z += catLift;
             drawAvatar(i, a, seconds, 100, at);
         }
     }

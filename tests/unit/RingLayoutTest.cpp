@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "render/RingLayout.h"
+
+namespace {
+
+std::vector<unsigned> picturesOf(const RingLayout& layout) {
+    std::vector<unsigned> pictures;
+    for (int i = 0; i < layout.count; ++i) pictures.push_back(layout.glyphs[i].picture);
+    return pictures;
+}
+
+}  // namespace
+
+TEST(RingLayout, PointsStartFurtherLeftForLongerNumbers) {
+    char buffer[RingLayout::slots + 1];
+    EXPECT_FLOAT_EQ(RingArcs::pointsStart(7, buffer), 230.0f);
+    EXPECT_EQ(std::string(buffer, 8), "7 points");
+    EXPECT_EQ(buffer[8], '`');
+    EXPECT_EQ(buffer[53], '`');
+    EXPECT_FLOAT_EQ(RingArcs::pointsStart(1234, buffer), 200.0f);
+    EXPECT_FLOAT_EQ(RingArcs::pointsStart(10, buffer), 220.0f);
+    EXPECT_FLOAT_EQ(RingArcs::pointsStart(0, buffer), 230.0f);
+
+    RingArcs::pointsStart(1234, buffer);
+    RingLayout layout;
+    layoutRing(buffer, 200.0f, RingArcs::pointsStep, false, GlyphMapping::digitsAndSmall, layout);
+    // "1234 points": four digits, the space skipped, six letters; the fill draws nothing.
+    EXPECT_EQ(picturesOf(layout),
+              (std::vector<unsigned>{655, 656, 657, 658, 642, 641, 635, 640, 646, 645}));
+    EXPECT_FLOAT_EQ(layout.glyphs[0].angle, 210.0f);
+    EXPECT_FLOAT_EQ(layout.glyphs[4].angle, 260.0f) << "the space keeps its slot on the arc";
+}
+
+TEST(RingLayout, NameRingDrawsACapitalThenSmallLettersCentredOnTheTop) {
+    char buffer[RingLayout::slots + 1];
+    const int length = fillLabelText("Anna", '\0', buffer);
+    EXPECT_EQ(length, 4);
+    RingLayout layout;
+    layoutRing(buffer, RingArcs::nameStart(length), RingArcs::nameStep, true, GlyphMapping::name, layout);
+    EXPECT_EQ(picturesOf(layout), (std::vector<unsigned>{601, 640, 640, 627}));
+    float sum = 0.0f;
+    for (int i = 0; i < layout.count; ++i) sum += layout.glyphs[i].angle;
+    EXPECT_NEAR(sum / 4.0f, 94.0f, RingArcs::nameStep * 0.5f + 1e-4f);
+    EXPECT_GT(layout.glyphs[0].angle, layout.glyphs[3].angle) << "the name runs down over the top";
+
+    // A name typed in small letters still begins with a capital; other characters are skipped.
+    fillLabelText("bo-b", '\0', buffer);
+    layoutRing(buffer, 0.0f, 1.0f, true, GlyphMapping::name, layout);
+    EXPECT_EQ(picturesOf(layout), (std::vector<unsigned>{602, 641, 628}));
+
+    fillLabelText("", '\0', buffer);
+    layoutRing(buffer, 0.0f, 1.0f, true, GlyphMapping::name, layout);
+    EXPECT_EQ(layout.count, 0);
+    fillLabelText(nullptr, '\0', buffer);
+    layoutRing(buffer, 0.0f, 1.0f, true, GlyphMapping::name, layout);
+    EXPECT_EQ(layout.count, 0);
+}
+
+TEST(RingLayout, LongTextsAreCutAtFiftyFourSlots) {
+    const std::string longName(70, 'x');
+    char buffer[RingLayout::slots + 1];
+    EXPECT_EQ(fillLabelText(longName.c_str(), '\0', buffer), 54);
+    EXPECT_EQ(std::strlen(buffer), 54u);
+    RingLayout layout;
+    layoutRing(buffer, 0.0f, 1.0f, false, GlyphMapping::name, layout);
+    EXPECT_EQ(layout.count, 54);
+    EXPECT_FLOAT_EQ(layout.glyphs[53].angle, 54.0f);
+}
+
+TEST(RingLayout, ArcsOfTheEntryAndPreviewRings) {
+    EXPECT_FLOAT_EQ(RingArcs::entryStart(6), 97.0f + 6.0f * 650.0f / 54.0f / 2.0f);
+    EXPECT_FLOAT_EQ(RingArcs::previewStart(6), 265.0f - 6.0f * 450.0f / 54.0f / 2.0f);
+    EXPECT_FLOAT_EQ(RingArcs::nameStart(0), 94.0f);
+}
+
+TEST(RingLayout, TalentRingAlwaysSaysGardenFlowersSpeed) {
+    EXPECT_STREQ(RingArcs::talentWord(0), "garden");
+    EXPECT_STREQ(RingArcs::talentWord(1), "flowers");
+    EXPECT_STREQ(RingArcs::talentWord(2), "speed");
+    EXPECT_STREQ(RingArcs::talentWord(3), "");
+    EXPECT_FLOAT_EQ(RingArcs::talentWordStart(0), 160.0f);
+    EXPECT_FLOAT_EQ(RingArcs::talentWordStart(1), 218.0f);
+    EXPECT_FLOAT_EQ(RingArcs::talentWordStart(2), 270.0f);
+    char buffer[RingLayout::slots + 1];
+    fillLabelText(RingArcs::talentWord(1), '`', buffer);
+    RingLayout layout;
+    layoutRing(buffer, 218.0f, RingArcs::talentStep, false, GlyphMapping::small, layout);
+    EXPECT_EQ(layout.count, 7);
+    EXPECT_FLOAT_EQ(layout.glyphs[0].angle, 223.0f);
+}
+
+TEST(GlyphMapping, EachLabelAcceptsItsOwnCharacters) {
+    EXPECT_EQ(glyphPicture('0', 3, GlyphMapping::digitsAndSmall), 654u);
+    EXPECT_EQ(glyphPicture('9', 3, GlyphMapping::digitsAndSmall), 663u);
+    EXPECT_EQ(glyphPicture('`', 3, GlyphMapping::digitsAndSmall), 0u);
+    EXPECT_EQ(glyphPicture('P', 3, GlyphMapping::digitsAndSmall), 0u);
+    EXPECT_EQ(glyphPicture('7', 3, GlyphMapping::small), 0u);
+    EXPECT_EQ(glyphPicture('z', 3, GlyphMapping::small), 652u);
+    // The hint: first a capital, capitals keep theirs, the rest small, only letters.
+    EXPECT_EQ(glyphPicture('r', 0, GlyphMapping::hint), 618u);
+    EXPECT_EQ(glyphPicture('B', 5, GlyphMapping::hint), 602u);
+    EXPECT_EQ(glyphPicture('b', 5, GlyphMapping::hint), 628u);
+    EXPECT_EQ(glyphPicture('.', 5, GlyphMapping::hint), 0u);
+    EXPECT_EQ(glyphPicture(' ', 5, GlyphMapping::hint), 0u);
+    // Descriptions: every letter small.
+    EXPECT_EQ(glyphPicture('I', 0, GlyphMapping::description), 635u);
+    EXPECT_EQ(glyphPicture('!', 0, GlyphMapping::description), 0u);
+    EXPECT_EQ(glyphPicture(static_cast<char>(200), 1, GlyphMapping::name), 0u);
+}
+
+TEST(HintLine, TheWaveFlattensOnceAThirdOfTheDurationHasPassed) {
+    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 0.0f), 36.0f);
+    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 0.5f), (2.0f - 1.5f) * 18.0f);
+    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 2.0f / 3.0f), 0.0f);
+    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 5.0f), 0.0f);
+    for (int i = 0; i < 54; ++i) EXPECT_FLOAT_EQ(hintWaveOffset(0.0f, i), 0.0f);
+    EXPECT_FLOAT_EQ(hintWaveOffset(36.0f, 0), 0.0f);
+    EXPECT_NEAR(hintWaveOffset(36.0f, 1), 0.1f * std::sin(36.0f * 0.017453292f), 1e-6f);
+    EXPECT_NEAR(hintWaveOffset(36.0f, 5), 0.0f, 1e-5f);  // sin 180
+}
+
+TEST(BadgeText, ShortTextsGoAroundMoreOften) {
+    EXPECT_EQ(descriptionRepeats(46), 1);
+    EXPECT_EQ(descriptionRepeats(25), 1);
+    EXPECT_EQ(descriptionRepeats(24), 2);
+    EXPECT_EQ(descriptionRepeats(15), 2);
+    EXPECT_EQ(descriptionRepeats(14), 3);
+    EXPECT_EQ(descriptionRepeats(10), 3);
+    EXPECT_EQ(descriptionRepeats(9), 4);
+    EXPECT_EQ(descriptionRepeats(1), 4);
+}
