@@ -1,0 +1,89 @@
+#pragma once
+
+// A World without a window, the seed clock fixed so that every run of a
+// test sees the same random numbers, and small helpers to set a stage up by
+// hand (a level without a script leaves every pool empty).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "actors/Avatar.h"
+#include "actors/Camera.h"
+#include "actors/EffectPool.h"
+#include "actors/Muse.h"
+#include "actors/Obstacle.h"
+#include "actors/PowerUp.h"
+#include "actors/Projectile.h"
+#include "actors/Random.h"
+#include "world/World.h"
+
+namespace worldtest {
+
+constexpr std::uint8_t emptyLevel = 40;  // no script: nothing is placed
+constexpr float ballerinaSize = 0.175f;
+
+inline std::time_t fixedClock() { return 4242; }
+
+inline const char (&noName())[10] {
+    static const char zeros[10] = {};
+    return zeros;
+}
+
+inline float planar(const Vector& a, const Vector& b) {
+    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y));
+}
+
+class WorldTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        setSeedClock(fixedClock);
+        world = std::make_unique<World>();
+    }
+    void TearDown() override {
+        world.reset();
+        setSeedClock(nullptr);
+    }
+
+    // Level, difficulty, load and start, as the Game does it.
+    void startLevel(std::uint8_t level, std::uint8_t difficulty = 1) {
+        world->level = level;
+        world->difficulty = difficulty;
+        world->load(0);
+        world->startLevel(level);
+    }
+
+    // An empty stage with the Prima Ballerina and her cat at `at`.
+    void emptyStage(Vector at = Vector{}, std::int32_t energy = 90, std::uint8_t difficulty = 1) {
+        startLevel(emptyLevel, difficulty);
+        world->prima().place(Kind::prima, energy, 0, 0, 0, at, ballerinaSize, ballerinaSize, 0.0f, 37);
+        world->cat().place(Kind::cat, energy, 0, 0, 0, at, 0.025f, 0.025f, 0.0f, 37);
+        world->primaHearts = energy;
+    }
+
+    Obstacle& ballerina(int slot, Vector at, std::uint8_t kind = Kind::ballerina, int blue = 0, int green = 0,
+                        int red = 0, std::int32_t sadness = 90) {
+        Obstacle& o = *world->obstacles[slot];
+        o.place(kind, sadness, blue, green, red, 1, at, ballerinaSize, ballerinaSize, 0.0f, 37, 0,
+                world->difficulty);
+        return o;
+    }
+
+    Muse& muse(int slot, Vector at) {
+        Muse& m = *world->muses[slot];
+        m.place(Kind::muse, at, 0.4f, 0.4f, 45.0f, 12);
+        return m;
+    }
+
+    void names(int slot, const char* name) {
+        Obstacle& o = *world->obstacles[slot];
+        std::memset(o.name, 0, sizeof o.name);
+        std::memcpy(o.name, name, std::min(std::strlen(name), sizeof o.name - 1));
+    }
+
+    std::unique_ptr<World> world;
+};
+
+}  // namespace worldtest

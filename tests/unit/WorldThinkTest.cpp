@@ -1,0 +1,283 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "WorldFixture.h"
+
+namespace {
+
+class WorldThinkTest : public worldtest::WorldTest {
+protected:
+    // A ballerina who has just become happy: her update set leaving and freed her slot.
+    Obstacle& leavingBallerina(int slot, Vector at, int blue, int green, int red) {
+        Obstacle& o = ballerina(slot, at, Kind::ballerina, 0, 0, 0);
+        o.talents[Obstacle::blueTalent] = static_cast<std::uint8_t>(blue);
+        o.talents[Obstacle::greenTalent] = static_cast<std::uint8_t>(green);
+        o.talents[Obstacle::redTalent] = static_cast<std::uint8_t>(red);
+        o.leaving = 1;
+        o.kind = 0;
+        o.sadness = -1000;
+        return o;
+    }
+    int projectilesInUse() const { return world->countProjectiles(0); }
+};
+
+}  // namespace
+
+TEST_F(WorldThinkTest, LowerSlotsThrowFirstAndOneBallerinaThrowsPerThink) {
+    emptyStage(Vector{0, 0});
+    Obstacle& low = ballerina(3, Vector{2, 2}, Kind::ballerina, 0, 0, 2);
+    Obstacle& high = ballerina(7, Vector{-2, 2}, Kind::ballerina, 1, 0, 0);
+    low.launchPoint = Vector{2.1f, 2.0f};
+    low.blossomKind = 143;
+    low.aimAngle = 90.0f;
+    high.launchPoint = Vector{-2.1f, 2.0f};
+    high.blossomKind = 141;
+    high.volleySize = 2;
+    low.throwNow = high.throwNow = 1;
+
+    world->think(0.01f);
+    ASSERT_EQ(projectilesInUse(), 1);
+    const Projectile& first = *world->projectiles[0];
+    EXPECT_EQ(first.kind, 143);
+    EXPECT_EQ(first.position, (Vector{2.1f, 2.0f}));
+    EXPECT_FLOAT_EQ(first.aimAngle, 90.0f);
+    EXPECT_EQ(first.targetKind, Kind::prima);
+    EXPECT_EQ(first.targetIndex, 1);
+    EXPECT_GT(first.speed, 0.0f);
+    EXPECT_EQ(low.throwNow, 0);
+    EXPECT_EQ(high.throwNow, 1);  // waits for the next think
+    EXPECT_EQ(high.launchIndex, 1);
+
+    world->think(0.01f);
+    ASSERT_EQ(projectilesInUse(), 2);
+    EXPECT_EQ(world->projectiles[1]->kind, 141);
+    EXPECT_EQ(world->projectiles[1]->position, (Vector{-2.1f, 2.0f}));
+    EXPECT_EQ(high.throwNow, 0);
+    EXPECT_EQ(high.launchIndex, 2);
+}
+
+TEST_F(WorldThinkTest, ThePrimaBallerinaThrowsFromHerLaunchPointAtWhatTheCatChose) {
+    emptyStage(Vector{0, 0});
+    Avatar& p = world->prima();
+    p.launchPoint = Vector{0.0f, 0.3f};
+    p.angle = 15.0f;
+    p.blossomKind = 142;
+    p.volleySize = 2;
+    p.launchIndex = 1;
+    p.throwNow = 1;
+    world->primaTargetKind = Kind::ballerina;
+    world->primaTargetSlot = 9;
+
+    world->think(0.01f);
+    const Projectile& b = *world->projectiles[0];
+    EXPECT_EQ(b.kind, 142);
+    EXPECT_EQ(b.position, (Vector{0.0f, 0.3f}));
+    EXPECT_FLOAT_EQ(b.aimAngle, 15.0f);
+    EXPECT_EQ(b.targetKind, Kind::ballerina);
+    EXPECT_EQ(b.targetIndex, 9);
+    EXPECT_EQ(p.throwNow, 0);
+    EXPECT_EQ(p.hasThrown, 1);
+    EXPECT_EQ(p.launchIndex, 2);
+    EXPECT_EQ(world->cat().stepClock, p.stepClock);
+
+    // No throw while a name is entered.
+    p.throwNow = 1;
+    world->nameEntry = true;
+    world->think(0.01f);
+    EXPECT_EQ(projectilesInUse(), 1);
+    EXPECT_EQ(p.throwNow, 1);
+}
+
+TEST_F(WorldThinkTest, AFullBlossomPoolDropsTheThrow) {
+    emptyStage(Vector{0, 0});
+    for (int i = 0; i < world->poolSize; ++i)
+        world->projectiles[i]->place(141, Vector{20.0f + i, 20.0f}, 0, 0, 0, Kind::prima, 1, 0.0f, 12);
+    Avatar& p = world->prima();
+    p.throwNow = 1;
+    const int indexBefore = p.launchIndex;
+    Obstacle& o = ballerina(4, Vector{3, 3});
+    o.throwNow = 1;
+    o.volleySize = 3;
+
+    world->think(0.01f);
+    EXPECT_EQ(p.throwNow, 0);
+    EXPECT_EQ(p.hasThrown, 0);
+    EXPECT_EQ(p.launchIndex, indexBefore);
+    // Her request is used up too; nothing replaced a flying blossom.
+    EXPECT_EQ(o.throwNow, 0);
+    EXPECT_EQ(o.launchIndex, 2);
+    for (int i = 0; i < world->poolSize; ++i) {
+        EXPECT_EQ(world->projectiles[i]->kind, 141);
+        EXPECT_FLOAT_EQ(world->projectiles[i]->position.x, 20.0f + i);
+    }
+}
+
+TEST_F(WorldThinkTest, ALeavingBallerinaIsScoredOnceAndLeavesHerTalent) {
+    emptyStage(Vector{0, 0}, 90, 1);
+    Obstacle& o = leavingBallerina(6, Vector{3, 4}, 1, 1, 1);
+    o.favouriteTalent = 133;
+    world->think(0.01f);
+    EXPECT_EQ(world->score, 3);
+    EXPECT_EQ(world->lastLeavingPoints, 3);
+    EXPECT_EQ(world->leftCount, 1);
+    EXPECT_EQ(o.counted, 1);
+    EXPECT_EQ(o.leaving, 0);
+    EXPECT_EQ(o.kind, 0);
+    const PowerUp& t = *world->powerUps[39];
+    EXPECT_EQ(t.kind, 133);
+    EXPECT_EQ(t.position, (Vector{3, 4}));
+    EXPECT_FLOAT_EQ(t.width, 0.2f);
+
+    // Leaving again (a rewind could revive her) scores nothing more.
+    o.leaving = 1;
+    world->think(0.01f);
+    EXPECT_EQ(world->score, 3);
+    EXPECT_EQ(world->leftCount, 1);
+}
+
+TEST_F(WorldThinkTest, PointsFollowTheDifficultyAndWrapInOneByte) {
+    struct Case {
+        std::uint8_t difficulty;
+        int blue, green, red;
+        int points;
+    };
+    const Case cases[] = {
+        {1, 1, 1, 1, 3}, {2, 1, 1, 1, 6}, {3, 1, 1, 1, 9}, {3, 3, 3, 3, 27}, {3, 200, 200, 200, 1800 % 256},
+        {1, 255, 1, 0, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.points);
+        emptyStage(Vector{0, 0}, 90, c.difficulty);
+        world->score = 0;
+        leavingBallerina(2, Vector{1, 1}, c.blue, c.green, c.red);
+        world->think(0.01f);
+        EXPECT_EQ(world->score, c.points);
+        EXPECT_EQ(world->leftCount, 1);
+    }
+}
+
+TEST_F(WorldThinkTest, NobodyLeavesWhileThePrimaBallerinaHasNoHearts) {
+    emptyStage(Vector{0, 0}, 90, 1);
+    Obstacle& o = leavingBallerina(6, Vector{3, 4}, 2, 2, 2);
+    Muse& m = muse(5, Vector{-3, -3});
+    m.giveTalent = 1;
+    world->primaHearts = 0;
+    world->think(0.01f);
+    EXPECT_EQ(world->score, 0);
+    EXPECT_EQ(world->leftCount, 0);
+    EXPECT_EQ(o.leaving, 1);
+    EXPECT_EQ(o.counted, 0);
+    EXPECT_EQ(m.giveTalent, 1);
+    EXPECT_EQ(world->countPowerUps(0), 0);
+}
+
+TEST_F(WorldThinkTest, AFullMuseGivesHerTalentTwoUnitsAhead) {
+    emptyStage(Vector{0, 0});
+    Muse& m = muse(8, Vector{1, 1});
+    m.angle = 0.0f;  // faces +y
+    m.talentKind = 134;
+    m.giveTalent = 1;
+    world->think(0.01f);
+    EXPECT_EQ(m.giveTalent, 0);
+    const PowerUp& t = *world->powerUps[39];
+    EXPECT_EQ(t.kind, 134);
+    EXPECT_NEAR(t.position.x, 1.0f, 1e-5f);
+    EXPECT_NEAR(t.position.y, 3.0f, 1e-5f);
+}
+
+TEST_F(WorldThinkTest, NewBallerinasEnterWhileHappyOnesAreMissing) {
+    emptyStage(Vector{0, 0});
+    world->goalHappy = 1000;
+    int spawned = 0;
+    for (int attempt = 0; attempt < 2000 && spawned < 39; ++attempt) {
+        const int before = world->countObstacles(0);
+        world->think(0.01f);
+        if (world->countObstacles(0) == before) continue;
+        ASSERT_EQ(world->countObstacles(0), before + 1);
+        ++spawned;
+        // The newest one took the highest free slot.
+        const int slot = 40 - spawned;
+        const Obstacle& o = *world->obstacles[slot];
+        EXPECT_EQ(o.kind, Kind::ballerina);
+        EXPECT_EQ(o.sadness, 90);
+        EXPECT_EQ(o.blue() + o.green() + o.red(), 3);
+        EXPECT_GE(o.position.x, -10.0f);
+        EXPECT_LT(o.position.x, 10.0f);
+        EXPECT_GE(o.position.y, -10.0f);
+        EXPECT_LT(o.position.y, 10.0f);
+        EXPECT_FLOAT_EQ(o.sensitivity, 1.666f);
+        for (int other = 0; other < world->poolSize; ++other)
+            if (other != slot) {
+                EXPECT_GT(worldtest::planar(o.position, world->obstacles[other]->position), 0.75f);
+            }
+        // While she is unhappy no other enters.
+        world->think(0.01f);
+        EXPECT_EQ(world->countObstacles(0), before + 1);
+        world->obstacles[slot]->happy = 1;
+    }
+    EXPECT_EQ(spawned, 39);
+    EXPECT_EQ(world->obstacles[0]->kind, 0);
+
+    // Once enough were made happy, nobody new enters.
+    emptyStage(Vector{0, 0});
+    world->goalHappy = 2;
+    world->happyTotal = 2;
+    for (int i = 0; i < 50; ++i) world->think(0.01f);
+    EXPECT_EQ(world->countObstacles(0), 0);
+}
+
+TEST_F(WorldThinkTest, MusesAreToppedUpToTheLevelsNumber) {
+    emptyStage(Vector{0, 0});
+    world->maxMuses = 5;
+    for (int attempt = 0; attempt < 500; ++attempt) world->think(0.01f);
+    EXPECT_EQ(world->countMuses(0), 5);
+    EXPECT_EQ(world->muses[0]->kind, 0);
+    for (int slot = 35; slot < 40; ++slot) {
+        const Muse& m = *world->muses[slot];
+        EXPECT_EQ(m.kind, Kind::muse);
+        EXPECT_GE(m.position.x, -5.0f);
+        EXPECT_LT(m.position.x, 5.0f);
+        for (int other = 0; other < world->poolSize; ++other)
+            if (other != slot) {
+                EXPECT_GT(worldtest::planar(m.position, world->muses[other]->position), 0.75f);
+            }
+    }
+}
+
+TEST_F(WorldThinkTest, EachMedalIsAnnouncedOncePerDance) {
+    emptyStage(Vector{0, 0});
+    world->level = 3;
+    world->records[3].gold = 12;
+    world->records[3].silver = 7;
+    world->records[3].bronze = 3;
+    world->score = 4;
+    world->think(0.01f);
+    EXPECT_FALSE(world->medalAnnounced[0]);
+    EXPECT_FALSE(world->medalAnnounced[1]);
+    EXPECT_TRUE(world->medalAnnounced[2]);
+    world->score = 12;
+    world->think(0.01f);
+    EXPECT_TRUE(world->medalAnnounced[0]);
+    EXPECT_TRUE(world->medalAnnounced[1]);
+    // A later level start announces them anew.
+    world->startLevel(worldtest::emptyLevel);
+    EXPECT_FALSE(world->medalAnnounced[0]);
+    EXPECT_FALSE(world->medalAnnounced[2]);
+}
+
+TEST_F(WorldThinkTest, TheLetterFlagsBecomeSoundsAndAreUsedUp) {
+    emptyStage(Vector{1, 1});
+    world->camera->position = Vector{1, 1};  // effects are never started at the exact origin
+    world->rightLetterFlag = true;
+    world->wrongLetterFlag = true;
+    world->letterFlag = true;
+    world->think(0.01f);
+    EXPECT_FALSE(world->rightLetterFlag);
+    EXPECT_FALSE(world->wrongLetterFlag);
+    EXPECT_TRUE(world->letterFlag);  // the name entry clears it itself
+    // The effects of the two flags were started at the camera.
+    EXPECT_GE(world->effects->busyCount(), 2);
+    EXPECT_NEAR(world->danceTime, 0.01f, 1e-6f);
+}
