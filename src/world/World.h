@@ -22,9 +22,10 @@ class GroupTracker;
 struct PlacementEntry;
 
 // The dance contest: five pools of actors and everything else of the stage.
-// Built without an OpenGL context; initGraphics and load need one. Without
-// them (the headless simulation) the rules run the same and nothing is drawn
-// or heard.
+// Built without an OpenGL context. initGraphics needs one; after it, load
+// also opens the audio and loads the pictures, and startLevel prepares the
+// sprite sets. A World that never had initGraphics (the headless
+// simulation) runs every rule the same, in silence and without pictures.
 class World {
 public:
     static constexpr int poolCapacity = 40;

@@ -53,9 +53,10 @@ void World::requestEffects() {
         // A ballerina who became happy in the last update has freed her slot
         // but still asks for her farewell effect.
         const Obstacle& o = *obstacles[i];
+        const std::uint8_t dancerKind = o.kind != 0 ? o.kind : Kind::ballerina;
         if (planarDistance(o.position, cameraAt) < viewRadius) {
             for (const EffectRequest& r : o.effects.slots)
-                if (r.active) effects->spawnAt(r.effect, Kind::ballerina, owner, r.position, r.angle);
+                if (r.active) effects->spawnAt(r.effect, dancerKind, owner, r.position, r.angle);
         }
         const Avatar& a = *avatars[i];
         for (const EffectRequest& r : a.effects.slots)
@@ -65,7 +66,8 @@ void World::requestEffects() {
         // Talents raise no requests of their own: their collector shows the taking.
         const Projectile& b = *projectiles[i];
         if (b.effectPending() && planarDistance(b.effectPosition, cameraAt) < viewRadius)
-            effects->spawnAt(b.effectKind, Kind::blossom1, owner, b.effectPosition, b.effectAngle);
+            effects->spawnAt(b.effectKind, b.kind != 0 ? b.kind : Kind::blossom1, owner, b.effectPosition,
+                             b.effectAngle);
     }
 }
 
