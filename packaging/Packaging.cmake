@@ -79,12 +79,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Velvetarium developers")
 set(CPACK_PACKAGE_CONTACT "The Velvetarium developers <velvetarium@users.noreply.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "arcade and memory game of ballerinas, blossoms and a cat")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Ballerinas dance on a stage; you steer a cat with the mouse, and your Prima \
-Ballerina dances after her cat and throws blossoms that make the other \
-ballerinas happy. To take over another ballerina, click the letters of her \
-stage name in the right order. Nine city dances at three difficulties, after \
-a guided first dance.")
+# The extended description (CPack puts the summary line before it), wrapped
+# as Debian's control files want it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Ballerinas dance on a stage; you steer a cat with the mouse, and your Prima
+Ballerina dances after her cat and throws blossoms that make the other
+ballerinas happy. To take over another ballerina, click the letters of her
+stage name in the right order.
+.
+Nine city dances at three difficulties, after a guided first dance. Every
+picture, sound and tune is made by the game's own generator.")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_SOURCE_DIR}/LICENSE)
 # A package is never meant for /usr/local: the default prefix packages for
 # /usr (the program still finds its data relative to itself); any other
@@ -100,5 +103,12 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# dpkg-shlibdeps finds the linked libraries (SDL 1.2, libsdl-mixer1.2, libc6,
+# libstdc++6...). Two more are named here: libgl1, because SDL opens the
+# OpenGL library (GLX and Mesa's drivers) at run time, so no linked symbol
+# names it; and the maintained SDL 1.2 compat library on SDL2 as the first
+# choice for SDL 1.2 (it scales fullscreen instead of switching the monitor's
+# mode); the classic library, which it replaces, works too.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libgl1, libsdl1.2-compat-shim | libsdl1.2debian")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
