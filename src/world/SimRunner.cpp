@@ -80,6 +80,12 @@ bool SimRunner::step() {
     World& w = *dance;
     const SimInput input = bot != nullptr ? bot(w, frameCount, botContext) : SimInput{};
     const float dt = settings.seconds;
+    if (frameCount == 0) {
+        // The mouse was already where the first frame finds it: no jump of
+        // the cat from the window's corner.
+        w.cat().lastMouseX = input.mouseX;
+        w.cat().lastMouseY = input.mouseY;
+    }
     const std::int32_t happyWas = w.happyTotal, sungWas = w.sungTotal, leftWas = w.leftCount;
     const auto begin = std::chrono::steady_clock::now();
 
