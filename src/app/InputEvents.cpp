@@ -53,6 +53,7 @@ EventOutcome applyEvent(const SDL_Event& event, InputSnapshot& input, WindowFocu
     switch (event.type) {
     case SDL_ACTIVEEVENT: {
         const bool gain = event.active.gain != 0;
+        const bool hadFocus = focus.active && focus.inputFocus;
         if (event.active.state & SDL_APPACTIVE) {
             focus.active = gain;
         }
@@ -62,6 +63,7 @@ EventOutcome applyEvent(const SDL_Event& event, InputSnapshot& input, WindowFocu
         if (event.active.state & SDL_APPINPUTFOCUS) {
             focus.inputFocus = gain;
         }
+        outcome.focusLost = hadFocus && !(focus.active && focus.inputFocus);
         break;
     }
     case SDL_KEYDOWN:

@@ -19,6 +19,9 @@ struct EventOutcome {
     int warps = 0;            // times to call SDL_WarpMouse(512, 512)
     bool keyWentDown = false;  // refresh the key-state pointer
     bool quitEvent = false;    // an SDL_QUIT was taken from the queue
+    // The window lost the input focus or was iconified, having had both: the
+    // player went elsewhere (the game pauses a running dance).
+    bool focusLost = false;
 };
 
 // Where the pointer is sent back to when it strays towards an edge.

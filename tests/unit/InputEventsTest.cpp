@@ -178,6 +178,22 @@ TEST_F(InputEventsTest, ActivationMirrorsEachBitItNames) {
     EXPECT_FALSE(focus.mouseFocus);
 }
 
+TEST_F(InputEventsTest, FocusLossIsReportedOnceWhenThePlayerGoesElsewhere) {
+    // The mouse leaving the window is no loss: the keyboard still reaches it.
+    EXPECT_FALSE(apply(activeEvent(SDL_APPMOUSEFOCUS, false)).focusLost);
+    // Alt-Tab: the input focus goes.
+    EXPECT_TRUE(apply(activeEvent(SDL_APPINPUTFOCUS, false)).focusLost);
+    // Further losses while away report nothing new.
+    EXPECT_FALSE(apply(activeEvent(SDL_APPINPUTFOCUS, false)).focusLost);
+    EXPECT_FALSE(apply(activeEvent(SDL_APPACTIVE, false)).focusLost);
+    // Coming back is no loss; iconifying afterwards is.
+    EXPECT_FALSE(apply(activeEvent(SDL_APPACTIVE | SDL_APPINPUTFOCUS, true)).focusLost);
+    EXPECT_TRUE(apply(activeEvent(SDL_APPACTIVE, false)).focusLost);
+    // Other events never report it.
+    EXPECT_FALSE(apply(activeEvent(SDL_APPACTIVE | SDL_APPINPUTFOCUS, true)).focusLost);
+    EXPECT_FALSE(apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)).focusLost);
+}
+
 TEST_F(InputEventsTest, QuitIsReportedAndChangesNoFlag) {
     apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
     const EventOutcome outcome = apply(blankEvent(SDL_QUIT));
