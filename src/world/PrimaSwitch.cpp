@@ -67,10 +67,10 @@ void World::switchPrima(std::uint8_t slot) {
     p.points = o.points;
     o.points = primaPoints + pointsSinceSwitch;
 
-    // 3. The old Prima Ballerina counts as happy, and her leaving is never
-    // scored (she earned her points as the Prima Ballerina).
+    // 3. The old Prima Ballerina counts as happy. Her leaving still counts
+    // among the ballerinas who left: she took the place of the dancer the
+    // player became, and without her the dance could not be won any more.
     o.happy = 1;
-    o.counted = 1;
 
     // 4. The floor takes the colours of the new Prima Ballerina's old slot.
     floorShade = 171;
