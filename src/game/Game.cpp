@@ -1,106 +1,269 @@
 #include "game/Game.h"
 
-#include "app/Display.h"
-#include "render/Font.h"
-#include "render/StageView.h"
-#include "render/WorldRenderer.h"
+#include <cstring>
+#include <new>
 
-#include <cmath>
+#include "actors/Avatar.h"
+#include "game/MenuLayout.h"
+#include "game/ProgressStore.h"
+#include "game/ScreenRenderer.h"
+#include "game/TextBatch.h"
+#include "world/World.h"
 
 namespace {
 
-// The stage is 5.6 by 4.2 units around the origin.
-constexpr float stageHalfWidth = 2.8f;
-constexpr float stageHalfHeight = 2.1f;
+// Click and hover sounds of the menu.
+constexpr int clickPlay = 1;
+constexpr int clickQuit = 2;
+constexpr int clickLevel = 3;
+constexpr int clickPage = 4;
 
-// Deep velvet, the colour of the curtain behind the stage.
-constexpr float backdropRed = 0.20f;
-constexpr float backdropGreen = 0.05f;
-constexpr float backdropBlue = 0.22f;
-
-// Sprite sets of the stage and their frame counts.
-constexpr unsigned primaSet = 101;
-constexpr unsigned catSet = 106;
-constexpr unsigned dancerSet = 111;
-constexpr unsigned blossomSet = 141;
-constexpr unsigned museSet = 161;
-constexpr unsigned dancerFrames = 37;
-constexpr unsigned blossomFrames = 12;
-constexpr unsigned museFrames = 12;
-
-constexpr int ringDancers = 6;
+constexpr float menuGuard = 0.5f;   // seconds between menu clicks
+constexpr float idleLimit = 300.0f;
 
 }  // namespace
 
-Game::Game() : font(new Font()), renderer(new WorldRenderer()) {}
+Game::Game()
+    : screens(new ScreenRenderer()),
+      world(new World()),
+      progress(new ProgressStore()),
+      progression(world->records, 9) {}
 
-bool Game::init(int windowWidth, int windowHeight, bool release) {
-    width = windowWidth;
-    height = windowHeight;
+Game::~Game() { releaseEverything(); }
+
+void Game::releaseEverything() {
+    delete screens;
+    delete world;
+    delete progress;
+    screens = nullptr;
+    world = nullptr;
+    progress = nullptr;
+}
+
+bool Game::setProgressDirectory(const char* directory) {
+    return progress != nullptr && progress->setDirectory(directory);
+}
+
+void Game::clearHudMarks() { std::memset(hudMarks, 0, sizeof hudMarks); }
+
+bool Game::init(int width, int height, bool release) {
+    // 1. The renderer object with its unit quad; the loading screen needs it.
+    screens->create();
+    screens->showLoadingProgress(0);
     releaseOnQuit = release;
-    setupStageView(width, height);
-    showLoadingProgress(0);
-    font->buildFont();
-    showLoadingProgress(20);
-    renderer->load();
-    showLoadingProgress(60);
-    renderer->loadSpriteSet(primaSet, dancerFrames);
-    renderer->loadSpriteSet(catSet, dancerFrames);
-    renderer->loadSpriteSet(dancerSet, dancerFrames);
-    showLoadingProgress(80);
-    renderer->loadSpriteSet(blossomSet, blossomFrames);
-    renderer->loadSpriteSet(museSet, museFrames);
-    showLoadingProgress(100);
+    paused = true;
+    // 2.-5.
+    screens->buildFont();
+    screens->showLoadingProgress(10);
+    screens->loadTitlePictures();
+    screens->showLoadingProgress(20);
+    screens->loadPictureSet(pictureSet);
+    screens->showLoadingProgress(30);
+    screens->loadScreenPictures();
+    screens->showLoadingProgress(40);
+    // 6.
+    screens->showLoadingProgress(50);
+    // 7.
+    loadProgress();
+    screens->showLoadingProgress(70);
+    // 8. The stage: its OpenGL state and projection, sounds and pictures, the first level.
+    world->initGraphics(width, height);
+    world->load(releaseOnQuit ? 1 : 0);
+    world->startLevel(static_cast<std::uint8_t>(level));
+    dancerCount = world->countObstacles(0);
+    world->leftCount = 0;
     totalClock = 0.0f;
+    clearHudMarks();
+    // The first level has just been set up: Play starts it afresh.
+    freshLevel = true;
     return true;
 }
 
-void Game::showLoadingProgress(int percent) {
-    clearFrame(backdropRed, backdropGreen, backdropBlue);
-    const float left = -1.5f;
-    const float right = 1.5f;
-    const float filled = left + (right - left) * static_cast<float>(percent) / 100.0f;
-    drawFlatRectangle(left - 0.03f, -0.13f, right + 0.03f, 0.13f, 0.95f, 0.85f, 0.95f, 1.0f);
-    drawFlatRectangle(left, -0.1f, right, 0.1f, 0.12f, 0.03f, 0.14f, 1.0f);
-    drawFlatRectangle(left, -0.1f, filled, 0.1f, 0.93f, 0.45f, 0.65f, 1.0f);
-    if (font->isBuilt()) {
-        font->print(270.0f, 260.0f, 0, 1.0f, 1.0f, 0.9f, 1.0f, "Loading %d%%", percent);
+void Game::loadProgress() {
+    progression.readRecords(*progress);
+    progress->loadHighscore();
+    std::memset(world->highscoreName, 0, sizeof world->highscoreName);
+    std::memcpy(world->highscoreName, progress->highscoreName, ProgressStore::nameLength);
+    world->highscorePoints = progress->highscorePoints;
+    world->totalPoints = progression.ownTotal();
+    if (world->totalPoints == 0) {
+        std::int32_t baseScores[Progression::firstStartLevels] = {};
+        for (int l = 0; l < Progression::firstStartLevels; ++l) {
+            baseScores[l] = world->levelBaseScore(static_cast<std::uint8_t>(l));
+        }
+        progression.deriveFirstStart(*progress, baseScores);
     }
-    presentFrame();
+    const LevelChoice start = progression.chooseStart(world->difficulty);
+    level = previousLevel = start.level;
+    world->level = static_cast<std::uint8_t>(start.level);
+    selectedLevel = start.selectedLevel;
 }
 
-bool Game::frame(const InputSnapshot& input, float seconds) {
-    totalClock += seconds;
-    clearFrame(backdropRed, backdropGreen, backdropBlue);
-    drawDancers(input, seconds);
-    const float pulse = 0.75f + 0.25f * std::sin(totalClock * 2.0f);
-    font->print(250.0f, 420.0f, 1, 1.0f, 1.0f, pulse, 1.0f, "VELVETARIUM");
-    font->print(215.0f, 40.0f, 2, 0.8f, 0.9f, 0.8f, 1.0f, "Move the mouse, Escape leaves");
-    // Until the menu exists, Escape ends the program.
-    return input.escape;
+std::uint8_t Game::rankFromRecords() const { return Progression::rankFromRecords(world->records, levelCount); }
+
+bool Game::evaluateDance(float seconds) {
+    const bool goals = world->goalsMet(dancerCount);
+    if (goals && !paused && endClock == 0.0f) {
+        wonNow = true;
+        startTransition = true;
+    }
+    if (goals && !paused) {
+        endClock += seconds;
+        resultRank = world->difficulty;
+        resultMedal = 0;
+        if (endClock >= endDuration) {
+            const LevelChoice next = progression.finishDance(*progress, level, selectedLevel, world->score,
+                                                             world->difficulty, world->totalPoints, resultMedal);
+            level = next.level;
+            selectedLevel = next.selectedLevel;
+            // Forces the level change of this frame.
+            previousLevel = 0;
+            endClock = 0.0f;
+        }
+    }
+    return false;
 }
 
-void Game::drawDancers(const InputSnapshot& input, float seconds) {
-    // Ballerinas turning in a ring around the Prima Ballerina, with a muse
-    // and blossoms circling them, and the cat under the mouse pointer.
-    const Vector centre(0.0f, -0.2f, 0.0f);
-    renderer->drawSprite(0, primaSet, centre, 0.3f, 0.3f, 0.0f, 0, 1, 37, 2.0f, 255, 255, 255, 100, seconds);
-    for (int i = 0; i < ringDancers; ++i) {
-        const float angle = totalClock * 0.4f + static_cast<float>(i) * 6.2831853f / ringDancers;
-        const Vector at(centre.x + 1.3f * std::cos(angle), centre.y + 0.9f * std::sin(angle), 0.0f);
-        const auto slot = static_cast<std::uint16_t>(i);
-        const auto tint = static_cast<std::uint8_t>(150 + 20 * i);
-        renderer->drawSprite(slot, dancerSet, at, 0.25f, 0.25f, angle * 57.29578f, 0, 1, 37, 2.0f, tint, 200,
-                             255, 100, seconds);
-        const Vector blossom(centre.x + 1.9f * std::cos(-angle), centre.y + 1.3f * std::sin(-angle), 0.0f);
-        renderer->drawSprite(slot, blossomSet, blossom, 0.08f, 0.08f, 0.0f, 0, 1, 12, 0.6f, 255, 120, 180, 90,
-                             seconds);
+void Game::changeLevel(bool lost, std::uint32_t newLevel, std::uint32_t /*oldLevel*/) {
+    if (!lost) {
+        newHighscore = world->highscoreCheck();
+        if (newHighscore) {
+            progress->setHighscoreName(world->highscoreName);
+            progress->setHighscorePoints(world->highscorePoints);
+        }
+        pointsBeforeDance = world->prima().points;
+    } else {
+        world->sungTotal = 0;
+        world->happyTotal = 0;
+        pointsBeforeDance = 0;
     }
-    const Vector muse(1.9f * std::cos(totalClock * 0.25f), 1.4f, 0.0f);
-    renderer->drawSprite(0, museSet, muse, 0.2f, 0.2f, 0.0f, 0, 1, 12, 1.2f, 255, 255, 255, 100, seconds);
+    world->clearLevel();
+    world->startLevel(static_cast<std::uint8_t>(newLevel));
+    dancerCount = world->countObstacles(0);
+    world->endFreeze();
+}
 
-    const float catX = (static_cast<float>(input.mouseX) / static_cast<float>(width) - 0.5f) * 2.0f * stageHalfWidth;
-    const float catY = (0.5f - static_cast<float>(input.mouseY) / static_cast<float>(height)) * 2.0f * stageHalfHeight;
-    renderer->drawSprite(0, catSet, Vector(catX, catY, 0.0f), 0.15f, 0.15f, 0.0f, 0, 1, 37, 1.5f, 255, 255, 255, 100,
-                         seconds);
+std::uint32_t Game::menuHitTest() {
+    const std::uint32_t code = MenuLayout::hitTest(menuPointer.x, menuPointer.y);
+    const int sound = MenuLayout::hoverSound(code);
+    if (sound >= 0) world->playMouseOver(sound);
+    return code;
+}
+
+bool Game::menuIdle(bool isPaused, float seconds, bool isEntered) {
+    idleClock += seconds;
+    if (!isEntered) {
+        idleClock = 0.001f;
+    } else if (idleClock > idleLimit && world->danceTime < 1.0f) {
+        // Nobody has touched the menu for five minutes: the dance starts by itself.
+        isPaused = !isPaused;
+        world->stopAllSounds();
+        world->sungOverall += world->sungTotal;
+        world->sungTotal = 0;
+        world->happyTotal = 0;
+        world->score = 0;
+        world->levelTime = 0.0f;
+        world->avatarsInDance = true;
+        idleClock = 0.0f;
+    }
+    return isPaused;
+}
+
+void Game::startSelectedLevel(std::uint32_t newLevel) {
+    world->savePrima();
+    const Vector catAt = world->saveCat();
+    freshLevel = true;
+    level = previousLevel = newLevel;
+    world->clearLevel();
+    world->startLevel(static_cast<std::uint8_t>(newLevel));
+    dancerCount = world->countObstacles(0);
+    world->placeCat(catAt);
+    world->endFreeze();
+    world->nameEntry = false;
+}
+
+void Game::switchToSelectedLevel() {
+    world->playClick(clickLevel);
+    startSelectedLevel(selectedLevel);
+    menuClickClock = 0.0f;
+    world->playClick(clickPage);
+    world->score = 0;
+}
+
+void Game::play() {
+    paused = !paused;
+    waitForClick = true;
+    clickClock = 0.0f;
+    menuClock = 0.0f;
+    world->playClick(clickPlay);
+    world->stopAllSounds();
+    if (freshLevel) {
+        world->sungOverall += world->sungTotal;
+        world->sungTotal = 0;
+        world->happyNow = 0;
+        world->happyTotal = 0;
+        endClock = 0.0f;
+        world->score = 0;
+        world->levelTime = 0.0f;
+        world->prima().points = pointsBeforeDance;
+        // A fresh level's dancers are all in the dance, even when the menu
+        // was opened from the previous dance (which took them out).
+        world->avatarsInDance = true;
+        // The lesson starts at its first page.
+        tutorialStep = 0;
+        tutorialPage = 1;
+    } else {
+        world->restorePrima(Vector(0.0f, 0.0f, 0.0f));
+        world->placeCat(Vector(0.0f, 0.0f, 0.0f));
+    }
+    if (levelCount < level && level < 51 && level != guidedLevel) {
+        level = 1;
+        world->happyTotal = 0;
+        world->sungTotal = 0;
+        world->sungOverall = 0;
+        world->score = 0;
+        world->totalPoints = 0;
+        world->clearLevel();
+        world->startLevel(1);
+        paused = true;
+    }
+}
+
+bool Game::menuClick() {
+    const float x = menuPointer.x;
+    const float y = menuPointer.y;
+    if (MenuLayout::inGuidedButton(x, y)) {
+        world->playClick(clickLevel);
+        startSelectedLevel(guidedLevel);
+        repeatClock = 0.1f;
+        selectedLevel = guidedLevel;
+        clearHudMarks();
+    }
+    if (MenuLayout::inVolumeSlider(x, y)) {
+        volume = MenuLayout::volumeAt(x);
+        sliderX = x;
+    }
+    if (MenuLayout::inLevelDown(x, y) && menuClickClock > menuGuard) {
+        selectedLevel = MenuLayout::stepSelector(selectedLevel, progression.highestLevel, false);
+        switchToSelectedLevel();
+    }
+    if (MenuLayout::inLevelUp(x, y) && menuClickClock > menuGuard) {
+        selectedLevel = MenuLayout::stepSelector(selectedLevel, progression.highestLevel, true);
+        switchToSelectedLevel();
+    }
+    const bool transitionOver = transitionClock >= transitionDuration;
+    if (MenuLayout::inQuit(x, y) && menuClock > menuGuard && transitionOver) {
+        quit = true;
+        world->playClick(clickQuit);
+        if (releaseOnQuit) {
+            world->clearLevel();
+            screens->releasePictures(pictureSet);
+            screens->releaseScreenPictures();
+            screens->deleteFont();
+            releaseEverything();
+        }
+        return true;
+    }
+    if (MenuLayout::inPlay(x, y) && menuClock > menuGuard && clickClock > menuGuard && transitionOver) play();
+    return false;
 }

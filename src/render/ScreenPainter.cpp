@@ -79,3 +79,8 @@ void ScreenPainter::clear(float red, float green, float blue) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
+
+void ScreenPainter::resetModelView() {
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+}

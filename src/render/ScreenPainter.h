@@ -49,6 +49,9 @@ public:
     void endWindowSquare();
     // Clears the colour buffer and resets the model-view matrix.
     void clear(float red, float green, float blue);
+    // Model-view identity: squares land where their stage units say,
+    // whatever the drawing before left on the matrix.
+    void resetModelView();
 
 private:
     Picture* pictures[tableSize] = {};

@@ -1,0 +1,455 @@
+// One frame of the game: the steps from input to the screens, in order.
+#include <cmath>
+
+#include "actors/Avatar.h"
+#include "game/Game.h"
+#include "game/ScreenRenderer.h"
+#include "game/TextScreens.h"
+#include "render/WorldRenderer.h"
+#include "world/World.h"
+
+namespace {
+
+constexpr float escapeGuard = 0.5f;
+constexpr float clickGuard = 0.5f;
+constexpr float scrollGuard = 0.2f;
+constexpr float tutorialGuard = 0.2f;
+constexpr float menuSpotReach = 0.5f;
+constexpr float songDelay = 2.0f;  // the dance music comes back two seconds into a transition
+
+// The letters a paused game ignores (left stays, for the menu).
+constexpr char pausedKeys[] = "wdsaoitbprq";
+
+void release(InputSnapshot& input, char letter) { input.letters[letter - 'a'] = false; }
+
+}  // namespace
+
+bool Game::frame(const InputSnapshot& input, float seconds) {
+    if (world == nullptr || screens == nullptr) return true;  // released by Quit
+    InputSnapshot in = input;
+    float dt = seconds;
+
+    // 1.
+    lastFrameSeconds = seconds;
+    totalClock += seconds;
+    clickClock += seconds;
+    world->lastLeavingPoints = 0;
+
+    // 2. After its first second a dance waits for a click.
+    if ((in.leftButton || in.rightButton) && !paused && world->levelTime > 1.0f) waitForClick = false;
+    if (!paused && waitForClick && world->levelTime > 1.0f) dt = 0.0f;
+
+    // 3. Escape first ends a name entry or a freeze.
+    if (in.escape && escapeClock > escapeGuard && (world->nameEntry || world->frozen)) {
+        if (world->nameEntry) {
+            world->nameEntry = false;
+        } else {
+            world->endFreeze();
+        }
+        in.escape = false;
+        escapeClock = 0.0f;
+    }
+
+    // 4. The menu spot, down left of the Prima Ballerina.
+    const Vector prima = world->primaPositionNow();
+    const Vector cat = world->catPositionNow();
+    const Vector spot(prima.x - 3.3f, prima.y - 2.6f);
+    const bool catOnSpot = std::fabs(cat.x - spot.x) < menuSpotReach && std::fabs(cat.y - spot.y) < menuSpotReach;
+    if (!paused && in.leftButton && clickClock > clickGuard && catOnSpot) {
+        in.escape = true;
+        clickClock = 0.0f;
+    }
+    pointerOnMenuSpot = !paused && catOnSpot;
+
+    // 5. and 6.
+    world->volume = volume;
+    world->level = static_cast<std::uint8_t>(level);
+    menuClickClock += dt;
+    repeatClock += dt;
+    menuClock += dt;
+    if (in.leftButton) pausedSeconds = 0.0f;
+    escapeClock += dt;
+
+    // 7.
+    if (in.escape && escapeClock > escapeGuard && !paused) enterMenu(dt, in);
+
+    // 8.
+    quit = false;
+    wonNow = false;
+    startTransition = false;
+    const float stepEightSeconds = dt;
+
+    // 9. The mouse moves the letter cursor of a name entry.
+    if (world->nameEntry) {
+        if (in.mouseX > previousMouseX + 1 && nameScrollClock > scrollGuard) {
+            world->letterCursor += 1;
+            nameScrollClock = 0.0f;
+        }
+        if (in.mouseX < previousMouseX - 1 && nameScrollClock > scrollGuard) {
+            world->letterCursor -= 1;
+            nameScrollClock = 0.0f;
+        }
+        if (world->letterCursor > world->letterCount - 1) world->letterCursor = world->letterCount - 1;
+        if (world->letterCursor < 0) world->letterCursor = 0;
+    }
+    previousMouseX = in.mouseX;
+    previousMouseY = in.mouseY;
+    nameScrollClock += dt;
+
+    // 10.
+    if (paused) {
+        in.rightButton = false;
+        for (const char* k = pausedKeys; *k != 0; ++k) release(in, *k);
+        in.space = false;
+    }
+
+    // 11. The end phase slows the dance down to a stop.
+    const float stepSeconds = dt;
+    if (endClock != 0.0f && !paused) {
+        in.leftButton = false;
+        dt = dt * (endDuration - endClock) / endDuration;
+    }
+
+    // 12. and 13.
+    if (paused) tutorialClock = 0.0f;
+    if (level == guidedLevel) {
+        guidedDanceStep(in, dt);
+    } else {
+        steer(in, in.rightButton, dt);
+        tutorialStep = 0;
+        tutorialPage = 1;
+    }
+
+    // 14. and 15.
+    quit = evaluateDance(stepSeconds);
+    bool lost = false;
+    if (world->primaHearts < 1) {
+        endClock += stepSeconds;
+        if (endClock >= endDuration) {
+            lost = true;
+            idleClock = 0.0f;
+            endClock = 0.0f;
+            world->score = 0;
+        }
+    }
+
+    // 16.
+    if (paused) {
+        pausedSeconds = dt;
+        dt = 0.0f;
+    }
+
+    // 17. and 18.
+    if (level != previousLevel || lost) {
+        const bool changed = level != previousLevel;
+        changeLevel(lost, level, previousLevel);
+        menuClock = 0.0f;
+        idleClock = 0.0f;
+        paused = true;
+        freshLevel = true;
+        world->nameEntry = false;
+        if (entered) {
+            const std::int32_t gold = transitionLevel < World::recordCount ? world->records[transitionLevel].gold : 0;
+            if (changed && world->score < gold) world->playLevelEnd(1, volume);
+            if (changed && world->score >= gold) world->playLevelEnd(3, volume);
+            if (lost) world->playLevelEnd(2, volume);
+        }
+        clearHudMarks();
+    } else {
+        danceFrame(dancerCount, paused, dt);
+        if (world->nameEntry != wasNameEntry) resetNameEntry();
+        if (world->nameEntry) nameEntryFrame(in, dt);
+        wasNameEntry = world->nameEntry;
+    }
+
+    // 19.
+    if (paused) {
+        menuFrame(in, dt);
+        if (quit) return true;
+    }
+
+    // 20.-24.
+    transitionFrame(stepEightSeconds, seconds);
+
+    // 25. and 26.
+    welcomeFrame(in);
+
+    // 27.
+    previousLevel = level;
+    return quit;
+}
+
+void Game::enterMenu(float& dt, InputSnapshot& input) {
+    world->savePrima();
+    world->saveCat();
+    paused = true;
+    world->playSong(volume);
+    songStarted = true;
+    pausedSeconds = dt;
+    dt = 0.0f;
+    freshLevel = false;
+    // Both leave the dance while the menu shows them.
+    world->restorePrima(menuPrimaPosition);
+    world->placeCat(menuCatPosition);
+    release(input, 'r');
+    escapeClock = 0.0f;
+}
+
+void Game::steer(const InputSnapshot& in, bool rightButton, float dt) {
+    world->steer(in.mouseX, in.mouseY, in.leftButton, rightButton, in.letter('w'), in.letter('d'), in.letter('s'),
+                 in.letter('a'), in.letter('o'), in.letter('i'), in.letter('t'), in.letter('b'), in.letter('p'),
+                 in.letter('r'), in.letter('q'), in.space, dt);
+}
+
+void Game::guidedDanceStep(const InputSnapshot& in, float dt) {
+    // The click guard runs with the real frame time: while a page waits for
+    // its click the dance (and dt) stands still, and a plain click must
+    // still turn the page.
+    tutorialClock += lastFrameSeconds;
+    if ((in.leftButton || in.rightButton) && tutorialClock > tutorialGuard) {
+        tutorialStep += 1;
+        tutorialClock = 0.0f;
+    }
+    if (tutorialStep >= 1 && tutorialStep <= 3) {
+        tutorialPage = static_cast<std::uint8_t>(tutorialStep + 1);
+        waitForClick = true;
+    }
+    if (tutorialStep == 4 && tutorialPage == 4) waitForClick = false;
+    if (world->ballerinaNear && tutorialPage == 4) {
+        tutorialPage = 5;
+        waitForClick = true;
+    }
+    if (world->happyTotal > 0 && tutorialPage == 5) {
+        tutorialPage = 6;
+        waitForClick = true;
+        world->leftCount = 0;
+    }
+    if (tutorialPage == 6) world->happyTotal = 1;
+    // Time cannot be frozen in the lesson.
+    steer(in, false, dt);
+}
+
+void Game::danceFrame(std::int32_t dancers, bool isPaused, float dt) {
+    if (!isPaused) world->think(dt);
+    world->update(entry.handedName, isPaused, dt);
+    world->draw(dt);
+
+    InterfaceView view;
+    view.guides[0] = world->guideToBallerina();
+    view.guides[1] = world->guideToUnhappy();
+    view.guides[2] = world->guideToMuse();
+    view.guideAngles[0] = world->guideAngleBallerina();
+    view.guideAngles[1] = world->guideAngleUnhappy();
+    view.guideAngles[2] = world->guideAngleMuse();
+    // The lesson's hot spot: whatever the cat stands on glows.
+    view.hasHotSpot = world->level == guidedLevel && (world->catOnBallerina || world->catOnMuse || world->catOnTalent);
+    view.hotSpot = world->catPositionNow() - world->cameraPosition;
+
+    view.primaPosition = world->primaPosition;
+    view.sungTotal = world->sungTotal;
+    view.goalMuses = world->goalMuses;
+    view.musesSinging = world->musesSinging;
+    view.score = world->score;
+    view.goldScore = world->level < World::recordCount ? world->records[world->level].gold : 0;
+    view.goalB = world->goalB;
+    view.dancerCount = dancers;
+    view.leftCount = world->leftCount;
+    view.goalHappy = world->goalHappy;
+    view.happyTotal = world->happyTotal;
+    view.danceTime = world->danceTime;
+    view.primaHearts = world->primaHearts;
+    for (int i = 0; i < 3; ++i) view.talents[i] = world->talentsNow[i];
+    view.frozen = world->frozen;
+    view.freezeLimit = world->freezeLimit;
+    view.freezeElapsed = world->freezeElapsed;
+    view.nameEntry = world->nameEntry;
+    view.nameEntryLimit = world->nameEntryLimit;
+    view.nameEntryElapsed = world->nameEntryElapsed - 1.0f;
+    view.pointerOnMenuSpot = pointerOnMenuSpot;
+    view.hintShown = world->hintShown != 0;
+    view.seconds = dt;
+    view.level = world->level;
+    view.waitForClick = waitForClick;
+    screens->drawInterface(view, hudMarks);
+
+    TextBatch texts;
+    DanceTextInput info;
+    info.level = world->level;
+    info.difficulty = world->difficulty;
+    info.leftCount = world->leftCount;
+    info.dancerCount = dancers;
+    info.goalB = world->goalB;
+    info.tutorialPage = tutorialPage;
+    info.waitForClick = waitForClick;
+    TextScreens::dance(texts, info);
+    screens->print(texts);
+
+    world->drawOverlay();
+}
+
+void Game::menuFrame(const InputSnapshot& in, float dt) {
+    quit = false;
+    MenuView view;
+    view.selectedLevel = selectedLevel;
+    view.hoverCode = hoverCode;
+    view.medalOfLevel = progression.medalOfLevel;
+    view.rank = progression.rank;
+    view.sideHeight = 1.2f + 0.08f * std::sin(totalClock * 2.0f);
+    view.sliderX = sliderX;
+    view.seconds = pausedSeconds;
+    screens->drawMenu(view);
+
+    TextBatch texts;
+    MenuTextInput words;
+    words.totalClock = totalClock;
+    words.menuMessage = progression.menuMessage;
+    words.level = level;
+    words.selectedLevel = selectedLevel;
+    words.dancerCount = dancerCount;
+    words.goalB = world->goalB;
+    words.score = world->score;
+    words.difficulty = world->difficulty;
+    words.records = world->records;
+    TextScreens::menu(texts, words);
+    screens->print(texts);
+
+    world->drawPrimaName(dt);
+    clickClock += pausedSeconds;
+    if (entered) {
+        // The cat keeps following the mouse in the menu: it is the pointer.
+        menuPointer = world->levelPreview(menuPrimaPosition, menuCatPosition, static_cast<std::uint8_t>(level), dt,
+                                          pausedSeconds);
+    }
+    if (transitionClock >= transitionDuration) hoverCode = menuHitTest();
+    paused = menuIdle(paused, pausedSeconds, entered);
+    if (in.leftButton && entered) {
+        quit = menuClick();
+        if (quit) return;
+    }
+    world->nameEntry = false;
+}
+
+void Game::transitionFrame(float stepEightSeconds, float seconds) {
+    // 20.
+    if (world->primaHearts < 1 && endClock == 0.0f) {
+        wonNow = true;
+        startTransition = true;
+        transitionFailed = true;
+        transitionDuration = 2.0f;
+        fadeTime = 0.5f;
+    } else if (wonNow) {
+        startTransition = true;
+        transitionFailed = false;
+        transitionDuration = 6.0f;
+        fadeTime = 0.5f;
+    }
+    // 21.-23.
+    if (world->level == guidedLevel) resultRank = 0;
+    screens->drawTransition(Vector(0.0f, 0.0f, 0.0f), transitionFailed, stepEightSeconds, transitionDuration,
+                            fadeTime, wonNow, startTransition, resultRank, resultMedal);
+    if (startTransition) {
+        transitionClock = 0.0f;
+        transitionLevel = world->level;
+    }
+    // 24. The transition clock runs with the real frame time, in the menu
+    // as in the last second of a dance.
+    if (transitionClock < transitionDuration) {
+        TextBatch texts;
+        TextScreens::transition(texts, transitionFailed, transitionClock, fadeTime, transitionDuration - 1.0f,
+                                transitionLevel, resultRank, resultMedal);
+        screens->print(texts);
+        if (transitionClock == 0.0f) songStarted = false;
+        transitionClock += seconds;
+        if (transitionClock > songDelay && !songStarted && entered) {
+            world->playSong(volume);
+            songStarted = true;
+        }
+        if (transitionClock >= transitionDuration) world->score = 0;
+    }
+}
+
+void Game::welcomeFrame(const InputSnapshot& in) {
+    // 25. The first click only enters the menu.
+    if (!entered && in.leftButton) {
+        entered = true;
+        screens->releaseTitlePictures();
+        world->freeIntro();
+        world->playSong(volume);
+        songStarted = true;
+        menuClock = 0.0f;
+        paused = true;
+        transitionClock = 10.0f;
+    }
+    // 26.
+    if (!entered) {
+        idleClock = 1.0f;
+        menuClock = 0.0f;
+        screens->drawTitle(1.0f);
+        TextBatch texts;
+        TextScreens::welcome(texts, totalClock);
+        screens->print(texts);
+        if (!introStarted) {
+            world->playIntro(volume);
+            introStarted = true;
+        }
+    }
+}
+
+NameEntryLink Game::linkNameEntry() {
+    NameEntryLink link;
+    link.shuffledLetters = world->shuffledLetters;
+    link.letterCursor = &world->letterCursor;
+    link.letterCount = world->letterCount;
+    link.elapsed = world->nameEntryElapsed;
+    link.limit = world->nameEntryLimit;
+    link.nameEntry = &world->nameEntry;
+    link.wrongClicks = &world->wrongClicks;
+    link.letterFlag = &world->letterFlag;
+    link.rightLetterFlag = &world->rightLetterFlag;
+    link.wrongLetterFlag = &world->wrongLetterFlag;
+    link.letterClocks = world->letterClocks;
+    link.letterPositions = world->letterPositions;
+    link.letterHits = world->letterHits;
+    link.letterTest = [](const void* context, char c, int position) {
+        return static_cast<const World*>(context)->letterMatches(c, position);
+    };
+    link.testContext = world;
+    return link;
+}
+
+void Game::nameEntryFrame(const InputSnapshot& in, float seconds) {
+    NameEntryLink link = linkNameEntry();
+    bool letters[26];
+    NameEntry::exchangeYZ(in.letters, letters);
+    entry.takeInput(link, in.leftButton, letters, in.enter, in.backspace, seconds);
+
+    LetterSlotView slots[NameEntry::nameLength];
+    entry.animateSlots(link, seconds, slots);
+    if (world->graphicsReady()) {
+        WorldRenderer& paint = *world->textures;
+        screens->resetView();
+        for (int i = 0; i < NameEntry::nameLength; ++i) {
+            const LetterSlotView& slot = slots[i];
+            if (!slot.visible) {
+                paint.clearTrail(static_cast<unsigned>(i), Kind::ballerina);
+                continue;
+            }
+            const Vector at = slot.position;
+            if (slot.flying) {
+                paint.trailPainter().drawTrail(static_cast<unsigned>(i), Kind::ballerina, 0.0f, at.x, at.y, 0.0f,
+                                               0.15f, 0.0f, 75, 255, 127, 0, seconds);
+            }
+            const char c = slot.letter;
+            unsigned glyph = 0;
+            if (c >= 'a' && c <= 'z') glyph = slot.capital ? 601u + (c - 'a') : 627u + (c - 'a');
+            if (c >= 'A' && c <= 'Z') glyph = slot.capital ? 601u + (c - 'A') : 627u + (c - 'A');
+            if (glyph != 0) paint.marks().drawLetter(glyph, at.x, at.y, 0.0f, 0.15f, 0.15f);
+        }
+    }
+
+    TextBatch texts;
+    TextScreens::nameEntry(texts, entry.typedCount, world->nameEntryLimit, world->nameEntryElapsed);
+    screens->print(texts);
+
+    entry.settle(link, in.backspace);
+}

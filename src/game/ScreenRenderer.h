@@ -1,0 +1,97 @@
+#pragma once
+
+#include <cstdint>
+
+#include "actors/Vector.h"
+#include "game/ScreenViews.h"
+#include "game/TextBatch.h"
+#include "render/Font.h"
+#include "render/PictureBatch.h"
+#include "render/ScreenPainter.h"
+
+// The screens around the stage: loading, title, menu frame, the transition
+// rosette and the interface of a running dance. It decides which pictures
+// go where and in which order (the compose operations, which make no OpenGL
+// call) and has the painter draw them; it holds the font the screen texts
+// are printed with. Construction makes no OpenGL call.
+class ScreenRenderer {
+public:
+    static constexpr int screenPictureCount = 61;
+    static constexpr int markCapacity = 64;
+
+    ScreenRenderer() = default;
+    ScreenRenderer(const ScreenRenderer&) = delete;
+    ScreenRenderer& operator=(const ScreenRenderer&) = delete;
+
+    // --- life and pictures (OpenGL) ---------------------------------------
+    void create();
+    void destroy();
+    void buildFont() { font.buildFont(); }
+    void deleteFont() { font.deleteFont(); }
+    void loadTitlePictures();
+    void releaseTitlePictures();
+    // Level pictures 1..n, the previews, the rank emblems and the menu's own.
+    void loadPictureSet(std::uint8_t n);
+    void releasePictures(std::uint8_t n);
+    void loadScreenPictures();
+    void releaseScreenPictures();
+
+    // --- drawing (OpenGL) -------------------------------------------------
+    // The loading screen with its progress cells; shown at once.
+    void showLoadingProgress(int percent);
+    void drawTitle(float alpha);
+    void drawMenu(const MenuView& view);
+    // Always false.
+    bool drawTransition(Vector position, bool failed, float seconds, float duration, float fade, bool wonNow,
+                        bool startTransition, std::uint8_t resultRank, std::uint8_t resultMedal);
+    void drawInterface(const InterfaceView& view, HudMarks& marks);
+    void print(const TextBatch& texts);
+    // Model-view back to the plain stage view, for drawing after the World.
+    void resetView();
+
+    // --- composition (no OpenGL) -----------------------------------------
+    static void composeLoading(int percent, PictureBatch& batch);
+    void composeTitle(float alpha, PictureBatch& batch) const;
+    void composeMenu(const MenuView& view, PictureBatch& batch);
+    void composeTransition(Vector position, bool failed, float seconds, float duration, float fade, bool wonNow,
+                           std::uint8_t resultRank, std::uint8_t resultMedal, PictureBatch& batch);
+    void composeInterface(const InterfaceView& view, HudMarks& marks, PictureBatch& batch);
+
+    // The 61 interface pictures in load order.
+    static const std::uint16_t screenPictures[screenPictureCount];
+
+    ScreenPainter& painter() { return paint; }
+    const Font& textFont() const { return font; }
+    float rosetteClock() const { return rosette; }
+    float dialAngle() const { return dial; }
+
+private:
+    void composeTalents(const InterfaceView& view, HudMarks& marks, PictureBatch& batch);
+    void composeHearts(const InterfaceView& view, HudMarks& marks, PictureBatch& batch);
+    void composeMarks(const InterfaceView& view, HudMarks& marks, PictureBatch& batch);
+    void composeNameEntry(const InterfaceView& view, PictureBatch& batch) const;
+    void composeExtras(const InterfaceView& view, PictureBatch& batch);
+
+    ScreenPainter paint;
+    Font font;
+    PictureBatch batch;
+
+    // Clocks of the screens. The rosette clock starts past any transition,
+    // so nothing turns over the first menu until a dance has ended.
+    float emblem = 0.0f;     // degrees, wraps at 360
+    float rosette = 10.0f;   // seconds since the transition began
+    float dial = 0.0f;       // degrees, wraps at 360
+    float interfaceClock = 0.0f;
+
+    // Interface animations.
+    static constexpr int talentSlots = 9;
+    float talentSize[talentSlots] = {};
+    float talentWait[talentSlots] = {};
+    float talentSparkle[talentSlots] = {};
+    static constexpr int heartCount = 10;
+    float heartSize[heartCount] = {};
+    float pulseSize = 0.15f;
+    float pulseDirection = 1.0f;
+    float leftMarkSize[markCapacity] = {};
+    float guidePop[InterfaceView::guideCount] = {};
+};

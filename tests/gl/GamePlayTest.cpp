@@ -1,0 +1,210 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "game/ProgressStore.h"
+#include "game/ScreenRenderer.h"
+#include "gl/GamePlayer.h"
+#include "gl/GlContext.h"
+
+namespace {
+
+// Menu places (stage units) the cat is steered onto.
+const Vector playButton{-1.235f, -1.72f};
+const Vector quitButton{0.35f, -1.7f};
+const Vector levelUpArrow{0.025f, -1.0f};
+
+class GamePlay : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        ASSERT_TRUE(run.ok()) << "no generated run directory in VELVETARIUM_GAME_DIR";
+        ASSERT_TRUE(game.init(GlContext::width, GlContext::height, releaseOnQuit));
+    }
+
+    // From the welcome screen into the menu, ready for a click on Play.
+    void enterMenu() {
+        player.wait(0.3f);
+        ASSERT_FALSE(game.entered);
+        player.click();
+        ASSERT_TRUE(game.entered);
+        ASSERT_TRUE(game.paused);
+        player.wait(0.6f);
+    }
+
+    void clickOn(Vector place) {
+        ASSERT_TRUE(player.moveCatTo(place)) << "the cat never reached (" << place.x << ", " << place.y << ")";
+        player.click();
+    }
+
+    // Types a name on the keyboard, as the name entry takes it (y and z exchanged).
+    void typeName(const char* name) {
+        for (const char* c = name; *c != 0; ++c) {
+            char key = static_cast<char>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c);
+            if (key == 'y') {
+                key = 'z';
+            } else if (key == 'z') {
+                key = 'y';
+            }
+            player.key(key);
+        }
+    }
+
+    bool releaseOnQuit = false;
+    RunDirectory run;
+    Game game;
+    Player player{game};
+};
+
+TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
+    // A first start: the tables derived and written, the guided dance next.
+    EXPECT_EQ(run.fileSize("savegame.txt"), 1000u);
+    EXPECT_EQ(game.level, 34u);
+    EXPECT_EQ(game.selectedLevel, 34);
+    EXPECT_EQ(game.progression.menuMessage, 0);
+    World& w = player.world();
+    ProgressStore store;
+    EXPECT_EQ(store.getField(1, 1), 6 * w.levelBaseScore(1));
+    EXPECT_GT(store.getField(1, 3), 0);
+
+    enterMenu();
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    EXPECT_EQ(game.tutorialPage, 1);
+    EXPECT_TRUE(game.waitForClick);
+
+    // After its first second the lesson waits for a click.
+    player.wait(1.3f);
+    const Vector standing = w.primaPositionNow();
+    player.wait(0.5f);
+    EXPECT_NEAR(w.primaPositionNow().x, standing.x, 0.01f);
+    EXPECT_NEAR(w.primaPositionNow().y, standing.y, 0.01f);
+
+    for (std::uint8_t page = 2; page <= 4; ++page) {
+        player.wait(0.3f);
+        player.click();
+        EXPECT_EQ(game.tutorialPage, page);
+        EXPECT_TRUE(game.waitForClick);
+    }
+    player.wait(0.3f);
+    player.click();
+    EXPECT_FALSE(game.waitForClick);
+
+    // The butterfly leads to the ballerina: page 5.
+    ASSERT_TRUE(player.follow(nearestBallerinaPosition, 40.0f, [&] { return game.tutorialPage == 5; }));
+    EXPECT_TRUE(game.waitForClick);
+    player.wait(0.3f);
+    player.click();
+
+    // Click her and spell her name.
+    ASSERT_TRUE(player.follow(nearestBallerinaPosition, 20.0f, [&] {
+        if (w.nameEntry) return true;
+        player.input.leftButton = !player.input.leftButton;
+        return false;
+    }));
+    player.input.leftButton = false;
+    const std::string herName = w.obstacles[w.chosenObstacle]->name;
+    const std::string primaBefore = w.prima().name;
+    typeName(herName.c_str());
+    player.wait(1.0f);
+    EXPECT_EQ(std::string(w.prima().name), herName);
+    EXPECT_NE(std::string(w.prima().name), primaBefore);
+
+    // The former Prima Ballerina counts as made happy: the last page.
+    player.wait(0.5f);
+    EXPECT_EQ(game.tutorialPage, 6);
+    player.click();
+
+    // Blossoms until the other ballerina leaves: the lesson is won.
+    ASSERT_TRUE(player.follow(nearestBallerinaPosition, 90.0f, [&] { return game.paused; }))
+        << "left " << w.leftCount << " hearts " << w.primaHearts;
+    EXPECT_EQ(game.transitionLevel, 34u);
+    EXPECT_FALSE(game.transitionFailed);
+    EXPECT_LT(game.transitionClock, game.transitionDuration);
+    EXPECT_EQ(game.level, 1u);
+    EXPECT_EQ(game.selectedLevel, 1);
+    EXPECT_EQ(game.progression.menuMessage, 1);
+    EXPECT_EQ(w.records[34].ownDifficulty, 1);
+    EXPECT_EQ(run.fileSize("savegame.txt"), 1000u);
+    EXPECT_EQ(store.getField(34, 5), 1);
+    EXPECT_EQ(store.getField(34, 4), w.records[34].own);
+
+    // The menu shows the first dance; the result text runs out.
+    player.wait(6.0f);
+    EXPECT_GE(game.transitionClock, game.transitionDuration);
+    EXPECT_TRUE(game.paused);
+    EXPECT_EQ(w.level, 1);
+}
+
+TEST_F(GamePlay, EscapePausesALostDanceIsTriedAgain) {
+    enterMenu();
+    // Up from the guided dance to the first dance.
+    clickOn(levelUpArrow);
+    EXPECT_EQ(game.selectedLevel, 1);
+    EXPECT_EQ(game.level, 1u);
+    World& w = player.world();
+    EXPECT_EQ(w.level, 1);
+    player.wait(0.6f);
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    player.wait(1.3f);
+    player.click();  // past "Press a mouse key"
+    player.wait(1.0f);
+
+    // Escape opens the menu; Play resumes the same dance where it stood.
+    const Vector before = w.primaPositionNow();
+    player.escape();
+    EXPECT_TRUE(game.paused);
+    EXPECT_FALSE(game.freshLevel);
+    player.wait(0.6f);
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    EXPECT_NEAR(w.primaPositionNow().x, before.x, 0.01f);
+    EXPECT_NEAR(w.primaPositionNow().y, before.y, 0.01f);
+    EXPECT_EQ(game.level, 1u);
+    EXPECT_TRUE(game.waitForClick);
+    player.wait(0.2f);
+    player.click();
+    EXPECT_FALSE(game.waitForClick);
+
+    // Her last heart: the Prima Ballerina is happy, the dance is lost.
+    player.frame();
+    w.prima().energy = 0;
+    player.frame();
+    EXPECT_TRUE(game.transitionFailed);
+    EXPECT_EQ(game.transitionDuration, 2.0f);
+    player.wait(1.2f);
+    EXPECT_TRUE(game.paused);
+    EXPECT_TRUE(game.freshLevel);
+    EXPECT_EQ(game.level, 1u);
+    EXPECT_EQ(w.level, 1);
+    EXPECT_GT(w.primaHearts, 0);  // set up again
+    EXPECT_EQ(w.score, 0);
+    // "T r y  A g a i n !" for two seconds.
+    EXPECT_TRUE(game.transitionFailed);
+    EXPECT_LT(game.transitionClock, 2.0f);
+    player.wait(1.5f);
+    EXPECT_GE(game.transitionClock, 2.0f);
+    EXPECT_EQ(w.records[1].ownDifficulty, 0);
+}
+
+class GameQuit : public GamePlay {
+protected:
+    GameQuit() { releaseOnQuit = true; }
+};
+
+TEST_F(GameQuit, QuitEndsTheGameAndReleasesEverything) {
+    enterMenu();
+    ASSERT_TRUE(player.moveCatTo(quitButton));
+    player.wait(0.2f);
+    EXPECT_EQ(game.hoverCode, 2u);
+    player.input.leftButton = true;
+    EXPECT_FALSE(player.frame());
+    EXPECT_TRUE(player.hasEnded());
+    EXPECT_EQ(game.stage(), nullptr);
+    EXPECT_EQ(game.screenRenderer(), nullptr);
+    EXPECT_EQ(run.fileSize("savegame.txt"), 1000u);
+}
+
+}  // namespace
