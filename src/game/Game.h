@@ -105,6 +105,7 @@ public:
     float lastFrameSeconds = 0.0f;
     std::uint8_t tutorialPage = 0;
     std::uint8_t tutorialStep = 0;
+    bool tutorialButtonWasDown = false;
     std::uint8_t resultRank = 0;
     std::uint8_t resultMedal = 0;
     float nameScrollClock = 0.0f;

@@ -205,11 +205,15 @@ void Game::guidedDanceStep(const InputSnapshot& in, float dt) {
     // The click guard runs with the real frame time: while a page waits for
     // its click the dance (and dt) stands still, and a plain click must
     // still turn the page.
+    // A page turns once per click: the button held on from the click on
+    // Play, or held down long, does not leaf through the lesson.
     tutorialClock += lastFrameSeconds;
-    if ((in.leftButton || in.rightButton) && tutorialClock > tutorialGuard) {
+    const bool pressed = in.leftButton || in.rightButton;
+    if (pressed && !tutorialButtonWasDown && tutorialClock > tutorialGuard) {
         tutorialStep += 1;
         tutorialClock = 0.0f;
     }
+    tutorialButtonWasDown = pressed;
     if (tutorialStep >= 1 && tutorialStep <= 3) {
         tutorialPage = static_cast<std::uint8_t>(tutorialStep + 1);
         waitForClick = true;
