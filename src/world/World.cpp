@@ -112,8 +112,9 @@ void World::load(std::uint8_t flag) {
     if (hasGraphics) {
         sounds->load();
         textures->load();
-        for (unsigned set = effects->firstSet(); set <= effects->lastSet(); ++set)
-            textures->loadSpriteSet(set, EffectPool::framesPerSet);
+        // The particles and the floor keep sprite sets of their own.
+        textures->effectRenderer().load(effects->firstSet(), effects->lastSet());
+        textures->floorRenderer().load(danceFloor->pictureSet, danceFloor->frameCount);
     }
     recordClock = 0.0f;
     levelTime = 0.0f;
