@@ -1,12 +1,16 @@
 // velvetarium-sim: one dance without a window.
 //
 //   velvetarium-sim --level N --difficulty D --seed S --frames F
-//                   [--dt 0.016667] [--bot idle] [--check]
+//                   [--dt 0.016667] [--bot idle|random|player] [--check]
 //
 // Prints one JSON object on one line: the level as it starts, or, with
 // F > 0, as it stands after F frames or at the first frame in which the
 // dance is won or lost. --check tests the invariants of the dance after
 // every frame and exits with 1 at the first that fails.
+//
+// Bots: idle leaves the mouse alone; random wanders and clicks at random
+// (its own generator, seeded with S); player plays to win as a person
+// with a mouse would.
 
 #include <cerrno>
 #include <cmath>
@@ -14,6 +18,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "world/PlayerBot.h"
+#include "world/RandomBot.h"
 #include "world/SimRunner.h"
 
 namespace {
@@ -21,7 +27,7 @@ namespace {
 void usage() {
     std::fprintf(stderr,
                  "usage: velvetarium-sim --level N --difficulty D --seed S --frames F "
-                 "[--dt SECONDS] [--bot idle] [--check]\n");
+                 "[--dt SECONDS] [--bot idle|random|player] [--check]\n");
 }
 
 bool parseLong(const char* text, long low, long high, long& value) {
@@ -46,7 +52,9 @@ bool parseSeconds(const char* text, float& value) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    enum class Bot { idle, random, player };
     SimOptions options;
+    Bot bot = Bot::idle;
     bool check = false;
     bool haveLevel = false, haveDifficulty = false, haveSeed = false, haveFrames = false;
     for (int i = 1; i < argc; ++i) {
@@ -77,6 +85,11 @@ int main(int argc, char** argv) {
         } else if (std::strcmp(arg, "--dt") == 0 && parseSeconds(next, options.seconds)) {
         } else if (std::strcmp(arg, "--bot") == 0 && std::strcmp(next, "idle") == 0) {
             // The idle bot leaves the mouse where it is: no bot step at all.
+            bot = Bot::idle;
+        } else if (std::strcmp(arg, "--bot") == 0 && std::strcmp(next, "random") == 0) {
+            bot = Bot::random;
+        } else if (std::strcmp(arg, "--bot") == 0 && std::strcmp(next, "player") == 0) {
+            bot = Bot::player;
         } else {
             std::fprintf(stderr, "velvetarium-sim: bad argument %s %s\n", arg, next);
             usage();
@@ -89,6 +102,10 @@ int main(int argc, char** argv) {
     }
 
     SimRunner runner;
+    RandomBot randomBot(static_cast<std::uint32_t>(options.seed), options.seconds);
+    PlayerBot playerBot(options.seconds);
+    if (bot == Bot::random) runner.setBot(RandomBot::stepOf, &randomBot);
+    if (bot == Bot::player) runner.setBot(PlayerBot::stepOf, &playerBot);
     if (!runner.start(options)) {
         std::fprintf(stderr, "velvetarium-sim: out of memory\n");
         return 1;

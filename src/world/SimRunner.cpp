@@ -20,6 +20,8 @@ namespace {
 std::time_t simSeed = 1;
 std::time_t simClock() { return simSeed; }
 
+constexpr std::uint8_t guidedLevel = 34;
+
 bool finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
 bool fail(char* message, std::size_t size, const char* format, ...) {
@@ -73,6 +75,7 @@ bool SimRunner::start(const SimOptions& options) {
     frameCount = switchCount = thrownCount = 0;
     wonDance = lostDance = totalsFell = false;
     totalMilliseconds = 0.0;
+    entry.reset(SimInput{}.mouseX);
     return true;
 }
 
@@ -85,15 +88,20 @@ bool SimRunner::step() {
         // the cat from the window's corner.
         w.cat().lastMouseX = input.mouseX;
         w.cat().lastMouseY = input.mouseY;
+        entry.reset(input.mouseX);
     }
+    // Time cannot be frozen in the guided first dance.
+    const bool rightButton = input.rightButton && settings.level != guidedLevel;
     const std::int32_t happyWas = w.happyTotal, sungWas = w.sungTotal, leftWas = w.leftCount;
     const auto begin = std::chrono::steady_clock::now();
 
-    w.steer(input.mouseX, input.mouseY, input.leftButton, input.rightButton, false, false, false, false, false,
+    entry.moveCursor(w, input.mouseX, dt);
+    w.steer(input.mouseX, input.mouseY, input.leftButton, rightButton, false, false, false, false, false,
             false, false, false, false, false, false, false, dt);
     w.think(dt);
     for (int i = 0; i < w.poolSize; ++i) thrownCount += w.projectiles[i]->launching ? 1 : 0;
-    w.update(input.handedName, false, dt);
+    w.update(input.handedName[0] != 0 ? input.handedName : entry.handedName(), false, dt);
+    entry.afterUpdate(w, input.leftButton, dt);
     if (w.switchSucceeded) ++switchCount;
     if (w.happyTotal < happyWas || w.sungTotal < sungWas || w.leftCount < leftWas) totalsFell = true;
 

@@ -5,10 +5,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "world/SimNameEntry.h"
 #include "world/World.h"
 
-// What a bot does in one frame: the mouse in window pixels, the two buttons,
-// and the name it hands to the name entry (all zeros while it types none).
+// What a bot does in one frame: the mouse in window pixels and the two
+// buttons. The runner plays the Game's part of a name entry with them (the
+// mouse moves the letter cursor, a click types the letter under it); a
+// handedName with a first letter goes to the World instead of the typed one.
 struct SimInput {
     std::int32_t mouseX = 512;
     std::int32_t mouseY = 384;
@@ -31,7 +34,9 @@ struct SimOptions {
 
 // Runs a dance without a window: the World is built with the seed clock
 // fixed, so a run with the same options replays exactly. Each frame is what
-// the Game does in a running dance: steer, think, update (no drawing).
+// the Game does in a running dance: the letter cursor, steer, think, update
+// and the name entry (no drawing). In the guided first dance (level 34) the
+// right button reaches the World as released, as the Game passes it.
 class SimRunner {
 public:
     SimRunner() = default;
@@ -65,6 +70,7 @@ public:
     bool lost() const { return lostDance; }
     std::int32_t switches() const { return switchCount; }
     std::int32_t blossomsThrown() const { return thrownCount; }
+    const SimNameEntry& nameEntry() const { return entry; }
     double msPerFrame() const { return frameCount > 0 ? totalMilliseconds / frameCount : 0.0; }
 
 private:
@@ -72,6 +78,7 @@ private:
     SimOptions settings;
     SimBotStep bot = nullptr;
     void* botContext = nullptr;
+    SimNameEntry entry;
     std::int32_t frameCount = 0;
     std::int32_t startBallerinas = 0;
     bool wonDance = false;

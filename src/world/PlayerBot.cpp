@@ -1,0 +1,269 @@
+#include "world/PlayerBot.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "actors/Actor.h"
+
+namespace {
+
+constexpr float catReach = 3.4f;          // the cat stays this near her: the leash lets go at 3.7
+constexpr float pixelsPerUnit = 100.0f;   // the cat's steering: a hundredth of a unit per pixel
+constexpr std::int32_t stepLimit = 30;    // pixels a frame the cat follows
+constexpr std::int32_t liftMargin = 24;   // pixels from the warp area's edge where the hand is lifted
+constexpr std::int32_t middleX = 512;
+constexpr std::int32_t middleY = 384;
+constexpr std::int32_t dangerEnergy = 40;      // fewer hearts than this: look for a stronger ballerina
+constexpr std::int32_t strongerBy = 25;        // she must have this many more
+constexpr std::int32_t strongEnough = 40;      // a ballerina taken over for the goals has at least this
+constexpr float talentReach = 2.5f;            // talents this near her are worth a detour
+constexpr float holdAfter = 0.25f;             // seconds on a dancer before the finger holds her
+constexpr float freezePause = 15.0f;           // seconds between freezes, unless in danger
+constexpr float clickRetry = 1.2f;             // a click that opened no entry is tried again after this
+constexpr float targetStickiness = 1.5f;       // a new dancer must be this much better to change
+
+float distance(const Vector& a, const Vector& b) {
+    const float dx = a.x - b.x, dy = a.y - b.y;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+std::int32_t toPixels(float units) {
+    const float p = std::round(units * pixelsPerUnit);
+    if (!std::isfinite(p)) return 0;
+    return static_cast<std::int32_t>(std::clamp(p, -static_cast<float>(stepLimit), static_cast<float>(stepLimit)));
+}
+
+}  // namespace
+
+PlayerBot::PlayerBot(float frameSeconds) : seconds(frameSeconds > 0.0f ? frameSeconds : 1.0f / 60.0f) {
+    pointer.place(middleX, middleY);
+}
+
+SimInput PlayerBot::stepOf(const World& world, std::int32_t frame, void* context) {
+    return static_cast<PlayerBot*>(context)->step(world, frame);
+}
+
+SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
+    sight.look(world);
+    clock += seconds;
+    lookAround();
+
+    SimButton::Wish wish = SimButton::rest;
+    bool right = false;
+    if (sight.nameEntry) {
+        currentPlan = Plan::spell;
+        if (!speller.active()) {
+            const SimSight::Dancer* chosen = sight.dancerInSlot(sight.badgeSlot);
+            speller.begin(chosen != nullptr ? chosen->name : "");
+            spellSlot = sight.badgeSlot;
+        }
+        const SimSpeller::Move move = speller.frame(sight, seconds);
+        // The cat stands still while a name is entered: the hand can drift
+        // back toward the middle, up and down freely, sideways by single
+        // pixels, which the letter cursor ignores.
+        std::int32_t dx = move.dx;
+        if (dx == 0 && pointer.x() != middleX) dx = pointer.x() < middleX ? 1 : -1;
+        const std::int32_t dy = std::clamp(middleY - pointer.y(), -stepLimit, stepLimit);
+        pointer.move(dx, dy);
+        if (move.click) wish = SimButton::tap;
+    } else {
+        speller.end();
+        takeOverSlot = takeOverCandidate();
+        const SimSight::Thing* talent = usefulTalent();
+        if (takeOverSlot >= 0) {
+            currentPlan = Plan::takeOver;
+            takeOver(wish, right);
+        } else if (talent != nullptr) {
+            currentPlan = Plan::fetchTalent;
+            fetch(*talent);
+        } else {
+            currentPlan = Plan::dance;
+            dance(wish, right);
+        }
+    }
+
+    if (wasFrozen && !sight.frozen) freezeEndedAt = clock;
+    wasFrozen = sight.frozen;
+
+    SimInput input;
+    input.leftButton = left.frame(wish, seconds);
+    // A right click lasts one frame, and never while frozen: that would end the freeze.
+    input.rightButton = right && !rightWasDown && !sight.frozen;
+    if (input.rightButton) ++freezeCount;
+    rightWasDown = input.rightButton;
+    input.mouseX = pointer.x();
+    input.mouseY = pointer.y();
+    lastPrima = sight.prima;
+    seenBefore = true;
+    return input;
+}
+
+void PlayerBot::lookAround() {
+    // A new name around her: the ballerina whose name was spelled is now
+    // the one who was the Prima Ballerina.
+    if (seenBefore && std::strncmp(lastPrimaName, sight.primaName, 10) != 0 && spellSlot >= 0 &&
+        spellSlot < SimSight::capacity)
+        formerPrima[spellSlot] = true;
+    std::memcpy(lastPrimaName, sight.primaName, sizeof lastPrimaName);
+
+    bool present[SimSight::capacity] = {};
+    for (int i = 0; i < sight.dancerCount; ++i) {
+        const SimSight::Dancer& d = sight.dancers[i];
+        if (d.slot < 0 || d.slot >= SimSight::capacity) continue;
+        present[d.slot] = true;
+        dancerVelocity[d.slot] = dancerSeen[d.slot] ? (d.position - lastDancer[d.slot]) / seconds : Vector{};
+        lastDancer[d.slot] = d.position;
+        dancerSeen[d.slot] = true;
+    }
+    for (int s = 0; s < SimSight::capacity; ++s)
+        if (!present[s]) dancerSeen[s] = formerPrima[s] = false;
+}
+
+Vector PlayerBot::velocityOf(std::int32_t slot) const {
+    if (slot < 0 || slot >= SimSight::capacity) return Vector{};
+    return dancerVelocity[slot];
+}
+
+bool PlayerBot::inDanger() const { return sight.primaInDance && sight.primaEnergy < dangerEnergy; }
+
+// A ballerina to take over: a stronger one when hers run low, and any
+// strong one while the goals ask for more happy ballerinas (the one she
+// leaves behind counts as happy).
+std::int32_t PlayerBot::takeOverCandidate() const {
+    const bool danger = inDanger();
+    const bool forGoal = sight.happyTotal < sight.goalHappy;
+    if (!danger && !forGoal) return -1;
+    const std::int32_t least = danger ? sight.primaEnergy + strongerBy : strongEnough;
+    std::int32_t best = -1;
+    float bestValue = 0.0f;
+    for (int i = 0; i < sight.dancerCount; ++i) {
+        const SimSight::Dancer& d = sight.dancers[i];
+        // Only a named ballerina can be taken over.
+        if (d.kind != Kind::ballerina || d.sadness < least || formerPrima[d.slot]) continue;
+        const float value = static_cast<float>(d.sadness) - 6.0f * distance(d.position, sight.prima);
+        if (best < 0 || value > bestValue) {
+            best = d.slot;
+            bestValue = value;
+        }
+    }
+    return best;
+}
+
+const SimSight::Thing* PlayerBot::usefulTalent() const {
+    const SimSight::Thing* best = nullptr;
+    float bestDistance = talentReach;
+    for (int i = 0; i < sight.talentCount; ++i) {
+        const SimSight::Thing& t = sight.talents[i];
+        const float d = distance(t.position, sight.prima);
+        if (d >= bestDistance) continue;
+        bool useful = sight.primaEnergy < 100 || t.kind == Kind::talentFreeze || t.kind > Kind::talentRed;
+        if (t.kind == Kind::talentBlue && sight.primaBlue < 3) useful = true;
+        if (t.kind == Kind::talentGreen && sight.primaGreen < 3) useful = true;
+        if (t.kind == Kind::talentRed && sight.primaRed < 3) useful = true;
+        if (!useful) continue;
+        best = &t;
+        bestDistance = d;
+    }
+    return best;
+}
+
+void PlayerBot::chooseTarget() {
+    const SimSight::Dancer* current = sight.dancerInSlot(targetSlot);
+    auto cost = [&](const SimSight::Dancer& d) {
+        // Near dancers first, and those nearly happy; the harmless 'p' last.
+        return distance(d.position, sight.prima) + 0.02f * static_cast<float>(d.sadness) +
+               (d.kind == Kind::dancerP ? 3.0f : 0.0f);
+    };
+    const SimSight::Dancer* best = nullptr;
+    for (int i = 0; i < sight.dancerCount; ++i)
+        if (best == nullptr || cost(sight.dancers[i]) < cost(*best)) best = &sight.dancers[i];
+    if (best == nullptr) {
+        targetSlot = -1;
+        return;
+    }
+    if (current != nullptr && cost(*best) > cost(*current) - targetStickiness) return;
+    targetSlot = best->slot;
+    onTargetFor = 0.0f;
+}
+
+std::int32_t PlayerBot::throwersNear(float radius) const {
+    std::int32_t n = 0;
+    for (int i = 0; i < sight.dancerCount; ++i) {
+        const SimSight::Dancer& d = sight.dancers[i];
+        if (d.kind != Kind::dancerP && distance(d.position, sight.prima) < radius) ++n;
+    }
+    return n;
+}
+
+void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
+    chooseTarget();
+    const SimSight::Dancer* d = sight.dancerInSlot(targetSlot);
+    if (d == nullptr) {
+        // Nobody in sight: walk toward the middle of the stage, where newcomers enter.
+        steerCatTo(Vector{0.0f, 0.0f});
+        onTargetFor = 0.0f;
+        return;
+    }
+    steerCatTo(d->position + velocityOf(d->slot) * seconds);
+    onTargetFor = sight.badgeSlot == targetSlot ? onTargetFor + seconds : 0.0f;
+    if (onTargetFor > holdAfter) wish = SimButton::hold;
+    // Now and then, with throwers about, a freeze lets her volleys land.
+    if (onTargetFor > 0.5f && !sight.frozen && clock - freezeEndedAt > freezePause && throwersNear(6.0f) >= 2)
+        right = true;
+}
+
+void PlayerBot::fetch(const SimSight::Thing& talent) {
+    onTargetFor = 0.0f;
+    // The cat a little beyond the talent: she runs across it.
+    const Vector way = talent.position - sight.prima;
+    const float length = way.length();
+    const Vector beyond = length > 0.0f ? talent.position + way * (0.6f / length) : talent.position;
+    steerCatTo(beyond);
+}
+
+void PlayerBot::takeOver(SimButton::Wish& wish, bool& right) {
+    const SimSight::Dancer* d = sight.dancerInSlot(takeOverSlot);
+    if (d == nullptr) return;
+    onTargetFor = 0.0f;
+    const float away = distance(d->position, sight.prima);
+    // A freeze keeps the others' blossoms slow while the cat gets to her.
+    if (!sight.frozen && away < catReach + 2.0f) right = true;
+    steerCatTo(d->position + velocityOf(d->slot) * seconds);
+    if (sight.badgeSlot == takeOverSlot && left.ready() && clock - clickedAt > clickRetry) {
+        wish = SimButton::click;
+        clickedAt = clock;
+    }
+}
+
+void PlayerBot::steerCatTo(Vector goal) {
+    // What her last step will carry the cat along.
+    const Vector carry = seenBefore ? sight.prima - lastPrima : Vector{};
+    const Vector her = sight.prima + carry;
+    Vector offset = goal - her;
+    offset.z = 0.0f;
+    const float length = offset.length();
+    if (length > catReach) goal = her + offset * (catReach / length);
+    const Vector want = goal - (sight.cat + carry);
+    // Screen y runs down, the stage's y up.
+    moveHand(toPixels(want.x), toPixels(-want.y));
+}
+
+void PlayerBot::moveHand(std::int32_t dx, std::int32_t dy) {
+    // Near the edge of the warp area the hand is lifted and set down nearer
+    // the middle: the pointer jumps back, and the cat follows that jump by
+    // no more than its 30 pixels a frame.
+    std::int32_t x = pointer.x() + dx;
+    std::int32_t y = pointer.y() + dy;
+    bool lifted = false;
+    if (x < SimMouse::areaLeft + liftMargin || x > SimMouse::areaRight - liftMargin) {
+        x = middleX;
+        lifted = true;
+    }
+    if (y < SimMouse::areaTop + liftMargin || y > SimMouse::areaBottom - liftMargin) {
+        y = middleY;
+        lifted = true;
+    }
+    if (lifted) ++liftCount;
+    pointer.move(x - pointer.x(), y - pointer.y());
+}

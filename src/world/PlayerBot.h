@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+
+#include "world/SimButton.h"
+#include "world/SimMouse.h"
+#include "world/SimRunner.h"
+#include "world/SimSight.h"
+#include "world/SimSpeller.h"
+
+// The simulation's player: plays a dance with the mouse as a person would,
+// from what the screen shows (SimSight). It steers the cat onto the dancer
+// it has chosen and holds her there while the Prima Ballerina throws,
+// fetches talents lying near her, freezes time now and then, and, when its
+// Prima Ballerina runs low on hearts, takes over a stronger ballerina:
+// the cat sits on her, a click opens the name entry, and the name on her
+// badge is spelled from the shuffled row.
+//
+// The cat moves by the mouse's motion (a hundredth of a unit per pixel, at
+// most 30 pixels a frame) and is carried along with her, so the bot turns
+// the stage offset it wants into pixels after taking off what her last step
+// will carry the cat. The pointer stays inside the window's warp area: near
+// its edge the hand is lifted and put back toward the middle.
+class PlayerBot {
+public:
+    enum class Plan : std::uint8_t { dance, fetchTalent, takeOver, spell };
+
+    explicit PlayerBot(float frameSeconds = 1.0f / 60.0f);
+
+    SimInput step(const World& world, std::int32_t frame);
+    // The SimRunner's bot step; context is the PlayerBot.
+    static SimInput stepOf(const World& world, std::int32_t frame, void* context);
+
+    Plan plan() const { return currentPlan; }
+    std::int32_t target() const { return targetSlot; }
+    std::int32_t freezes() const { return freezeCount; }
+    std::int32_t lifts() const { return liftCount; }
+    const SimMouse& mouse() const { return pointer; }
+
+private:
+    void lookAround();
+    void chooseTarget();
+    bool inDanger() const;
+    std::int32_t takeOverCandidate() const;
+    const SimSight::Thing* usefulTalent() const;
+    void dance(SimButton::Wish& wish, bool& right);
+    void fetch(const SimSight::Thing& talent);
+    void takeOver(SimButton::Wish& wish, bool& right);
+    void steerCatTo(Vector goal);
+    void moveHand(std::int32_t dx, std::int32_t dy);
+    Vector velocityOf(std::int32_t slot) const;
+    std::int32_t throwersNear(float radius) const;
+
+    float seconds;
+    float clock = 0.0f;
+    SimSight sight;
+    SimMouse pointer;
+    SimButton left;
+    SimSpeller speller;
+    Plan currentPlan = Plan::dance;
+
+    Vector lastPrima;
+    bool seenBefore = false;
+    Vector lastDancer[SimSight::capacity];
+    bool dancerSeen[SimSight::capacity] = {};
+    Vector dancerVelocity[SimSight::capacity];
+
+    std::int32_t targetSlot = -1;
+    float onTargetFor = 0.0f;
+    std::int32_t takeOverSlot = -1;
+    std::int32_t spellSlot = -1;
+    char lastPrimaName[11] = {};
+    // Slots where a former Prima Ballerina of this dance dances: she counts
+    // as happy already, so taking her over again gains nothing.
+    bool formerPrima[SimSight::capacity] = {};
+    float clickedAt = -10.0f;
+    float freezeEndedAt = -100.0f;
+    bool wasFrozen = false;
+    bool rightWasDown = false;
+    std::int32_t freezeCount = 0;
+    std::int32_t liftCount = 0;
+};
