@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: play test build deps configure clean package
+.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan
 
 deps:
 	@scripts/install-deps
@@ -20,8 +20,43 @@ build: configure
 play: build
 	cd $(BUILD)/game && ./velvetarium
 
+# Everything: the tests of the build, a short run of every fuzz target and
+# the whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	$(MAKE) test-fuzz
+	$(MAKE) test-asan
+
+# libFuzzer targets (tests/fuzz), built with clang in a directory of their
+# own. `make fuzz` runs each for FUZZ_SECONDS; `make test` for
+# TEST_FUZZ_SECONDS. Any crash, hang or leak fails, its input kept in
+# $(FUZZ_BUILD)/findings/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 300
+TEST_FUZZ_SECONDS ?= 20
+
+$(FUZZ_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DVELVETARIUM_FUZZ=ON -DVELVETARIUM_TESTS=OFF
+
+fuzz-build: deps $(FUZZ_BUILD)/CMakeCache.txt
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzzers
+
+fuzz: fuzz-build
+	tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+test-fuzz: fuzz-build
+	tests/fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(TEST_FUZZ_SECONDS)
+
+# The whole test suite built with the sanitizers, in a directory of its own
+# (with clang, which builds it in half the time g++ takes).
+ASAN_BUILD ?= build-asan
+
+$(ASAN_BUILD)/CMakeCache.txt:
+	CC=clang CXX=clang++ cmake -S . -B $(ASAN_BUILD) -DVELVETARIUM_SANITIZE=ON
+
+test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	tests/sanitize/run-tests.sh $(ASAN_BUILD)
 
 # A Debian package (velvetarium_*.deb in $(PACKAGE_BUILD)), built for /usr
 # in a build directory of its own, without the tests.
@@ -32,4 +67,4 @@ package: deps
 	@ls -1 $(PACKAGE_BUILD)/velvetarium_*.deb
 
 clean:
-	rm -rf $(BUILD) $(PACKAGE_BUILD)
+	rm -rf $(BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(ASAN_BUILD)

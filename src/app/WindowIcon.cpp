@@ -6,6 +6,21 @@
 #include <cstdint>
 #include <cstdlib>
 
+namespace {
+// The icon and its mask live as long as the process (the window may ask for
+// them again at any time); held here, they stay reachable rather than lost.
+// A later load replaces them.
+SDL_Surface* heldIcon = nullptr;
+std::uint8_t* heldMask = nullptr;
+
+void holdIcon(SDL_Surface* icon, std::uint8_t* mask) {
+    if (heldIcon != nullptr) SDL_FreeSurface(heldIcon);
+    std::free(heldMask);
+    heldIcon = icon;
+    heldMask = mask;
+}
+}  // namespace
+
 SDL_Surface* loadWindowIcon(const char* fileName) {
     // Without the file, report why it could not be opened rather than the
     // loader's complaint about a null stream.
@@ -54,5 +69,6 @@ SDL_Surface* loadWindowIcon(const char* fileName) {
     }
 
     SDL_WM_SetIcon(icon, mask);
+    holdIcon(icon, mask);
     return icon;
 }

@@ -1,6 +1,7 @@
 #include "game/ProgressStore.h"
 
 #include <fcntl.h>
+#include <limits.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,6 +25,44 @@ bool writeAll(int fd, const std::uint8_t* data, int size) {
         done += static_cast<int>(n);
     }
     return true;
+}
+
+// Where the file named `named` may be replaced, and the temporary file's
+// pattern beside it. The rename of the atomic write would replace anything,
+// so this keeps what writing the file in place would have kept:
+// - a file the game may not both read and write is left alone: one it could
+//   not read may hold progress it never saw, and a read-only one was made
+//   so on purpose;
+// - a directory, pipe or device under the name is left alone;
+// - a symbolic link stays a link: its target is replaced, with the
+//   temporary file in the target's directory (a dangling link is left alone).
+bool replacementTarget(const char* named, char* path, std::size_t pathSize, char* temp, std::size_t tempSize) {
+    struct stat link {};
+    if (::lstat(named, &link) != 0) {
+        if (errno != ENOENT) return false;
+        // No file yet: it is made where it was named.
+        const int n = std::snprintf(path, pathSize, "%s", named);
+        if (n <= 0 || static_cast<std::size_t>(n) >= pathSize) return false;
+    } else {
+        struct stat target {};
+        if (::stat(named, &target) != 0 || !S_ISREG(target.st_mode)) return false;
+        if (::faccessat(AT_FDCWD, named, R_OK | W_OK, AT_EACCESS) != 0) return false;
+        if (S_ISLNK(link.st_mode)) {
+            char resolved[PATH_MAX];
+            if (::realpath(named, resolved) == nullptr) return false;
+            const int n = std::snprintf(path, pathSize, "%s", resolved);
+            if (n <= 0 || static_cast<std::size_t>(n) >= pathSize) return false;
+        } else {
+            const int n = std::snprintf(path, pathSize, "%s", named);
+            if (n <= 0 || static_cast<std::size_t>(n) >= pathSize) return false;
+        }
+    }
+    // The temporary file lies in the same directory as the file it replaces,
+    // so that the rename stays within one file system.
+    const char* slash = std::strrchr(path, '/');
+    const int directoryLength = slash ? static_cast<int>(slash - path + 1) : 0;
+    const int n = std::snprintf(temp, tempSize, "%.*s%s", directoryLength, path, "savegame.txt.XXXXXX");
+    return n > 0 && static_cast<std::size_t>(n) < tempSize;
 }
 
 }  // namespace
@@ -152,7 +191,12 @@ bool ProgressStore::reload() {
     while (got < imageSize) {
         const ssize_t n = ::read(fd, buffer + got, static_cast<std::size_t>(imageSize - got));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) break;
+        if (n < 0) {
+            // A read error keeps the whole image: half a file is no progress.
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) break;
         got += static_cast<int>(n);
     }
     ::close(fd);
@@ -161,9 +205,11 @@ bool ProgressStore::reload() {
 }
 
 bool ProgressStore::write() {
-    char path[directorySize + 32];
-    char temp[directorySize + 32];
-    if (!filePath(path, sizeof path, fileName) || !filePath(temp, sizeof temp, "savegame.txt.XXXXXX")) return false;
+    char named[directorySize + 32];
+    if (!filePath(named, sizeof named, fileName)) return false;
+    char path[PATH_MAX + 32];
+    char temp[PATH_MAX + 32];
+    if (!replacementTarget(named, path, sizeof path, temp, sizeof temp)) return false;
     const int fd = ::mkstemp(temp);
     if (fd < 0) return false;
     // mkstemp makes the file private; a progress file is an ordinary one.

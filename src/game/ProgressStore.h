@@ -62,7 +62,10 @@ public:
     // was read.
     bool reload();
     // Writes the image to the file atomically. True on success; on failure
-    // the old file is untouched.
+    // the old file is untouched. What a write in place could not have
+    // changed is not replaced either: a file the game may not read and
+    // write, or anything but a regular file; a symbolic link keeps pointing
+    // to its target, which gets the new image.
     bool write();
 
     const std::uint8_t* imageBytes() const { return image; }

@@ -1,26 +1,36 @@
 #include "image/FileBytes.h"
 
-#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <utility>
 
 PixelBuffer readFileBytes(const char* path, std::size_t limit) {
     if (path == nullptr) return {};
-    std::FILE* file = std::fopen(path, "rb");
-    if (file == nullptr) return {};
+    // Non-blocking, so that a pipe put in a picture's place cannot hang the
+    // game at open; only a regular file is read at all (a directory, a device
+    // or a pipe reads as a missing file).
+    const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return {};
     PixelBuffer bytes;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        const long length = std::ftell(file);
-        if (length > 0 && static_cast<unsigned long>(length) <= limit && std::fseek(file, 0, SEEK_SET) == 0) {
-            PixelBuffer whole(static_cast<std::size_t>(length));
-            if (!whole.empty()) {
-                const std::size_t got = std::fread(whole.data(), 1, whole.size(), file);
-                if (got > 0) {
-                    whole.truncate(got);
-                    bytes = std::move(whole);
-                }
-            }
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
+        static_cast<std::uint64_t>(info.st_size) <= limit) {
+        PixelBuffer whole(static_cast<std::size_t>(info.st_size));
+        std::size_t got = 0;
+        while (!whole.empty() && got < whole.size()) {
+            const ssize_t n = ::read(fd, whole.data() + got, whole.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;  // the file shrank while it was read, or an error
+            got += static_cast<std::size_t>(n);
+        }
+        if (got > 0) {
+            whole.truncate(got);
+            bytes = std::move(whole);
         }
     }
-    std::fclose(file);
+    ::close(fd);
     return bytes;
 }
