@@ -8,7 +8,7 @@ SHOTS=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-flow.XXXXXX") || fail "mktemp"
 trap 'cleanup; rm -rf "$SHOTS"' EXIT
 
 # A click the game sees: its frames read the held buttons, so the button
-# stays down for a few frames.
+# (and below, the key) stays down for a few frames.
 click() {
   xdotool mousedown 1
   sleep 0.3
@@ -77,8 +77,10 @@ shot dance
 [ "$(differs menu dance)" -gt 40 ] || fail "Play did not start the dance"
 game_running || fail "the game ended during the dance"
 
-xdotool key Escape
-sleep 1.5
+xdotool keydown Escape
+sleep 0.3
+xdotool keyup Escape
+sleep 1.2
 shot paused
 [ "$(differs menu paused)" -lt 25 ] || fail "Escape did not bring the menu back"
 
