@@ -18,8 +18,10 @@ constexpr std::int32_t dangerEnergy = 40;      // fewer hearts than this: look f
 constexpr std::int32_t strongerBy = 25;        // she must have this many more
 constexpr std::int32_t strongEnough = 40;      // a ballerina taken over for the goals has at least this
 constexpr float talentReach = 2.5f;            // talents this near her are worth a detour
+constexpr float closeEnough = 2.5f;            // her blossoms land quickly from this near
 constexpr float holdAfter = 0.25f;             // seconds on a dancer before the finger holds her
 constexpr float freezePause = 15.0f;           // seconds between freezes, unless in danger
+constexpr float rightClickPause = 2.0f;        // a right click that froze nothing is tried again after this
 constexpr float clickRetry = 1.2f;             // a click that opened no entry is tried again after this
 constexpr float targetStickiness = 1.5f;       // a new dancer must be this much better to change
 
@@ -88,9 +90,13 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
 
     SimInput input;
     input.leftButton = left.frame(wish, seconds);
-    // A right click lasts one frame, and never while frozen: that would end the freeze.
-    input.rightButton = right && !rightWasDown && !sight.frozen;
-    if (input.rightButton) ++freezeCount;
+    // A right click lasts one frame, and never while frozen: that would end
+    // the freeze. One that froze nothing (the guided dance) is not hammered.
+    input.rightButton = right && !rightWasDown && !sight.frozen && clock - rightPressedAt > rightClickPause;
+    if (input.rightButton) {
+        ++freezeCount;
+        rightPressedAt = clock;
+    }
     rightWasDown = input.rightButton;
     input.mouseX = pointer.x();
     input.mouseY = pointer.y();
@@ -208,8 +214,12 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
     steerCatTo(d->position + velocityOf(d->slot) * seconds);
     onTargetFor = sight.badgeSlot == targetSlot ? onTargetFor + seconds : 0.0f;
     if (onTargetFor > holdAfter) wish = SimButton::hold;
-    // Now and then, with throwers about, a freeze lets her volleys land.
-    if (onTargetFor > 0.5f && !sight.frozen && clock - freezeEndedAt > freezePause && throwersNear(6.0f) >= 2)
+    // Now and then, with throwers about, a freeze lets her volleys land:
+    // her throwing keeps its pace while everyone else, her too, slows to a
+    // tenth. So only once she is close to her target.
+    const bool close = distance(d->position, sight.prima) < closeEnough;
+    if (onTargetFor > 0.5f && close && !sight.frozen && clock - freezeEndedAt > freezePause &&
+        throwersNear(6.0f) >= 2)
         right = true;
 }
 
@@ -227,8 +237,9 @@ void PlayerBot::takeOver(SimButton::Wish& wish, bool& right) {
     if (d == nullptr) return;
     onTargetFor = 0.0f;
     const float away = distance(d->position, sight.prima);
-    // A freeze keeps the others' blossoms slow while the cat gets to her.
-    if (!sight.frozen && away < catReach + 2.0f) right = true;
+    // A freeze keeps the others' blossoms slow while the cat gets to her;
+    // she herself slows down too, so only once the cat can reach her.
+    if (!sight.frozen && away < catReach) right = true;
     steerCatTo(d->position + velocityOf(d->slot) * seconds);
     if (sight.badgeSlot == takeOverSlot && left.ready() && clock - clickedAt > clickRetry) {
         wish = SimButton::click;

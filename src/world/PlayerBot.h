@@ -75,6 +75,7 @@ private:
     bool formerPrima[SimSight::capacity] = {};
     float clickedAt = -10.0f;
     float freezeEndedAt = -100.0f;
+    float rightPressedAt = -100.0f;
     bool wasFrozen = false;
     bool rightWasDown = false;
     std::int32_t freezeCount = 0;

@@ -4,12 +4,14 @@
 
 #include "world/SimMouse.h"
 #include "world/SimRunner.h"
+#include "world/SimSight.h"
 
 // The simulation's careless player: the mouse wanders at random speeds in
 // the window (the game's warp rule puts it back to the middle when it
-// strays from the warp area), and the buttons get random clicks, holds and
-// right clicks. Clicks on a ballerina open name entries that its wandering
-// then fills with whatever letters lie under the cursor. It draws from a
+// strays from the warp area), on a whim it chases some dancer, muse or
+// talent for a while, and the buttons get random clicks, holds and right
+// clicks. Clicks on a ballerina open name entries that its wandering then
+// fills with whatever letters lie under the cursor. It draws from a
 // generator of its own, so it leaves the dance's rand() alone.
 class RandomBot {
 public:
@@ -30,7 +32,10 @@ private:
     std::uint32_t state;
     float seconds;
     SimMouse pointer;
+    SimSight sight;
     std::int32_t speedX = 0, speedY = 0;   // pixels a frame
+    std::int32_t whimKind = 0;             // 0 none, 1 a dancer, 2 a muse, 3 a talent
+    std::int32_t whimSlot = -1;
     float wanderLeft = 0.0f;               // seconds until the hand changes its motion
     float leftLeft = 0.0f;                 // seconds the left button stays as it is
     bool leftDown = false;
