@@ -50,6 +50,11 @@ void MainLoop::startUp() {
 
     // The constructor makes no OpenGL call; the context comes later.
     game = new Game();
+    // Installed, the progress lives in the player's data directory; in a run
+    // directory it stays in the working directory, the Game's default.
+    if (paths.perUser()) {
+        game->setProgressDirectory(paths.progressDirectory);
+    }
 
     videoFlags = SDL_HWSURFACE | SDL_OPENGL | SDL_ANYFORMAT;
     videoFlags ^= SDL_FULLSCREEN;
@@ -91,6 +96,9 @@ void MainLoop::startUp() {
 
 void MainLoop::handleEvent(const SDL_Event& event) {
     const EventOutcome outcome = applyEvent(event, input, focus);
+    if (outcome.focusLost) {
+        game->focusLost();
+    }
     if (outcome.keyWentDown) {
         keyState = SDL_GetKeyState(nullptr);
     }

@@ -46,6 +46,11 @@ public:
     // One frame; true ends the program (the menu's Quit).
     bool frame(const InputSnapshot& input, float seconds);
 
+    // The window lost the input focus (the player switched away): the next
+    // frame of a running dance opens the menu, as Escape does, so that no
+    // dance goes on without the player. Play resumes it.
+    void focusLost() { leftWindow = true; }
+
     // --- menu and progression ---------------------------------------------
     void loadProgress();
     bool evaluateDance(float seconds);
@@ -117,6 +122,7 @@ public:
     float sliderX = 0.75f;         // the volume knob
     std::int32_t previousMouseX = 0;
     std::int32_t previousMouseY = 0;
+    bool leftWindow = false;  // set by focusLost, taken by the next frame
 
     // Records, medals, highest level, rank and the menu's progress line.
     Progression progression;

@@ -28,6 +28,10 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
     if (world == nullptr || screens == nullptr) return true;  // released by Quit
     InputSnapshot in = input;
     float dt = seconds;
+    // Leaving the window counts as an Escape, without its repeat guard, in a
+    // running dance only; outside a dance it is forgotten.
+    const bool away = leftWindow && !paused;
+    leftWindow = false;
 
     // 1.
     lastFrameSeconds = seconds;
@@ -40,7 +44,7 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
     if (!paused && waitForClick && world->levelTime > 1.0f) dt = 0.0f;
 
     // 3. Escape first ends a name entry or a freeze.
-    if (in.escape && escapeClock > escapeGuard && (world->nameEntry || world->frozen)) {
+    if (((in.escape && escapeClock > escapeGuard) || away) && (world->nameEntry || world->frozen)) {
         if (world->nameEntry) {
             world->nameEntry = false;
         } else {
@@ -71,7 +75,9 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
     escapeClock += dt;
 
     // 7.
-    if (in.escape && escapeClock > escapeGuard && !paused) enterMenu(dt, in);
+    // Leaving the window opens the menu at once, even after ending a name
+    // entry or a freeze in step 3.
+    if (((in.escape && escapeClock > escapeGuard) || away) && !paused) enterMenu(dt, in);
 
     // 8.
     quit = false;
