@@ -129,6 +129,11 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     EXPECT_EQ(run.fileSize("savegame.txt"), 1000u);
     EXPECT_EQ(store.getField(34, 5), 1);
     EXPECT_EQ(store.getField(34, 4), w.records[34].own);
+    // The first dance ever finished holds the highscore, in her name.
+    EXPECT_TRUE(game.newHighscore);
+    store.loadHighscore();
+    EXPECT_STREQ(store.highscoreName, herName.c_str());
+    EXPECT_EQ(store.highscorePoints, w.highscorePoints);
 
     // The menu shows the first dance; the result text runs out.
     player.wait(6.0f);
@@ -168,6 +173,24 @@ TEST_F(GamePlay, EscapePausesALostDanceIsTriedAgain) {
     player.click();
     EXPECT_FALSE(game.waitForClick);
 
+    // Escape first ends a freeze; only the next one opens the menu.
+    player.wait(0.6f);
+    player.rightClick();
+    ASSERT_TRUE(w.frozen);
+    player.escape();
+    EXPECT_FALSE(w.frozen);
+    EXPECT_FALSE(game.paused);
+    player.escape();  // within half a second: ignored
+    EXPECT_FALSE(game.paused);
+    player.wait(0.6f);
+    player.escape();
+    EXPECT_TRUE(game.paused);
+    player.wait(0.6f);
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    player.wait(0.2f);
+    player.click();
+
     // Her last heart: the Prima Ballerina is happy, the dance is lost.
     player.frame();
     w.prima().energy = 0;
@@ -187,6 +210,25 @@ TEST_F(GamePlay, EscapePausesALostDanceIsTriedAgain) {
     player.wait(1.5f);
     EXPECT_GE(game.transitionClock, 2.0f);
     EXPECT_EQ(w.records[1].ownDifficulty, 0);
+}
+
+TEST_F(GamePlay, FiveIdleMinutesInTheMenuStartAFreshDanceOnly) {
+    enterMenu();
+    player.frame(100.0f);
+    EXPECT_TRUE(game.paused);
+    player.frame(201.0f);
+    EXPECT_FALSE(game.paused);  // the guided dance starts by itself
+    EXPECT_EQ(game.level, 34u);
+
+    // A dance that has run stays paused however long the menu waits.
+    player.wait(1.5f);
+    player.click();
+    player.wait(0.5f);
+    player.escape();
+    ASSERT_TRUE(game.paused);
+    player.frame(301.0f);
+    player.frame();
+    EXPECT_TRUE(game.paused);
 }
 
 class GameQuit : public GamePlay {
