@@ -165,10 +165,12 @@ void DanceFloor::update(float dt) {
 
     // 3. Every tile the mesh shows drifts, lights up, sways and is written.
     const float channelStep = std::max(1.0f, dt * 100.0f);
+    gatherLights();
     for (int i = meshFirst; i <= meshLast; ++i) {
+        const int rowLights = lightsNearRow(i);
         for (int j = meshFirst; j <= meshLast; ++j) {
             FloorTile& t = tiles[i][j];
-            animateTile(t, dt, channelStep);
+            animateTile(t, dt, channelStep, rowLights, j - meshFirst);
             mesh.set(i - meshFirst, j - meshFirst, t.x + t.waveOffsetX, t.y + t.waveOffsetY, t.colour[0] / 255.0f,
                      t.colour[1] / 255.0f, t.colour[2] / 255.0f, t.u, t.v);
         }
@@ -179,7 +181,48 @@ void DanceFloor::update(float dt) {
     blossomCount = 0;
 }
 
-void DanceFloor::animateTile(FloorTile& t, float dt, float channelStep) {
+// The lights of this frame in the order they light a tile: blossoms, then
+// dancers, then the Prima Ballerina (the last wins). A tile can only be lit
+// by a light within `reach` of it on both axes, and the mesh's tiles lie on a
+// grid: each row shares one x and each column one y. So every light learns
+// the columns it can reach, and every row the lights it can reach, and a
+// tile tries only those, in their order: the same tiles light up in the same
+// order with the same random draws as if it tried every light.
+void DanceFloor::gatherLights() {
+    lightCount = 0;
+    for (int n = 0; n < blossomCount; ++n) lights[lightCount++] = Light{blossomX[n], blossomY[n], &orange, 0};
+    for (int n = 0; n < dancerCount; ++n) lights[lightCount++] = Light{dancerX[n], dancerY[n], &magenta, 0};
+    lights[lightCount++] = Light{primaX, primaY, &yellow, 0};
+
+    // The band is a little wider than the reach, so rounding in the exact
+    // test of lightTile never lights a tile that was left out here.
+    const float band = 3.0f * tileSize * 1.001f;
+    gridRegular = true;
+    for (int i = meshFirst; i <= meshLast && gridRegular; ++i)
+        for (int j = meshFirst; j <= meshLast; ++j)
+            if (!(tiles[i][j].x == tiles[i][meshFirst].x && tiles[i][j].y == tiles[meshFirst][j].y)) {
+                gridRegular = false;
+                break;
+            }
+    for (int n = 0; n < lightCount; ++n) {
+        Light& light = lights[n];
+        light.columns = ~std::uint32_t{0};
+        if (!gridRegular) continue;
+        for (int j = meshFirst; j <= meshLast; ++j)
+            if (std::fabs(tiles[meshFirst][j].y - light.y) > band)
+                light.columns &= ~(std::uint32_t{1} << (j - meshFirst));
+    }
+}
+
+int DanceFloor::lightsNearRow(int i) {
+    const float band = 3.0f * tileSize * 1.001f;
+    int count = 0;
+    for (int n = 0; n < lightCount; ++n)
+        if (!gridRegular || !(std::fabs(tiles[i][meshFirst].x - lights[n].x) > band)) rowLights[count++] = n;
+    return count;
+}
+
+void DanceFloor::animateTile(FloorTile& t, float dt, float channelStep, int rowLightCount, int column) {
     // Colour drift toward the target; on arrival a new random target.
     for (int k = 0; k < 3; ++k) {
         const float target = t.targetColour[k];
@@ -194,9 +237,11 @@ void DanceFloor::animateTile(FloorTile& t, float dt, float channelStep) {
     }
 
     // Light: blossoms, then dancers, then the Prima Ballerina (the last wins).
-    for (int n = 0; n < blossomCount; ++n) lightTile(t, blossomX[n], blossomY[n], orange);
-    for (int n = 0; n < dancerCount; ++n) lightTile(t, dancerX[n], dancerY[n], magenta);
-    lightTile(t, primaX, primaY, yellow);
+    const std::uint32_t columnBit = std::uint32_t{1} << column;
+    for (int k = 0; k < rowLightCount; ++k) {
+        const Light& light = lights[rowLights[k]];
+        if (light.columns & columnBit) lightTile(t, light.x, light.y, *light.colour);
+    }
 
     // Sway. The wave clock runs on with every tile it moves, which turns the
     // tiny per-tile frequencies (below 0.005) into a visible, unhurried sway.

@@ -80,9 +80,25 @@ private:
     void scrollX(int step);
     void scrollY(int step);
     int tileIndexOf(float coordinate, int fallback) const;
-    void animateTile(FloorTile& t, float dt, float channelStep);
+    void animateTile(FloorTile& t, float dt, float channelStep, int rowLightCount, int column);
     void lightTile(FloorTile& t, float x, float y, const std::uint8_t (&colour)[3]);
+    void gatherLights();
+    int lightsNearRow(int i);  // fills rowLights; returns how many
+
+    // One light of this frame and the mesh columns (bit per column) it may reach.
+    struct Light {
+        float x;
+        float y;
+        const std::uint8_t (*colour)[3];
+        std::uint32_t columns;
+    };
+    static constexpr int maxLights = 2 * maxCollected + 1;
+    static_assert(meshLast - meshFirst < 32, "one column bit per mesh column");
 
     FloorTile tiles[tilesPerSide][tilesPerSide];
     FloorMesh mesh;
+    Light lights[maxLights] = {};
+    int lightCount = 0;
+    int rowLights[maxLights] = {};
+    bool gridRegular = true;
 };

@@ -45,6 +45,7 @@ EffectPool::EffectPool() { reset(defaultFirstSet, defaultLastSet); }
 
 void EffectPool::reset(std::uint8_t firstSet, std::uint8_t lastSet) {
     for (Effect& e : slots) e = Effect{};
+    ownersKnown = false;
     setFirst = firstSet;
     setLast = lastSet;
 }
@@ -77,14 +78,29 @@ Effect* EffectPool::take(int& cursor) {
         return nullptr;
     }
     cursor = i + 1;
+    ownersKnown = false;
     return &slots[i];
+}
+
+void EffectPool::indexOwners() {
+    for (std::int16_t& head : ownerHead) head = -1;
+    for (int i = capacity - 1; i >= 0; --i) {
+        if (!slots[i].busy()) continue;
+        std::int16_t& head = ownerHead[slots[i].ownerIndex];
+        ownerNext[i] = head;
+        head = static_cast<std::int16_t>(i);
+    }
+    ownersKnown = true;
 }
 
 void EffectPool::attach(std::uint8_t ownerKind, std::uint8_t ownerIndex, Vector position, Vector velocity,
                         float angle) {
     if (!std::isfinite(position.x) || !std::isfinite(position.y)) return;
-    for (Effect& e : slots) {
-        if (!e.busy() || e.ownerKind != ownerKind || e.ownerIndex != ownerIndex) continue;
+    // Every actor asks once a frame: walk only the particles of its slot number.
+    if (!ownersKnown) indexOwners();
+    for (int i = ownerHead[ownerIndex]; i >= 0; i = ownerNext[i]) {
+        Effect& e = slots[i];
+        if (e.ownerKind != ownerKind) continue;
         e.ownerAngle = angle;
         if (!ridesWithOwner(e)) continue;
         e.origin = e.velocity;
@@ -95,6 +111,7 @@ void EffectPool::attach(std::uint8_t ownerKind, std::uint8_t ownerIndex, Vector 
 
 void EffectPool::update(float dt, float viewX, float viewY, float radius) {
     if (!(dt >= 0.0f)) dt = 0.0f;  // NaN or a negative step ages nothing
+    ownersKnown = false;
     for (Effect& e : slots) {
         if (!e.busy()) continue;
         e.life -= dt;

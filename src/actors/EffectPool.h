@@ -76,8 +76,16 @@ private:
                           int& started);
 
     static void animate(Effect& e, float dt);
+    // Chains the busy slots of each owner slot number, in slot order.
+    void indexOwners();
 
     Effect slots[capacity];
+    // The busy slots by owner slot number, for attach: ownerHead[n] is the
+    // first, ownerNext[i] the one after slot i, -1 ends a chain. Valid while
+    // ownersKnown; anything that starts or frees a particle clears it.
+    std::int16_t ownerHead[256] = {};
+    std::int16_t ownerNext[capacity] = {};
+    bool ownersKnown = false;
     std::uint8_t setFirst = defaultFirstSet;
     std::uint8_t setLast = defaultLastSet;
 };

@@ -4,6 +4,7 @@
 
 #include "actors/Actor.h"
 #include "actors/Costume.h"
+#include "actors/TouchReach.h"
 
 // A muse: blossoms that hit her charge her up instead of hurting her. When
 // she is full a kind 161 muse gives a talent (giveTalent, for the World to
@@ -33,6 +34,16 @@ public:
 
     void touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth, float otherHeight,
                std::uint16_t otherDamage, float otherMomentum) override;
+    // False when a touch by that actor would change nothing about her: it is
+    // too far both to be seen as her nearest dancer and to be in contact. The
+    // contact pass asks this before every touch.
+    bool mayNotice(std::uint16_t otherKind, const Vector& otherPosition, float otherWidth,
+                   float otherHeight) const {
+        const float contact = contactReach(width, height, otherWidth, otherHeight);
+        const bool dancer = otherKind == Kind::prima || (otherKind >= 111 && otherKind <= 130);
+        const float reach = dancer && contact < sightRange ? sightRange : contact;
+        return !beyondReach(position, otherPosition, reach);
+    }
 
     // dt moves her; songStep (the World's unslowed frame time) runs her song,
     // so a song lasts its three seconds even while time is frozen.

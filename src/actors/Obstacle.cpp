@@ -151,23 +151,23 @@ void Obstacle::touch(std::uint16_t otherKind, Vector otherPosition, float otherW
 }
 
 void Obstacle::addSighting(std::uint16_t otherKind, const Vector& otherPosition) {
-    const float facing = wrapAngle(angleOfVector(touchVector));
     if (Kind::isPrima(otherKind)) {
         previousPrimaAngle = primaAngle;
-        primaAngle = facing;
+        primaAngle = wrapAngle(angleOfVector(touchVector));
         primaDistance = touchDistance;
         aimAngle = primaAngle;
         return;
     }
-    const Sighting seen{otherPosition, facing, touchDistance, static_cast<std::uint8_t>(otherKind)};
+    // The lists work the angle out only for the entries that are read.
+    const auto seenKind = static_cast<std::uint8_t>(otherKind);
     if (otherKind >= 111 && otherKind <= 130)
-        dancers.add(seen);
+        dancers.addSeen(otherPosition, touchVector, touchDistance, seenKind);
     else if (otherKind >= 131 && otherKind <= 140)
-        talentsSeen.add(seen);
+        talentsSeen.addSeen(otherPosition, touchVector, touchDistance, seenKind);
     else if (otherKind >= 141 && otherKind <= 160)
-        blossoms.add(seen);
+        blossoms.addSeen(otherPosition, touchVector, touchDistance, seenKind);
     else if (otherKind >= 161 && otherKind <= 170)
-        muses.add(seen);
+        muses.addSeen(otherPosition, touchVector, touchDistance, seenKind);
 }
 
 // Whoever is closest within reach decides: a muse or a dancer she backs away
@@ -335,8 +335,9 @@ void Obstacle::steerByMode(int chosen) {
 void Obstacle::testLineOfFire() {
     lineClear = 1;
     for (int i = 0; i < dancers.size(); ++i) {
-        const Sighting& other = dancers[i];
-        if (std::fabs(angleBetween(aimAngle, other.angle)) <= 22.5f && other.distance < primaDistance) {
+        // The distance first: it spares the angle of everyone behind her target.
+        if (!(dancers.distanceAt(i) < primaDistance)) continue;
+        if (std::fabs(angleBetween(aimAngle, dancers[i].angle)) <= 22.5f) {
             lineClear = 0;
             return;
         }

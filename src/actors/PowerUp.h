@@ -4,6 +4,7 @@
 
 #include "actors/Actor.h"
 #include "actors/Costume.h"
+#include "actors/TouchReach.h"
 
 // A talent lying on the stage. It drifts toward the nearest dancer or the
 // Prima Ballerina that comes close and is collected by the first of them to
@@ -31,6 +32,21 @@ public:
 
     void touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth, float otherHeight,
                std::uint16_t otherDamage, float otherMomentum) override;
+    // False when a touch by that actor would change nothing about the talent:
+    // on the stage, too far to draw it near and, once it can be collected,
+    // too far to touch it. The contact pass asks this before every touch.
+    bool mayNotice(std::uint16_t otherKind, const Vector& otherPosition, float otherWidth,
+                   float otherHeight) const {
+        // Off the stage every touch turns it back.
+        if (std::fabs(position.x) > stageLimit || std::fabs(position.y) > stageLimit) return true;
+        float reach = 0.0f;
+        if (otherKind == Kind::prima || (otherKind >= 111 && otherKind <= 130)) reach = sightRange;
+        if (age > collectAge) {
+            const float contact = contactReach(width, height, otherWidth, otherHeight);
+            if (!(contact <= reach)) reach = contact;  // NaN sizes: no box at all
+        }
+        return !beyondReach(position, otherPosition, reach);
+    }
 
     void update(float dt);
 

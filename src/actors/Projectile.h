@@ -4,6 +4,7 @@
 
 #include "actors/Actor.h"
 #include "actors/Costume.h"
+#include "actors/TouchReach.h"
 
 // A thrown blossom. It flies after its target, turning harder the older it
 // gets, is harmless for its first half second (it must leave its thrower),
@@ -31,6 +32,16 @@ public:
     // damage and momentum.
     void touch(std::uint16_t otherKind, Vector otherPosition, std::uint16_t otherSlot, Vector aimPoint,
                float otherWidth, float otherHeight, std::uint16_t otherDamage, float otherMomentum);
+    // False when the eight-argument touch with that actor would change
+    // nothing: not the Prima Ballerina, the Camera, a 'p' dancer or the
+    // target, and outside the box the touch tests before measuring.
+    bool mayNotice(std::uint16_t otherKind, const Vector& otherPosition, std::uint16_t otherSlot,
+                   float otherWidth, float otherHeight) const {
+        if (otherKind == Kind::prima || otherKind == Kind::camera || otherKind == Kind::dancerP) return true;
+        if (otherKind == targetKind && otherSlot == targetIndex) return true;
+        const float reach = (otherWidth + width + height + otherHeight) / 2.0f;
+        return !beyondReach(position, otherPosition, reach);
+    }
     // Through the base interface the other actor has no slot and no aim point.
     void touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth, float otherHeight,
                std::uint16_t otherDamage, float otherMomentum) override;

@@ -17,12 +17,24 @@ inline void touches(Actor& a, const Actor& b) {
     a.touch(b.kind, b.position, b.width, b.height, b.damage, b.momentum);
 }
 
-// A blossom tests B: as a touch, with B's slot and the point a blossom
-// thrown at B steers to.
-inline void tests(Projectile& a, const Actor& b, int slot, const Vector& aimPoint) {
+// The same for a muse or a talent, which first say whether B is near enough
+// to matter to them: most pairs of a busy stage are far apart, and a touch
+// that can change nothing is not worth its call and its square root.
+template <typename Receiver>
+inline void touchesNear(Receiver& a, const Actor& b) {
     if (a.kind == 0 || b.kind == 0) return;
-    a.touch(b.kind, b.position, static_cast<std::uint16_t>(slot), aimPoint, b.width, b.height, b.damage,
-            b.momentum);
+    if (!a.mayNotice(b.kind, b.position, b.width, b.height)) return;
+    a.touch(b.kind, b.position, b.width, b.height, b.damage, b.momentum);
+}
+
+// A blossom tests B: as a touch, with B's slot and the point a blossom
+// thrown at B steers to (asked for only when the blossom may notice B).
+template <typename AimPoint>
+inline void tests(Projectile& a, const Actor& b, int slot, AimPoint aimPoint) {
+    if (a.kind == 0 || b.kind == 0) return;
+    const auto otherSlot = static_cast<std::uint16_t>(slot);
+    if (!a.mayNotice(b.kind, b.position, otherSlot, b.width, b.height)) return;
+    a.touch(b.kind, b.position, otherSlot, aimPoint(), b.width, b.height, b.damage, b.momentum);
 }
 
 inline void clearContact(Actor& a) {
@@ -53,10 +65,10 @@ void World::interact() {
         if (muse.kind) effects->attach(muse.kind, slot, muse.position, muse.velocity, muse.angle);
 
         // 2. The view point: every actor learns its distance to it.
-        touches(muse, view);
+        touchesNear(muse, view);
         touches(ballerina, view);
-        tests(blossom, view, Projectile::noSlot, Vector{});
-        touches(talent, view);
+        tests(blossom, view, Projectile::noSlot, [] { return Vector{}; });
+        touchesNear(talent, view);
 
         // 3. The contact flags start afresh; so does the cat's selection,
         // which this pass sets again for whatever the cat stands on.
@@ -78,11 +90,11 @@ void World::interact() {
             const Muse& otherMuse = *muses[j];
 
             if (muse.kind) {
-                touches(muse, otherBlossom);
-                touches(muse, otherBallerina);
-                touches(muse, otherAvatar);
-                touches(muse, otherTalent);
-                if (j != i) touches(muse, otherMuse);
+                touchesNear(muse, otherBlossom);
+                touchesNear(muse, otherBallerina);
+                touchesNear(muse, otherAvatar);
+                touchesNear(muse, otherTalent);
+                if (j != i) touchesNear(muse, otherMuse);
             }
             if (ballerina.kind) {
                 touches(ballerina, otherBlossom);
@@ -99,18 +111,18 @@ void World::interact() {
                 if (j != i) touches(avatar, otherAvatar);
             }
             if (blossom.kind) {
-                tests(blossom, otherBallerina, j, otherBallerina.throwPoint());
-                tests(blossom, otherMuse, j, otherMuse.position);
-                tests(blossom, otherAvatar, j, otherAvatar.throwPoint());
-                tests(blossom, otherTalent, j, otherTalent.position);
-                if (j != i) tests(blossom, otherBlossom, j, otherBlossom.position);
+                tests(blossom, otherBallerina, j, [&] { return otherBallerina.throwPoint(); });
+                tests(blossom, otherMuse, j, [&] { return otherMuse.position; });
+                tests(blossom, otherAvatar, j, [&] { return otherAvatar.throwPoint(); });
+                tests(blossom, otherTalent, j, [&] { return otherTalent.position; });
+                if (j != i) tests(blossom, otherBlossom, j, [&] { return otherBlossom.position; });
             }
             if (talent.kind) {
-                touches(talent, otherBlossom);
-                touches(talent, otherBallerina);
-                touches(talent, otherAvatar);
-                touches(talent, otherMuse);
-                if (j != i) touches(talent, otherTalent);
+                touchesNear(talent, otherBlossom);
+                touchesNear(talent, otherBallerina);
+                touchesNear(talent, otherAvatar);
+                touchesNear(talent, otherMuse);
+                if (j != i) touchesNear(talent, otherTalent);
             }
         }
     }
