@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Display.h"
+#include "game/TextScreens.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ constexpr std::uint16_t worldMap = 35;
 constexpr std::uint16_t menuFrame = 98;
 constexpr std::uint16_t rosettePicture = 99;
 constexpr std::uint16_t headline = 901;
+constexpr std::uint16_t textPanel = 900;
 constexpr std::uint8_t guidedLevel = 34;
 
 // Pictures of the picture-set load besides the levels.
@@ -191,6 +193,15 @@ void ScreenRenderer::composeTransition(Vector position, bool failed, float secon
         if (rosette > duration - fade) alpha = (duration - rosette) / fade;
         const float size = 3.4f * scale;
         out.add(rosettePicture, position.x, position.y, size, size, rosette * 135.0f, 1, 1, 1, alpha);
+        // A panel behind the transition's words keeps white text readable
+        // on the pale petals; it comes and goes with the words, which end a
+        // second before the rosette.
+        const float words = std::clamp(TextScreens::transitionAlpha(rosette, fade, duration - 1.0f), 0.0f, 1.0f);
+        if (failed) {
+            out.add(textPanel, 0.38f, 0.0f, 0.95f, 0.25f, 0.0f, 1, 1, 1, words);
+        } else {
+            out.add(textPanel, 1.1f, 0.0f, 1.55f, 0.65f, 0.0f, 1, 1, 1, words);
+        }
         if (!failed && resultRank != 0) {
             const float badge = 0.3f * scale;
             if (resultMedal >= 1 && resultMedal <= 3) {

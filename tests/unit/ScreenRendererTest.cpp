@@ -123,6 +123,9 @@ TEST(ScreenTransition, RosetteGrowsFadesAndEnds) {
     EXPECT_EQ(countAt(batch, 8954, 0.0f, -0.3375f), 1);  // the gold medal of the result
     EXPECT_EQ(countAt(batch, 202, 0.0f, 0.3375f), 1);    // the pro's emblem
     EXPECT_EQ(countAt(batch, 901, -1.5f, 0.0f), 1);
+    // The panel behind the words fades with them.
+    ASSERT_NE(batch.find(900), nullptr);
+    EXPECT_FLOAT_EQ(batch.find(900)->alpha, 0.5f);
 
     // Late in the transition it fades out; after it nothing is drawn.
     for (int i = 0; i < 22; ++i) {
@@ -131,6 +134,7 @@ TEST(ScreenTransition, RosetteGrowsFadesAndEnds) {
     }
     ASSERT_NE(batch.find(99), nullptr);
     EXPECT_NEAR(batch.find(99)->alpha, 0.5f, 1e-4f);  // at 5.75 s
+    EXPECT_FLOAT_EQ(batch.find(900)->alpha, 0.0f);     // the words ended at 5 s
     batch.clear();
     screens.composeTransition(Vector(), false, 0.25f, 6.0f, 0.5f, false, 2, 1, batch);
     EXPECT_EQ(batch.size(), 0);
