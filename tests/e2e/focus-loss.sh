@@ -13,13 +13,14 @@ copy_run_dir
 start_game
 wait_for_window 30
 sleep 3
+shot welcome
 click
+wait_for_screen menu welcome -gt 40 15 || fail "the click did not leave the welcome screen"
 sleep 1
 shot menu
 click_play_from_menu
-sleep 2
-shot dance
-[ "$(differs menu dance)" -gt 40 ] || fail "Play did not start the dance"
+wait_for_screen dance menu -gt 40 15 || fail "Play did not start the dance"
+sleep 1
 
 # Another window takes the input focus, as Alt-Tab gives it.
 xmessage -geometry 200x80+20+20 "elsewhere" 2>/dev/null &
@@ -32,24 +33,20 @@ for _ in $(seq 1 50); do
 done
 [ -n "$other" ] || fail "no other window to switch to"
 xdotool windowfocus "$other" || fail "could not focus the other window"
-sleep 1.5
+sleep 1
 game_running || fail "the game ended when it lost the focus"
 
 # Back in the game: the menu is up.
 xdotool windowfocus "$WINDOW_ID"
 kill "$OTHER_PID" 2>/dev/null
 OTHER_PID=""
-sleep 1
-shot back
-[ "$(differs menu back)" -lt 25 ] || fail "leaving the window did not open the menu"
+wait_for_screen back menu -lt 25 15 || fail "leaving the window did not open the menu"
 
 # The menu put the cat on Play: the dance comes back. (That it is the same
 # dance, where it stood, the scripted-play tests check; the floor's colours
 # drift too much for screenshots to tell.)
 click
-sleep 1.5
-shot resumed
-[ "$(differs back resumed)" -gt 40 ] || fail "Play did not resume the dance"
+wait_for_screen resumed back -gt 40 15 || fail "Play did not resume the dance"
 game_running || fail "the game ended"
 
 close_and_expect_clean_end

@@ -58,3 +58,17 @@ differs() {
   pixels=$(compare -metric AE -fuzz 10% "$SHOTS/$1.png" "$SHOTS/$2.png" null: 2>&1 | cut -d' ' -f1)
   echo $((${pixels%.*} * 100 / (1024 * 768)))
 }
+
+# Takes screenshot $1 until it differs from screenshot $2 by less (-lt) or
+# more (-gt) than $4 percent, as $3 says; at most $5 seconds. False if it
+# never did. For busy machines, where a fixed sleep may come too early.
+wait_for_screen() {
+  local name=$1 reference=$2 test=$3 percent=$4 limit=$5
+  local tries=$((limit * 2))
+  for _ in $(seq 1 "$tries"); do
+    shot "$name"
+    [ "$(differs "$reference" "$name")" "$test" "$percent" ] && return 0
+    sleep 0.5
+  done
+  return 1
+}
