@@ -18,7 +18,14 @@ constexpr std::int32_t dangerEnergy = 40;      // fewer hearts than this: look f
 constexpr std::int32_t strongerBy = 25;        // she must have this many more
 constexpr std::int32_t strongEnough = 40;      // a ballerina taken over for the goals has at least this
 constexpr float talentReach = 2.5f;            // talents this near her are worth a detour
-constexpr float closeEnough = 2.5f;            // her blossoms land quickly from this near
+constexpr float talentUnderfoot = 1.2f;        // and this near even while she throws
+constexpr std::int32_t underFireLoss = 10;     // hearts lost within the last two seconds: under fire
+constexpr float farSide = 0.12f;               // the cat this far behind her, seen from the Prima Ballerina
+constexpr float carriedWithin = 0.1f;          // a held dancer stands on the cat
+constexpr float tooClose = 1.7f;               // a held dancer nearer her than this is drawn back
+constexpr float keepAt = 2.0f;                 // to this distance
+constexpr float longestDrag = 1.5f;            // seconds of dragging before a rest as long
+constexpr float dragStep = 0.02f;              // units a frame a held dancer is dragged
 constexpr float holdAfter = 0.25f;             // seconds on a dancer before the finger holds her
 constexpr float freezePause = 15.0f;           // seconds between freezes, unless in danger
 constexpr float rightClickPause = 2.0f;        // a right click that froze nothing is tried again after this
@@ -50,6 +57,8 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
     sight.look(world);
     clock += seconds;
     lookAround();
+    if (wasFrozen && !sight.frozen) freezeEndedAt = clock;
+    wasFrozen = sight.frozen;
 
     SimButton::Wish wish = SimButton::rest;
     bool right = false;
@@ -73,6 +82,10 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
         speller.end();
         takeOverSlot = takeOverCandidate();
         const SimSight::Thing* talent = usefulTalent();
+        // A dancer held under fire is not dropped for a talent a few steps away.
+        if (talent != nullptr && onTargetFor > holdAfter && sight.primaEnergy >= 50 &&
+            distance(talent->position, sight.prima) > talentUnderfoot)
+            talent = nullptr;
         if (takeOverSlot >= 0) {
             currentPlan = Plan::takeOver;
             takeOver(wish, right);
@@ -84,9 +97,6 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
             dance(wish, right);
         }
     }
-
-    if (wasFrozen && !sight.frozen) freezeEndedAt = clock;
-    wasFrozen = sight.frozen;
 
     SimInput input;
     input.leftButton = left.frame(wish, seconds);
@@ -105,7 +115,21 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
     return input;
 }
 
+std::int32_t PlayerBot::energyLostRecently() const {
+    // The ring of the last two seconds' hearts, one entry every 0.25 s.
+    std::int32_t most = sight.primaEnergy;
+    for (const std::int32_t e : energyHistory) most = std::max(most, e);
+    return most - sight.primaEnergy;
+}
+
 void PlayerBot::lookAround() {
+    historyClock += seconds;
+    if (historyClock >= 0.25f) {
+        historyClock = 0.0f;
+        energyHistory[historyIndex] = sight.primaEnergy;
+        historyIndex = (historyIndex + 1) % historySize;
+    }
+
     // A new name around her: the ballerina whose name was spelled is now
     // the one who was the Prima Ballerina.
     if (seenBefore && std::strncmp(lastPrimaName, sight.primaName, 10) != 0 && spellSlot >= 0 &&
@@ -147,7 +171,10 @@ std::int32_t PlayerBot::takeOverCandidate() const {
         const SimSight::Dancer& d = sight.dancers[i];
         // Only a named ballerina can be taken over.
         if (d.kind != Kind::ballerina || d.sadness < least || formerPrima[d.slot]) continue;
-        const float value = static_cast<float>(d.sadness) - 6.0f * distance(d.position, sight.prima);
+        // Near ones first: every step toward a far one is taken under fire.
+        // The one under the cat can be clicked at once.
+        float value = static_cast<float>(d.sadness) - 15.0f * distance(d.position, sight.prima);
+        if (d.slot == sight.badgeSlot) value += 20.0f;
         if (best < 0 || value > bestValue) {
             best = d.slot;
             bestValue = value;
@@ -211,16 +238,37 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
         onTargetFor = 0.0f;
         return;
     }
-    steerCatTo(d->position + velocityOf(d->slot) * seconds);
+    const Vector ahead = d->position + velocityOf(d->slot) * seconds;
+    const Vector from = ahead - sight.prima;
+    const float length = from.length();
+    if (sight.catGrabbing && distance(d->position, sight.cat) < carriedWithin && length > 0.0f) {
+        // Held by the cat she goes where it goes: she stays put, and when
+        // the Prima Ballerina comes too close (her blossoms would arrive
+        // before they are armed) she is drawn back a little, no faster than
+        // a walk, so that the two do not run off across the stage.
+        // A long drag turns into a chase across the stage (she runs after
+        // the cat as fast as it draws the dancer away): drags are kept short.
+        const bool dragging = length < tooClose && dragClock < longestDrag;
+        dragClock = dragging ? dragClock + seconds : std::max(0.0f, dragClock - seconds);
+        if (dragging) {
+            const Vector wanted = sight.prima + from * (keepAt / length);
+            Vector drag = wanted - sight.cat;
+            drag.z = 0.0f;
+            const float step = drag.length();
+            steerCatTo(step > dragStep ? sight.cat + drag * (dragStep / step) : wanted);
+        } else {
+            steerCatTo(sight.cat);
+        }
+    } else {
+        // The cat sits on her far side: her blossoms would burst on the cat first.
+        steerCatTo(length > 0.0f ? ahead + from * (farSide / length) : ahead);
+    }
     onTargetFor = sight.badgeSlot == targetSlot ? onTargetFor + seconds : 0.0f;
     if (onTargetFor > holdAfter) wish = SimButton::hold;
-    // Now and then, with throwers about, a freeze lets her volleys land:
-    // her throwing keeps its pace while everyone else, her too, slows to a
-    // tenth. So only once she is close to her target.
-    const bool close = distance(d->position, sight.prima) < closeEnough;
-    if (onTargetFor > 0.5f && close && !sight.frozen && clock - freezeEndedAt > freezePause &&
-        throwersNear(6.0f) >= 2)
-        right = true;
+    // Now and then, when she is under fire, a freeze gives her a breather:
+    // the others throw at a tenth of their pace while she keeps hers.
+    const bool underFire = energyLostRecently() >= underFireLoss && throwersNear(6.0f) >= 2;
+    if (underFire && !sight.frozen && clock - freezeEndedAt > freezePause) right = true;
 }
 
 void PlayerBot::fetch(const SimSight::Thing& talent) {

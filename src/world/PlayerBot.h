@@ -50,6 +50,7 @@ private:
     void moveHand(std::int32_t dx, std::int32_t dy);
     Vector velocityOf(std::int32_t slot) const;
     std::int32_t throwersNear(float radius) const;
+    std::int32_t energyLostRecently() const;
 
     float seconds;
     float clock = 0.0f;
@@ -67,6 +68,7 @@ private:
 
     std::int32_t targetSlot = -1;
     float onTargetFor = 0.0f;
+    float dragClock = 0.0f;
     std::int32_t takeOverSlot = -1;
     std::int32_t spellSlot = -1;
     char lastPrimaName[11] = {};
@@ -80,4 +82,8 @@ private:
     bool rightWasDown = false;
     std::int32_t freezeCount = 0;
     std::int32_t liftCount = 0;
+    static constexpr int historySize = 8;
+    std::int32_t energyHistory[historySize] = {};
+    int historyIndex = 0;
+    float historyClock = 0.0f;
 };

@@ -13,6 +13,7 @@ void SimSight::look(const World& w) {
     const Avatar& p = w.prima();
     prima = p.position;
     cat = w.cat().position;
+    catGrabbing = w.cat().grabbing != 0;
     primaEnergy = p.energy;
     primaBlue = p.blue();
     primaGreen = p.green();

@@ -37,6 +37,7 @@ struct SimSight {
     Vector prima;
     Vector cat;
     char primaName[11] = {};  // the ring around her
+    bool catGrabbing = false;  // the cat's closed paw
     std::int32_t primaEnergy = 0;
     std::int32_t primaBlue = 0, primaGreen = 0, primaRed = 0;
     bool primaInDance = false;

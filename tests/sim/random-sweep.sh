@@ -6,7 +6,7 @@
 set -u
 sim=${1:?usage: random-sweep.sh path-to-velvetarium-sim difficulty [frames]}
 difficulty=${2:?difficulty}
-frames=${3:-2400}
+frames=${3:-1800}
 failures=0
 runs=0
 for level in $(seq 0 34) 52 54 56 58 59; do
