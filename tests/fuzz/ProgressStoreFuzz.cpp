@@ -1,11 +1,14 @@
-// Any bytes as "savegame.txt": the start-up reads of the game, a first
-// start's writes when the file holds no own score, then the writes of a won
-// dance and of a new highscore.
+// Any bytes as "savegame.txt", through what the game does with its progress
+// file: the start-up of its loading step (every record read, the highscore
+// loaded, a first start's tables written when no own score was found, the
+// level to open with chosen), then the end of a won dance on that level and
+// a new highscore.
 //
 // Besides what the sanitizers see: reading never changes the file; every
 // field reads as at most four characters of decimal text; each write
-// replaces exactly the bytes it names and keeps every other byte of the
-// progress that was on disk; what was written reads back.
+// replaces exactly the bytes of the records it names and keeps every other
+// byte of the progress that was on disk; the choices stay playable levels
+// and difficulties; what was written reads back.
 
 #include <sys/stat.h>
 
@@ -13,14 +16,21 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 #include "FuzzFiles.h"
 #include "game/ProgressStore.h"
+#include "game/Progression.h"
+#include "world/World.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
+
+// The dances the game plays, as its Game sets them.
+constexpr std::uint32_t levelCount = 9;
+std::int32_t baseScores[Progression::firstStartLevels] = {};
 
 Bytes fileBytes(const std::string& path) {
     Bytes bytes;
@@ -32,109 +42,110 @@ Bytes fileBytes(const std::string& path) {
     return bytes;
 }
 
-int offsetOf(int level, int field) { return (level - 1) * ProgressStore::levelStride + (field - 1) * ProgressStore::fieldWidth; }
-
-// The field's text as the store must have written it: decimal, cut to
-// four characters, zero bytes after a shorter text.
-void putText(Bytes& image, int offset, std::int32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-    for (int i = 0; i < ProgressStore::fieldWidth; ++i) image[static_cast<std::size_t>(offset + i)] = 0;
-    for (int i = 0; i < ProgressStore::fieldWidth && text[i] != '\0'; ++i)
-        image[static_cast<std::size_t>(offset + i)] = static_cast<std::uint8_t>(text[i]);
-}
-
 bool readable(std::int32_t value) { return value >= -999 && value <= 9999; }
 
-// A deterministic choice from the input, so that a finding replays.
-struct Choices {
-    std::uint32_t state;
-    explicit Choices(const std::uint8_t* data, std::size_t size) : state(2166136261u) {
-        for (std::size_t i = 0; i < size; ++i) state = (state ^ data[i]) * 16777619u;
+// Levels 1..50 own bytes (L - 1) x 20 .. + 19; the highscore 560..573.
+bool inRecord(std::size_t byte, std::uint32_t level) {
+    return level >= 1 && level <= 50 && byte >= (level - 1) * 20u && byte < level * 20u;
+}
+
+// Every byte outside the named records is still the one of `before`.
+void requireOnlyRecordsChanged(const Bytes& before, const Bytes& after, std::uint32_t firstLevel,
+                               std::uint32_t lastLevel, bool highscore) {
+    FUZZ_REQUIRE(after.size() == static_cast<std::size_t>(ProgressStore::imageSize));
+    for (std::size_t i = 0; i < after.size(); ++i) {
+        bool named = highscore && i >= 560 && i < 574;
+        for (std::uint32_t level = firstLevel; level <= lastLevel && !named; ++level) named = inRecord(i, level);
+        if (!named) FUZZ_REQUIRE(after[i] == before[i]);
     }
-    std::uint32_t next(std::uint32_t below) {
-        state = state * 1664525u + 1013904223u;
-        return (state >> 8) % below;
-    }
-};
+}
+
+bool playable(std::uint32_t level) { return (level >= 1 && level <= levelCount) || level == Progression::guidedLevel; }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    // The first start derives each table from its level's base score, which
+    // the World computes from the level's layout; the same for every input.
+    World world;
+    FUZZ_REQUIRE(world.complete());
+    for (int level = 0; level < Progression::firstStartLevels; ++level)
+        baseScores[level] = world.levelBaseScore(static_cast<std::uint8_t>(level));
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fuzzfiles::ScratchDirectory& dir = fuzzfiles::scratch();
     const std::string path = dir.write(ProgressStore::fileName, data, size);
-
+    const Bytes input(data, data + size);
     // What the store must see: the file's first 1000 bytes over an image of zeros.
     Bytes image(ProgressStore::imageSize, 0);
     std::memcpy(image.data(), data, size < image.size() ? size : image.size());
 
     ProgressStore store;
     FUZZ_REQUIRE(store.setDirectory(dir.path().c_str()));
+    LevelRecord records[Progression::recordCount];
+    Progression progression(records, levelCount);
 
-    // The start-up reads of the game.
-    std::int32_t ownSum = 0;
-    for (int level = 0; level <= 20; ++level) {
-        for (int field = 1; field <= 5; ++field) {
-            const std::int32_t value = store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field));
-            FUZZ_REQUIRE(readable(value));
-            if (level == 0) FUZZ_REQUIRE(value == 0);
-            if (field == 4) ownSum += value != 0;
-        }
-    }
-    for (int level : {49, 50, 51, 52, 53, 55, 56, 58, 59}) {
-        for (int field = 1; field <= 4; ++field) {
-            const std::int32_t value = store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field));
-            FUZZ_REQUIRE(readable(value));
-            if (level > 50) FUZZ_REQUIRE(value == 0);
-        }
-    }
+    // The loading step, as the Game runs it.
+    progression.readRecords(store);
     store.loadHighscore();
     FUZZ_REQUIRE(readable(store.highscorePoints));
     FUZZ_REQUIRE(store.highscoreName[10] == '\0' && store.highscoreName[11] == '\0');
-    for (int i = 0; store.highscoreName[i] != '\0'; ++i) FUZZ_REQUIRE(store.highscoreName[i] >= 32 && store.highscoreName[i] <= 126);
+    for (int i = 0; store.highscoreName[i] != '\0'; ++i)
+        FUZZ_REQUIRE(store.highscoreName[i] >= 32 && store.highscoreName[i] <= 126);
+    for (int level = 0; level < Progression::recordCount; ++level) {
+        const LevelRecord& r = records[level];
+        if (level == 0 || level > 50) {
+            FUZZ_REQUIRE(r.own == 0 && r.ownDifficulty == 0);
+        } else {
+            FUZZ_REQUIRE(readable(r.gold) && readable(r.silver) && readable(r.bronze) && readable(r.own) &&
+                         readable(r.ownDifficulty));
+        }
+    }
     FUZZ_REQUIRE(std::memcmp(store.imageBytes(), image.data(), image.size()) == 0);
     // Reading never writes: the file is still the input, byte for byte.
-    FUZZ_REQUIRE(fileBytes(path) == Bytes(data, data + size));
+    FUZZ_REQUIRE(fileBytes(path) == input);
 
-    Choices choose(data, size);
-    if (ownSum == 0) {
-        // A first start: every field of levels 1..20, written once.
-        store.holdWrites();
-        for (int level = 1; level <= 20; ++level) {
-            for (int field = 1; field <= 5; ++field) {
-                const auto value = static_cast<std::int32_t>(choose.next(4000)) - 500;
-                store.setField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field), value);
-                putText(image, offsetOf(level, field), value);
-            }
-        }
-        FUZZ_REQUIRE(store.releaseWrites());
-        FUZZ_REQUIRE(fileBytes(path) == image);
+    if (progression.ownTotal() == 0) {
+        progression.deriveFirstStart(store, baseScores);
+        // Levels 1..20 rewritten at once; everything else as it was.
+        const Bytes after = fileBytes(path);
+        requireOnlyRecordsChanged(image, after, 1, Progression::firstStartLevels - 1, false);
+        image = after;
+    }
+    std::uint8_t difficulty = 1;
+    const LevelChoice start = progression.chooseStart(difficulty);
+    FUZZ_REQUIRE(playable(start.level));
+    FUZZ_REQUIRE(difficulty >= 1 && difficulty <= 3);
+    FUZZ_REQUIRE(progression.rank >= 1 && progression.rank <= 3);
+
+    // The dance chosen is won with a score taken from the input.
+    std::int32_t score = 0;
+    for (std::size_t i = 0; i < size && i < 3; ++i) score = score * 256 + data[i];
+    score %= 20000;
+    std::int32_t total = 0;
+    std::uint8_t medal = 0;
+    const std::uint32_t level = start.level;
+    const LevelChoice next = progression.finishDance(store, level, start.selectedLevel, score, difficulty, total, medal);
+    FUZZ_REQUIRE(medal <= 3);
+    FUZZ_REQUIRE(difficulty >= 1 && difficulty <= 3);
+    FUZZ_REQUIRE(playable(next.level));
+    const Bytes afterDance = fileBytes(path);
+    requireOnlyRecordsChanged(image, afterDance, level, level, false);
+    if (level <= 50) {
+        for (int field = 1; field <= 5; ++field)
+            FUZZ_REQUIRE(readable(store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field))));
+        FUZZ_REQUIRE(store.getField(static_cast<std::uint8_t>(level), 4) == records[level].own ||
+                     records[level].own > 9999 || records[level].own < -999);
     }
 
-    // A won dance: fields 1..4 of its level, field 5 when the difficulty rose.
-    const int level = 1 + static_cast<int>(choose.next(50));
-    for (int field = 1; field <= 5; ++field) {
-        const auto value = static_cast<std::int32_t>(choose.next(200000)) - 100000;
-        store.setField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field), value);
-        putText(image, offsetOf(level, field), value);
-        FUZZ_REQUIRE(fileBytes(path) == image);
-        const std::int32_t back = store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field));
-        FUZZ_REQUIRE(readable(back));
-    }
-
-    // A new highscore: a name of printable characters and the points.
-    char name[16] = {};
-    const int length = static_cast<int>(choose.next(14));
-    for (int i = 0; i < length; ++i) name[i] = static_cast<char>(33 + choose.next(94));
-    store.setHighscoreName(name);
-    for (int i = 0; i < ProgressStore::nameLength; ++i)
-        image[static_cast<std::size_t>(ProgressStore::nameOffset + i)] = static_cast<std::uint8_t>(i < length ? name[i] : 0);
-    const auto points = static_cast<std::int32_t>(choose.next(100000));
-    store.setHighscorePoints(points);
-    putText(image, ProgressStore::pointsOffset, points);
-    FUZZ_REQUIRE(fileBytes(path) == image);
+    // A new highscore: the Prima Ballerina's name and her points.
+    store.setHighscoreName("Pirouetta");
+    store.setHighscorePoints(total);
+    requireOnlyRecordsChanged(afterDance, fileBytes(path), 1, 0, true);
     store.loadHighscore();
-    FUZZ_REQUIRE(std::strncmp(store.highscoreName, name, ProgressStore::nameLength) == 0);
+    FUZZ_REQUIRE(std::strcmp(store.highscoreName, "Pirouetta") == 0);
     FUZZ_REQUIRE(readable(store.highscorePoints));
 
     // The replacement is an ordinary file and leaves nothing else behind.
