@@ -14,12 +14,12 @@ constexpr std::int32_t stepLimit = 30;    // pixels a frame the cat follows
 constexpr std::int32_t liftMargin = 24;   // pixels from the warp area's edge where the hand is lifted
 constexpr std::int32_t middleX = 512;
 constexpr std::int32_t middleY = 384;
-constexpr std::int32_t dangerEnergy = 40;      // fewer hearts than this: look for a stronger ballerina
-constexpr std::int32_t strongerBy = 25;        // she must have this many more
-constexpr std::int32_t strongEnough = 40;      // a ballerina taken over for the goals has at least this
+constexpr std::int32_t dangerEnergy = 40;      // her energy below this: look for a stronger ballerina
+constexpr std::int32_t strongerBy = 25;        // whose sadness exceeds that energy by this much
+constexpr std::int32_t strongEnough = 40;      // a ballerina taken over for the goals has this sadness at least
 constexpr float talentReach = 2.5f;            // talents this near her are worth a detour
 constexpr float talentUnderfoot = 1.2f;        // and this near even while she throws
-constexpr std::int32_t underFireLoss = 10;     // hearts lost within the last two seconds: under fire
+constexpr std::int32_t underFireLoss = 10;     // energy lost within the last two seconds: under fire
 constexpr float farSide = 0.12f;               // the cat this far behind her, seen from the Prima Ballerina
 constexpr float carriedWithin = 0.1f;          // a held dancer stands on the cat
 constexpr float tooClose = 1.7f;               // a held dancer nearer her than this is drawn back
@@ -116,7 +116,7 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
 }
 
 std::int32_t PlayerBot::energyLostRecently() const {
-    // The ring of the last two seconds' hearts, one entry every 0.25 s.
+    // Her energy over the last two seconds, one entry every 0.25 s.
     std::int32_t most = sight.primaEnergy;
     for (const std::int32_t e : energyHistory) most = std::max(most, e);
     return most - sight.primaEnergy;

@@ -12,7 +12,7 @@
 // from what the screen shows (SimSight). It steers the cat onto the dancer
 // it has chosen and holds her there while the Prima Ballerina throws,
 // fetches talents lying near her, freezes time now and then, and, when its
-// Prima Ballerina runs low on hearts, takes over a stronger ballerina:
+// Prima Ballerina runs low on energy (nearly happy), takes over a stronger ballerina:
 // the cat sits on her, a click opens the name entry, and the name on her
 // badge is spelled from the shuffled row.
 //
