@@ -1,9 +1,13 @@
-// Sets 101, 111 and 112: a ballerina seen from above, as a paper doll whose
-// layers the game tints with her costume colours (see ManifestSprites.cpp for
-// the stack). The layers are cut so that what lies under another layer is
-// never needed: the tutu has a hole where shoulders and head are, and the
-// skin layer fills that hole completely.
-#include <algorithm>
+// Sets 101, 111 and 112: a ballerina seen from above and a little from the
+// front, as a paper doll whose layers the game tints with her costume colours
+// (see ManifestSprites.cpp for the stack). At the size the game draws her
+// (some 60 pixels) she has to read at a glance: a flower-shaped tutu, arms
+// spread over it, a round head with a face, a bun and pointe shoes.
+//
+// The stack draws the skin first and the tutu over it, so every layer that
+// lies over the head leaves the head free, and the arms that reach over the
+// tutu are drawn by the gloves layer, which comes after it: the dancers wear
+// long gloves from the shoulder to the fingertips.
 #include <cmath>
 #include <initializer_list>
 
@@ -21,80 +25,98 @@ struct P {
     double x, y;
 };
 
-constexpr P headCentre{0.0, 0.03};
-constexpr double headRadius = 0.15;
-constexpr double neckHole = 0.18;
+constexpr P headCentre{0.0, 0.1};
+constexpr double headRadius = 0.21;
+constexpr P torsoCentre{0.0, -0.03};
+constexpr double torsoRx = 0.29, torsoRy = 0.2;
 constexpr P tutuCentre{0.0, -0.04};
+constexpr double line = 0.034;  // outline of the silhouette: a pixel at the game's size
 
-// Hands of the four arm poses (right hand, left hand) and their elbows.
+// Shoulders, elbows and hands of the four arm poses (right, then left).
 struct ArmPose {
     P rightElbow, rightHand, leftElbow, leftHand;
 };
+constexpr P rightShoulder{0.25, 0.0}, leftShoulder{-0.25, 0.0};
 constexpr ArmPose armPoses[4] = {
-    {{0.5, 0.1}, {0.8, 0.17}, {-0.5, 0.1}, {-0.8, 0.17}},       // second position
-    {{0.42, 0.36}, {0.64, 0.64}, {-0.42, 0.36}, {-0.64, 0.64}}, // high V
-    {{0.42, 0.42}, {0.13, 0.76}, {-0.42, 0.42}, {-0.13, 0.76}}, // rounded in front
-    {{0.34, 0.42}, {0.22, 0.84}, {-0.5, 0.1}, {-0.82, 0.1}},    // attitude
+    {{0.54, 0.08}, {0.86, 0.2}, {-0.54, 0.08}, {-0.86, 0.2}},    // second position
+    {{0.44, 0.34}, {0.5, 0.7}, {-0.44, 0.34}, {-0.5, 0.7}},      // raised in a crown
+    {{0.46, 0.3}, {0.2, 0.62}, {-0.46, 0.3}, {-0.2, 0.62}},      // rounded in front
+    {{0.42, 0.34}, {0.36, 0.78}, {-0.54, 0.06}, {-0.86, 0.14}},  // one forward, one to the side
 };
 
 struct LegPose {
     P rightKnee, rightFoot, leftKnee, leftFoot;
 };
 constexpr LegPose legPoses[4] = {
-    {{0.07, 0.4}, {0.1, 0.8}, {-0.07, -0.45}, {-0.1, -0.84}},   // forward and back
-    {{0.09, 0.4}, {0.07, 0.76}, {-0.09, 0.4}, {-0.07, 0.76}},   // fifth, both forward
-    {{0.45, -0.06}, {0.84, -0.1}, {-0.45, -0.06}, {-0.84, -0.1}}, // side split
-    {{0.2, 0.4}, {0.15, 0.62}, {-0.2, 0.4}, {-0.15, 0.62}},     // tucked
+    {{0.08, 0.4}, {0.1, 0.76}, {-0.08, -0.46}, {-0.1, -0.8}},    // one forward, one back
+    {{0.1, 0.4}, {0.08, 0.74}, {-0.1, 0.4}, {-0.08, 0.74}},      // fifth, both forward
+    {{0.44, -0.06}, {0.8, -0.12}, {-0.44, -0.06}, {-0.8, -0.12}}, // side split
+    {{0.2, 0.36}, {0.16, 0.6}, {-0.2, 0.36}, {-0.16, 0.6}},      // tucked under the tutu
 };
 
 double angleOf(P from, P to) { return std::atan2(to.y - from.y, to.x - from.x) * 180.0 / Draw::pi - 90.0; }
 
-// A limb as a round stroke with an outline.
-void limb(cairo_t* cr, P a, P b, P c, double width, const Rgba& fill, const Rgba& line) {
-    for (int pass = 0; pass < 2; ++pass) {
+// A limb as a round stroke with an outline, from a through the bend b to c.
+void limb(cairo_t* cr, P a, P b, P c, double width, const Rgba& fill) {
+    for (int pass = 0; pass < 3; ++pass) {
         cairo_move_to(cr, a.x, a.y);
         cairo_curve_to(cr, b.x, b.y, b.x, b.y, c.x, c.y);
-        Draw::setColour(cr, pass == 0 ? line : fill);
-        cairo_set_line_width(cr, pass == 0 ? width + 2 * Style::line : width);
+        if (pass == 0) {
+            Draw::setColour(cr, tintLine);
+            cairo_set_line_width(cr, width + 2 * line);
+        } else if (pass == 1) {
+            Draw::setColour(cr, fill);
+            cairo_set_line_width(cr, width);
+        } else {  // a soft highlight along the limb
+            Draw::setColour(cr, grey(1.0, 0.55));
+            cairo_set_line_width(cr, width * 0.35);
+        }
         cairo_stroke(cr);
     }
 }
 
-void cutTutuHole(cairo_t* cr) {
+// Clears the head (and a little neck room) out of a layer that lies over it.
+void clearHead(cairo_t* cr, double margin = 0.012) {
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
-    Draw::ellipse(cr, 0.0, -0.01, 0.26, 0.18);
-    cairo_fill(cr);
-    Draw::circle(cr, headCentre.x, headCentre.y, neckHole);
+    Draw::circle(cr, headCentre.x, headCentre.y, headRadius + margin);
     cairo_fill(cr);
     cairo_restore(cr);
 }
 
+void torsoPath(cairo_t* cr, double grow = 0.0) {
+    Draw::ellipse(cr, torsoCentre.x, torsoCentre.y, torsoRx + grow, torsoRy + grow);
+}
+
+// Head, neck and shoulders, and the bare arms (mostly hidden under the tutu
+// and the gloves; they show where a glove ends).
 void skin(cairo_t* cr, int pose) {
     const ArmPose& a = armPoses[pose];
-    limb(cr, {0.22, 0.02}, a.rightElbow, a.rightHand, 0.075, tintBase, tintLine);
-    limb(cr, {-0.22, 0.02}, a.leftElbow, a.leftHand, 0.075, tintBase, tintLine);
-    for (P h : {a.rightHand, a.leftHand}) {
-        Draw::circle(cr, h.x, h.y, 0.045);
-        Draw::shape(cr, tintBase, Style::line);
-    }
-    // Shoulders and chest fill the tutu's hole, the head sits on them.
-    Draw::ellipse(cr, 0.0, -0.01, 0.28, 0.19);
-    Draw::circle(cr, headCentre.x, headCentre.y, neckHole + 0.03);
+    limb(cr, rightShoulder, a.rightElbow, a.rightHand, 0.085, tintBase);
+    limb(cr, leftShoulder, a.leftElbow, a.leftHand, 0.085, tintBase);
+    torsoPath(cr, -0.02);
     Draw::fillFlat(cr, tintBase);
     cairo_new_path(cr);
     Draw::circle(cr, headCentre.x, headCentre.y, headRadius);
-    Draw::shape(cr, tintBase, Style::line, 0.5);
-    // A small nose at the front of the face.
-    Draw::ellipse(cr, 0.0, 0.165, 0.018, 0.014);
-    Draw::fillFlat(cr, tintShade);
-    cairo_new_path(cr);
+    Draw::fillRadial(cr, headCentre.x - 0.05, headCentre.y + 0.06, 0.02, headRadius * 1.1, grey(1.0), grey(0.86));
+    Draw::outline(cr, tintLine, line);
+    // A small smile.
+    cairo_move_to(cr, -0.035, headCentre.y - 0.03);
+    cairo_curve_to(cr, -0.015, headCentre.y - 0.05, 0.015, headCentre.y - 0.05, 0.035, headCentre.y - 0.03);
+    Draw::outline(cr, grey(0.4), 0.016);
+    // Blushing cheeks under the eyes, a shade of the skin (the face is framed
+    // by the hair layer).
+    for (double side : {-1.0, 1.0}) {
+        Draw::ellipse(cr, side * 0.095, headCentre.y - 0.0, 0.036, 0.024);
+        Draw::fillFlat(cr, grey(0.72, 0.45));
+        cairo_new_path(cr);
+    }
 }
 
 void tights(cairo_t* cr, int pose) {
     const LegPose& l = legPoses[pose];
-    limb(cr, {0.06, 0.0}, l.rightKnee, l.rightFoot, 0.085, tintBase, tintLine);
-    limb(cr, {-0.06, 0.0}, l.leftKnee, l.leftFoot, 0.085, tintBase, tintLine);
+    limb(cr, {0.07, -0.05}, l.rightKnee, l.rightFoot, 0.09, tintBase);
+    limb(cr, {-0.07, -0.05}, l.leftKnee, l.leftFoot, 0.09, tintBase);
 }
 
 void shoes(cairo_t* cr, int pose) {
@@ -104,14 +126,15 @@ void shoes(cairo_t* cr, int pose) {
         const P knee = side == 0 ? l.rightKnee : l.leftKnee;
         const P foot = side == 0 ? l.rightFoot : l.leftFoot;
         const double a = angleOf(knee, foot);
-        const double len = peeking ? 0.06 : 0.1;
-        const P tip{foot.x + len * 0.5 * Draw::dirX(a), foot.y + len * 0.5 * Draw::dirY(a)};
-        Draw::ellipse(cr, tip.x, tip.y, 0.05, len, a);
-        Draw::shape(cr, tintBase, Style::line);
+        const double len = peeking ? 0.07 : 0.11;
+        const P tip{foot.x + len * 0.45 * Draw::dirX(a), foot.y + len * 0.45 * Draw::dirY(a)};
+        Draw::ellipse(cr, tip.x, tip.y, 0.058, len, a);
+        Draw::fillRadial(cr, tip.x - 0.02, tip.y + 0.02, 0.0, len, grey(1.0), grey(0.8));
+        Draw::outline(cr, tintLine, line * 0.8);
         if (peeking) continue;
         // Ribbons crossing over the ankle.
-        const double sx = 0.06 * Draw::dirX(a + 90), sy = 0.06 * Draw::dirY(a + 90);
-        const double bx = foot.x - 0.08 * Draw::dirX(a), by = foot.y - 0.08 * Draw::dirY(a);
+        const double sx = 0.055 * Draw::dirX(a + 90), sy = 0.055 * Draw::dirY(a + 90);
+        const double bx = foot.x - 0.09 * Draw::dirX(a), by = foot.y - 0.09 * Draw::dirY(a);
         cairo_move_to(cr, foot.x + sx, foot.y + sy);
         cairo_line_to(cr, bx - sx, by - sy);
         cairo_move_to(cr, foot.x - sx, foot.y - sy);
@@ -120,191 +143,264 @@ void shoes(cairo_t* cr, int pose) {
     }
 }
 
+// Long gloves from the shoulder to the fingertips, over the tutu.
 void gloves(cairo_t* cr, int pose) {
     const ArmPose& a = armPoses[pose];
     for (int side = 0; side < 2; ++side) {
+        const P shoulder = side == 0 ? rightShoulder : leftShoulder;
         const P elbow = side == 0 ? a.rightElbow : a.leftElbow;
         const P hand = side == 0 ? a.rightHand : a.leftHand;
-        const P wrist{hand.x + (elbow.x - hand.x) * 0.45, hand.y + (elbow.y - hand.y) * 0.45};
-        limb(cr, hand, {(hand.x + wrist.x) / 2, (hand.y + wrist.y) / 2}, wrist, 0.08, tintBase, tintLine);
-        Draw::circle(cr, hand.x, hand.y, 0.05);
-        Draw::shape(cr, tintBase, Style::line);
+        limb(cr, shoulder, elbow, hand, 0.08, tintBase);
+        // The hand: a soft oval turned along the forearm, fingers together.
+        const double ang = angleOf(elbow, hand);
+        Draw::ellipse(cr, hand.x + 0.02 * Draw::dirX(ang), hand.y + 0.02 * Draw::dirY(ang), 0.048, 0.065, ang);
+        Draw::shape(cr, tintBase, line * 0.8, 0.3, 0.0);
+        Draw::ellipse(cr, hand.x + 0.02 * Draw::dirX(ang), hand.y + 0.02 * Draw::dirY(ang), 0.048, 0.065, ang);
+        Draw::outline(cr, tintLine, line * 0.8);
     }
+    // The shoulders are covered by the bodice; keep the gloves off the head.
+    clearHead(cr);
 }
 
 void eyes(cairo_t* cr, int frame) {
     // 13 open; 9 half closed, 10 and 11 closed, 12 half open.
-    const double open = frame == 13 ? 1.0 : (frame == 9 || frame == 12) ? 0.45 : 0.0;
+    const double open = frame == 13 ? 1.0 : (frame == 9 || frame == 12) ? 0.5 : 0.0;
     for (double side : {-1.0, 1.0}) {
-        const double x = side * 0.055, y = 0.115;
+        const double x = side * 0.066, y = headCentre.y + 0.06;
         if (open > 0.0) {
-            Draw::ellipse(cr, x, y, 0.034, 0.03 * open);
-            Draw::fillFlat(cr, grey(0.8));
-            Draw::outline(cr, Style::tintDark, 0.014);
-            Draw::circle(cr, x, y + 0.004, 0.015 * std::max(open, 0.6));
-            Draw::fillFlat(cr, Style::tintDark);
+            // A dark oval iris in the own colour with a bright catch-light.
+            Draw::ellipse(cr, x, y, 0.036, 0.046 * open);
+            Draw::fillRadial(cr, x, y - 0.01, 0.0, 0.05, grey(0.55), grey(0.2));
+            Draw::outline(cr, grey(0.1), 0.016);
+            Draw::circle(cr, x - 0.012, y + 0.014 * open, 0.013);
+            Draw::fillFlat(cr, grey(1.0));
             cairo_new_path(cr);
         } else {
-            cairo_move_to(cr, x - 0.032, y + 0.004);
-            cairo_curve_to(cr, x - 0.01, y - 0.014, x + 0.01, y - 0.014, x + 0.032, y + 0.004);
-            Draw::outline(cr, Style::tintDark, 0.016);
+            cairo_move_to(cr, x - 0.036, y + 0.004);
+            cairo_curve_to(cr, x - 0.012, y - 0.02, x + 0.012, y - 0.02, x + 0.036, y + 0.004);
+            Draw::outline(cr, grey(0.12), 0.02);
         }
     }
 }
 
+// The face looks up at the viewer out of a frame of hair, fuller at the
+// back, where the bun sits (the guardians wear theirs short, under a
+// beret): a face in the middle reads the same at every turn of the dancer.
+constexpr P faceCentre{0.0, headCentre.y + 0.035};
+constexpr double faceRadius = 0.148;
+
 void hair(cairo_t* cr, bool guardian) {
-    // The hair covers the head but the face at its front.
-    cairo_save(cr);
-    Draw::circle(cr, headCentre.x, headCentre.y, headRadius + 0.01);
-    Draw::ellipse(cr, 0.0, 0.145, guardian ? 0.12 : 0.11, 0.085);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    Draw::shape(cr, tintBase, Style::line, 0.45);
-    cairo_restore(cr);
-    // Strands combed back from the parting.
-    for (int i = -3; i <= 3; ++i) {
-        if (i == 0) continue;
-        cairo_move_to(cr, i * 0.012, 0.07);
-        cairo_curve_to(cr, i * 0.035, 0.02, i * 0.045, -0.05, i * 0.03, -0.105);
+    if (!guardian) {
+        Draw::circle(cr, headCentre.x, headCentre.y - 0.21, 0.1);
+        Draw::fillRadial(cr, headCentre.x - 0.03, headCentre.y - 0.18, 0.0, 0.12, grey(1.0), grey(0.75));
+        Draw::outline(cr, tintLine, line * 0.9);
+        for (int i = 0; i < 3; ++i) {  // the twist of the bun
+            cairo_new_sub_path(cr);
+            cairo_arc(cr, headCentre.x, headCentre.y - 0.21, 0.035 + i * 0.022, 0.3 + i * 1.9, 2.6 + i * 1.9);
+        }
+        Draw::outline(cr, tintShade, 0.014);
     }
-    Draw::outline(cr, tintShade, 0.012);
+    const double r = headRadius + 0.012;
+    cairo_save(cr);
+    Draw::circle(cr, headCentre.x, headCentre.y, r);
+    Draw::circle(cr, faceCentre.x, faceCentre.y, faceRadius);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    Draw::fillRadial(cr, headCentre.x - 0.06, headCentre.y + 0.06, 0.01, r * 1.2, grey(1.0), grey(0.7));
+    cairo_clip(cr);
+    // Strands from the parting round the face to the bun.
+    for (int i = 0; i < 12; ++i) {
+        const double a = 30.0 * i;
+        const double x0 = faceCentre.x + (faceRadius + 0.01) * Draw::dirX(a);
+        const double y0 = faceCentre.y + (faceRadius + 0.01) * Draw::dirY(a);
+        cairo_move_to(cr, x0, y0);
+        cairo_line_to(cr, headCentre.x + r * Draw::dirX(a + 20), headCentre.y + r * Draw::dirY(a + 20));
+    }
+    Draw::outline(cr, withAlpha(tintShade, 0.8), 0.012);
+    // A shine on the hair.
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, headCentre.x, headCentre.y, r * 0.86, Draw::rad(120), Draw::rad(160));
+    Draw::outline(cr, grey(1.0, 0.8), 0.028);
+    cairo_restore(cr);
+    Draw::circle(cr, headCentre.x, headCentre.y, r);
+    Draw::outline(cr, tintLine, line);
+    Draw::circle(cr, faceCentre.x, faceCentre.y, faceRadius);
+    Draw::outline(cr, tintLine, line * 0.7);
 }
 
-void smallBlossom(cairo_t* cr, double x, double y, double r) {
-    for (int i = 0; i < 5; ++i) Draw::petal(cr, x, y, i * 72.0, r, r * 0.55);
-    Draw::shape(cr, tintBase, Style::line * 0.6);
+void smallBlossom(cairo_t* cr, double x, double y, double r, double turn = 0.0) {
+    for (int i = 0; i < 5; ++i) Draw::petal(cr, x, y, turn + i * 72.0, r, r * 0.6);
+    Draw::fillRadial(cr, x, y, 0.0, r, grey(1.0), grey(0.82));
+    Draw::outline(cr, tintLine, line * 0.55);
     Draw::circle(cr, x, y, r * 0.3);
-    Draw::fillFlat(cr, tintShade);
+    Draw::fillFlat(cr, grey(0.6));
     cairo_new_path(cr);
 }
 
 void ornament(cairo_t* cr, int variant, bool guardian) {
-    if (variant == 0) {  // hair band just behind the face
-        cairo_move_to(cr, -0.15, 0.07);
-        cairo_curve_to(cr, -0.07, 0.11, 0.07, 0.11, 0.15, 0.07);
-        Draw::outline(cr, tintLine, 0.06);
-        cairo_move_to(cr, -0.15, 0.07);
-        cairo_curve_to(cr, -0.07, 0.11, 0.07, 0.11, 0.15, 0.07);
-        Draw::outline(cr, tintBase, 0.035);
+    if (variant == 0) {  // a satin hair band along the hairline
+        for (int pass = 0; pass < 2; ++pass) {
+            cairo_move_to(cr, -0.15, headCentre.y + 0.11);
+            cairo_curve_to(cr, -0.08, headCentre.y + 0.19, 0.08, headCentre.y + 0.19, 0.15, headCentre.y + 0.11);
+            Draw::outline(cr, pass == 0 ? tintLine : tintBase, pass == 0 ? 0.07 : 0.04);
+        }
         return;
     }
-    if (guardian && variant == 1) {  // a beret with a pompom
-        Draw::ellipse(cr, 0.0, 0.0, 0.16, 0.13);
-        Draw::shape(cr, tintBase, Style::line);
-        Draw::circle(cr, 0.0, -0.02, 0.035);
-        Draw::shape(cr, tintBase, Style::line * 0.7);
+    if (guardian) {  // a beret with a pompom, over the back of the head
+        cairo_save(cr);
+        Draw::ellipse(cr, 0.0, headCentre.y - 0.1, 0.22, 0.15);
+        Draw::circle(cr, faceCentre.x, faceCentre.y, faceRadius + 0.01);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        Draw::fillRadial(cr, -0.05, headCentre.y - 0.06, 0.0, 0.24, grey(1.0), grey(0.78));
+        Draw::outline(cr, tintLine, line);
+        cairo_restore(cr);
+        Draw::circle(cr, 0.0, headCentre.y - 0.2, 0.045);
+        Draw::shape(cr, tintBase, line * 0.7, 0.3, 0.6);
         return;
     }
-    if (variant == 1) {  // a cluster of blossoms at the back of the head
-        smallBlossom(cr, -0.06, -0.08, 0.045);
-        smallBlossom(cr, 0.06, -0.08, 0.045);
-        smallBlossom(cr, 0.0, -0.115, 0.05);
+    if (variant == 1) {  // a wreath of small blossoms around the bun
+        for (int i = 0; i < 5; ++i) {
+            const double a = 110.0 + i * 35.0;
+            smallBlossom(cr, headCentre.x + 0.125 * Draw::dirX(a), headCentre.y - 0.2 + 0.125 * Draw::dirY(a), 0.05,
+                         a);
+        }
         return;
     }
-    // A crown of seven small flowers around the head.
-    for (int i = 0; i < 7; ++i) {
-        const double a = -150.0 + i * 50.0;
-        smallBlossom(cr, headCentre.x + 0.15 * Draw::dirX(a + 180), headCentre.y + 0.15 * Draw::dirY(a + 180), 0.04);
+    // A crown of small flowers on the hairline.
+    for (int i = 0; i < 5; ++i) {
+        const double a = -60.0 + i * 30.0;
+        smallBlossom(cr, headCentre.x + 0.19 * Draw::dirX(a), headCentre.y + 0.19 * Draw::dirY(a), 0.05, a);
     }
 }
 
+// The tutu of the ballerinas: a flower of two rings of petals (frilled) or
+// a soft wavy bell (romantic); the guardians' dress: a plain pleated bell.
 void tutu(cairo_t* cr, int variant, bool guardian) {
-    const double r = variant == 0 || guardian ? 0.6 : 0.56;
-    if (guardian || variant == 0) {
-        Draw::circle(cr, tutuCentre.x, tutuCentre.y, r);
+    const P c = tutuCentre;
+    if (guardian) {
+        Draw::wavyRing(cr, c.x, c.y, 0.6, 10, 0.02, 18.0);
+        Draw::fillRadial(cr, c.x - 0.1, c.y + 0.1, 0.1, 0.66, grey(1.0), grey(0.74));
+        Draw::outline(cr, tintLine, line);
+        for (int i = 0; i < 10; ++i) {
+            const double a = 36.0 * i;
+            cairo_move_to(cr, c.x + 0.3 * Draw::dirX(a), c.y + 0.3 * Draw::dirY(a));
+            cairo_line_to(cr, c.x + 0.56 * Draw::dirX(a), c.y + 0.56 * Draw::dirY(a));
+        }
+        Draw::outline(cr, tintShade, 0.02);
+    } else if (variant == 0) {
+        Draw::wavyRing(cr, c.x, c.y, 0.64, 9, 0.035, 0.0);
+        Draw::fillRadial(cr, c.x - 0.1, c.y + 0.1, 0.1, 0.7, grey(1.0), grey(0.76));
+        Draw::outline(cr, tintLine, line);
+        Draw::wavyRing(cr, c.x, c.y, 0.5, 9, 0.03, 20.0);
+        Draw::outline(cr, withAlpha(tintShade, 0.8), 0.016);
     } else {
-        Draw::scallops(cr, tutuCentre.x, tutuCentre.y, r, 16, 0.045);
+        // Outer petals, then an inner ring of shorter, lighter ones between them.
+        for (int ring = 0; ring < 2; ++ring) {
+            const int n = 12;
+            const double length = ring == 0 ? 0.7 : 0.56;
+            const double turn = ring == 0 ? 0.0 : 15.0;
+            for (int i = 0; i < n; ++i) {
+                const double a = turn + 360.0 * i / n;
+                Draw::petal(cr, c.x + 0.12 * Draw::dirX(a), c.y + 0.12 * Draw::dirY(a), a, length - 0.12, 0.17);
+                Draw::fillRadial(cr, c.x, c.y, 0.2, length, grey(ring == 0 ? 0.97 : 1.0), grey(ring == 0 ? 0.74 : 0.84));
+                Draw::outline(cr, tintLine, line * (ring == 0 ? 1.0 : 0.7));
+            }
+        }
+        // A vein down every outer petal.
+        for (int i = 0; i < 12; ++i) {
+            const double a = 360.0 * i / 12;
+            cairo_move_to(cr, c.x + 0.6 * Draw::dirX(a), c.y + 0.6 * Draw::dirY(a));
+            cairo_line_to(cr, c.x + 0.66 * Draw::dirX(a), c.y + 0.66 * Draw::dirY(a));
+        }
+        Draw::outline(cr, tintShade, 0.016);
     }
-    Draw::fillRadial(cr, tutuCentre.x, tutuCentre.y, 0.2, r, tintBase, grey(0.82));
-    Draw::outline(cr, Style::tintLine, Style::line);
-    // Pleats or folds from the waist to the rim.
-    const int folds = guardian ? 8 : (variant == 0 ? 12 : 16);
-    for (int i = 0; i < folds; ++i) {
-        const double a = 360.0 * (i + 0.5) / folds;
-        cairo_move_to(cr, tutuCentre.x + 0.27 * Draw::dirX(a), tutuCentre.y + 0.27 * Draw::dirY(a));
-        cairo_line_to(cr, tutuCentre.x + (r - 0.05) * Draw::dirX(a), tutuCentre.y + (r - 0.05) * Draw::dirY(a));
-    }
-    Draw::outline(cr, tintShade, 0.014);
-    if (variant == 1 && !guardian) {  // a second, inner layer of frills
-        Draw::scallops(cr, tutuCentre.x, tutuCentre.y, 0.47, 16, 0.03, 11.25);
-        Draw::outline(cr, grey(0.7), 0.012);
-    }
-    cutTutuHole(cr);
+    // The body stands in the middle: cut out the waist and the head.
+    cairo_save(cr);
+    cairo_set_operator(cr, CAIRO_OPERATOR_CLEAR);
+    torsoPath(cr, -0.03);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    clearHead(cr, 0.0);
 }
 
 void bodice(cairo_t* cr, int variant) {
-    cairo_save(cr);
-    Draw::ellipse(cr, 0.0, -0.01, 0.29, 0.2);
-    Draw::circle(cr, headCentre.x, headCentre.y, neckHole);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    Draw::shape(cr, tintBase, Style::line, 0.4);
-    cairo_restore(cr);
+    torsoPath(cr);
+    Draw::fillRadial(cr, -0.08, 0.05, 0.02, 0.34, grey(1.0), grey(0.78));
+    Draw::outline(cr, tintLine, line);
     if (variant == 0) {  // straps over the shoulders
         for (double side : {-1.0, 1.0}) {
-            cairo_move_to(cr, side * 0.17, 0.15);
-            cairo_line_to(cr, side * 0.2, -0.16);
+            cairo_move_to(cr, side * 0.17, 0.14);
+            cairo_line_to(cr, side * 0.2, -0.18);
         }
         Draw::outline(cr, tintShade, 0.03);
-    } else {  // lacing down the back
+    } else {  // a seam down the back and lacing
+        cairo_move_to(cr, 0.0, -0.05);
+        cairo_line_to(cr, 0.0, -0.22);
+        Draw::outline(cr, tintShade, 0.016);
         for (int i = 0; i < 3; ++i) {
-            const double x = -0.04 + i * 0.04;
-            cairo_move_to(cr, x - 0.015, -0.165);
-            cairo_line_to(cr, x + 0.015, -0.195);
-            cairo_move_to(cr, x + 0.015, -0.165);
-            cairo_line_to(cr, x - 0.015, -0.195);
+            const double y = -0.1 - i * 0.04;
+            cairo_move_to(cr, -0.025, y + 0.015);
+            cairo_line_to(cr, 0.025, y - 0.015);
+            cairo_move_to(cr, 0.025, y + 0.015);
+            cairo_line_to(cr, -0.025, y - 0.015);
         }
-        Draw::outline(cr, tintLine, 0.01);
+        Draw::outline(cr, tintLine, 0.012);
     }
+    clearHead(cr, 0.02);
 }
 
 void lining(cairo_t* cr, int variant, bool guardian) {
+    const P c = tutuCentre;
     if (variant == 0 || guardian) {  // dots or buttons on a ring
         const int n = guardian ? 10 : 14;
         for (int i = 0; i < n; ++i) {
             const double a = 360.0 * i / n;
-            Draw::circle(cr, tutuCentre.x + 0.4 * Draw::dirX(a), tutuCentre.y + 0.4 * Draw::dirY(a), 0.035);
-            Draw::shape(cr, tintBase, Style::line * 0.6);
+            Draw::circle(cr, c.x + 0.42 * Draw::dirX(a), c.y + 0.42 * Draw::dirY(a), 0.036);
+            Draw::shape(cr, tintBase, line * 0.6, 0.3, 0.6);
         }
-        return;
+    } else {  // a ruffle round the waist
+        Draw::scallops(cr, c.x, c.y, 0.4, 18, 0.035);
+        torsoPath(cr, -0.02);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        Draw::fillRadial(cr, c.x, c.y, 0.25, 0.44, grey(1.0), grey(0.8));
+        Draw::outline(cr, tintLine, line * 0.7);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     }
-    Draw::scallops(cr, tutuCentre.x, tutuCentre.y, 0.45, 20, 0.03);
-    Draw::circle(cr, tutuCentre.x, tutuCentre.y, 0.33);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    Draw::shape(cr, tintBase, Style::line * 0.8);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-    Draw::scallops(cr, tutuCentre.x, tutuCentre.y, 0.4, 20, 0.02, 9.0);
-    Draw::outline(cr, tintShade, 0.01);
+    clearHead(cr);
 }
 
 void sash(cairo_t* cr, int variant) {
-    if (variant == 0) {  // a corsage at the front of the shoulder
-        smallBlossom(cr, 0.19, 0.1, 0.06);
+    if (variant == 0) {  // a corsage at the front of the bodice
+        smallBlossom(cr, 0.2, -0.02, 0.07, 20.0);
+        clearHead(cr);
         return;
     }
-    // Ribbon tails first, then the bow at the back of the bodice.
-    Draw::petal(cr, 0.02, -0.22, 165.0, 0.27, 0.05);
-    Draw::petal(cr, -0.02, -0.22, 195.0, 0.27, 0.05);
-    Draw::shape(cr, tintBase, Style::line * 0.8);
-    Draw::ellipse(cr, 0.075, -0.2, 0.07, 0.042, 15.0);
-    Draw::ellipse(cr, -0.075, -0.2, 0.07, 0.042, -15.0);
-    Draw::shape(cr, tintBase, Style::line * 0.8);
-    Draw::circle(cr, 0.0, -0.2, 0.03);
-    Draw::shape(cr, tintBase, Style::line * 0.8);
+    // Ribbon tails over the tutu, then the bow at the back of the bodice.
+    Draw::petal(cr, 0.03, -0.22, 160.0, 0.36, 0.06);
+    Draw::petal(cr, -0.03, -0.22, 200.0, 0.36, 0.06);
+    Draw::fillRadial(cr, 0.0, -0.3, 0.0, 0.4, grey(1.0), grey(0.78));
+    Draw::outline(cr, tintLine, line * 0.8);
+    Draw::ellipse(cr, 0.085, -0.21, 0.085, 0.05, 15.0);
+    Draw::ellipse(cr, -0.085, -0.21, 0.085, 0.05, -15.0);
+    Draw::fillRadial(cr, 0.0, -0.19, 0.0, 0.16, grey(1.0), grey(0.8));
+    Draw::outline(cr, tintLine, line * 0.8);
+    Draw::circle(cr, 0.0, -0.21, 0.035);
+    Draw::shape(cr, tintBase, line * 0.8, 0.3, 0.6);
 }
 
 // Full-colour shadows and glows under the dancer, one per state.
 void attached(cairo_t* cr, int state) {
-    if (state == 3) {
-        Draw::glow(cr, 0.12, -0.16, 0.88, Rgba{0.1, 0.05, 0.2, 0.32});
+    if (state == 3) {  // lifted: the shadow falls wider and further away
+        Draw::glow(cr, 0.14, -0.18, 0.92, Rgba{0.1, 0.04, 0.2, 0.34});
         return;
     }
-    Draw::glow(cr, 0.05, -0.07, 0.78, Rgba{0.1, 0.05, 0.2, 0.42});
-    if (state == 1) Draw::glow(cr, 0.0, -0.03, 0.9, withAlpha(Style::lilac, 0.35));
+    Draw::glow(cr, 0.05, -0.07, 0.86, Rgba{0.1, 0.04, 0.2, 0.45});
+    if (state == 1) Draw::glow(cr, 0.0, -0.03, 0.96, withAlpha(Style::lilac, 0.4));
     if (state == 2) {
-        Draw::glow(cr, 0.0, -0.03, 0.92, withAlpha(Style::rose, 0.45));
+        Draw::glow(cr, 0.0, -0.03, 0.98, withAlpha(Style::rose, 0.5));
         for (int i = 0; i < 6; ++i) {
             const double a = 30.0 + 60.0 * i;
-            Draw::heart(cr, 0.8 * Draw::dirX(a), 0.8 * Draw::dirY(a) - 0.03, 0.14, -a * 0.2);
-            Draw::shape(cr, Style::rose, 0.02);
+            Draw::heart(cr, 0.84 * Draw::dirX(a), 0.84 * Draw::dirY(a) - 0.03, 0.16, -a * 0.2);
+            Draw::shape(cr, Style::rose, 0.024);
         }
     }
 }

@@ -147,7 +147,7 @@ std::vector<Layer> dancerLayers(const Look& l, int state, int pose, int legs, bo
 }
 
 void actorsSheet(const std::string& path) {
-    Sheet s(1200, 900);
+    Sheet s(1200, 1010);
     const double size = 160;
     for (int i = 0; i < 4; ++i) {
         stack(s, i == 3 ? 112 : 111, dancerLayers(looks[i], 1 + i % 3, 1 + i, 1 + i % 3, i == 3), 20 + i * 175, 20, size);
@@ -173,7 +173,8 @@ void actorsSheet(const std::string& path) {
     const Rgba talent[4] = {rgb(161, 28, 222), rgb(6, 40, 246), rgb(36, 163, 112), rgb(197, 21, 75)};
     for (int t = 0; t < 8; ++t) {
         const Rgba c = t < 4 ? talent[t] : white;
-        stack(s, 131 + t, {{1, c}, {2, c}, {4, white}, {t % 2 ? 7 : 3, c}}, 20 + t * 110, 230, 100);
+        stack(s, 131 + t, {{1, c}, {2, darker(c, 0.4)}, {4, white}, {t % 2 ? 7 : 3, lighter(c, 0.6)}}, 20 + t * 110,
+              230, 100);
         s.label(40 + t * 110, 345, std::to_string(131 + t));
     }
     // Muses.
@@ -198,6 +199,22 @@ void actorsSheet(const std::string& path) {
         const Rgba tint = rgb(50 + (f * 37) % 100, 50 + (f * 53) % 100, 100 + (f * 71) % 150);
         s.picture(frameOf(171, f == 11 ? 41 : 1 + f * 3), 520 + (f % 6) * 75, 580 + (f / 6) * 75, 72, 72, tint);
     }
+    // The same actors at the size the game draws them, on a tinted floor.
+    for (int f = 0; f < 16; ++f) {
+        const Rgba tint = rgb(50 + (f * 37) % 100, 50 + (f * 53) % 100, 100 + (f * 71) % 150);
+        s.picture(frameOf(171, 9), f * 75.0, 905, 75, 75, tint);
+    }
+    for (int i = 0; i < 4; ++i)
+        stack(s, i == 3 ? 112 : 111, dancerLayers(looks[i], i % 3, 1, 1, i == 3), 10 + i * 80, 912, 64);
+    stack(s, 113, {{3, white}, {1, racer[4]}, {2, racer[5]}, {4, racer[0]}, {5, racer[2]}, {6, racer[3]},
+                   {7, racer[1]}, {8, rgb(255, 210, 60)}}, 330, 912, 64);
+    stack(s, 106, {{8, marks}, {4, white}, {1, fur}, {2, marks}, {5, rgb(118, 86, 67)}, {6, fur}, {7, marks},
+                   {3, marks}, {9, marks}, {17, fur}}, 410, 920, 40);
+    for (int t = 0; t < 4; ++t)
+        stack(s, 131 + t, {{1, talent[t]}, {2, darker(talent[t], 0.4)}, {4, white}, {3, lighter(talent[t], 0.6)}},
+              470 + t * 50, 925, 40);
+    for (int k = 0; k < 2; ++k) stack(s, 161, {{7, white}, {1 + k, white}, {9, rgb(255, 230, 240)}}, 680 + k * 70, 912, 64);
+    for (int b = 0; b < 4; ++b) stack(s, 141 + b, {{3, c1[b]}, {9, c2[b]}}, 830 + b * 40, 930, 28);
     if (!s.save(path)) std::fprintf(stderr, "could not write %s\n", path.c_str());
 }
 

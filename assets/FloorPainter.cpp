@@ -19,9 +19,11 @@ void tiled(int n, const std::function<void(double x, double y, double cell, int 
         for (int i = -1; i <= n; ++i) motif((i + 0.5) * cell, (j + 0.5) * cell, cell, (i + n) % n, (j + n) % n);
 }
 
-const Rgba ground = grey(0.78);
-const Rgba light = grey(1.0);
-const Rgba edge = grey(0.58);
+// Low contrast: the floor is a calm ground under bright dancers, and its
+// tiles' colours carry the light show; the pattern only gives it texture.
+const Rgba ground = grey(0.85);
+const Rgba light = grey(0.97);
+const Rgba edge = grey(0.8);
 
 void pattern(cairo_t* cr, int kind, int n) {
     switch (kind) {

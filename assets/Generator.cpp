@@ -36,12 +36,13 @@ void makeSounds(const std::string& dir, GenerationReport& r) {
     for (const AssetEntry& e : assetManifest()) {
         const std::string path = dir + "/" + e.file;
         if (e.kind == AssetKind::Sound) {
-            if (WavWriter::write(path, makeSound(e.number, e.seconds, e.looped), 1, assetSampleRate))
+            if (WavWriter::write(path, makeSound(e.number, e.seconds, e.looped, e.loudness), 1, assetSampleRate))
                 ++r.sounds;
             else
                 fail(r, path);
         } else if (e.kind == AssetKind::Music) {
-            const std::vector<float> samples = e.number == 0 ? makeSong(e.seconds) : makeIntro(e.seconds);
+            const std::vector<float> samples =
+                e.number == 0 ? makeSong(e.seconds, e.loudness) : makeIntro(e.seconds, e.loudness);
             if (WavWriter::write(path, samples, 2, assetSampleRate))
                 ++r.music;
             else

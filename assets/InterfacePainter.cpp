@@ -7,6 +7,7 @@
 #include "Painters.h"
 #include "ScreenKit.h"
 #include "Style.h"
+#include "TalentShapes.h"
 
 namespace {
 
@@ -18,21 +19,17 @@ void wideSpace(Canvas& c) {
 
 const Rgba talentColours[3] = {Style::blue, Style::leaf, Style::coral};
 
+// A talent around the dial: its shape in its colour, its symbol in cream.
 void talentIcon(cairo_t* cr, int category, int sparkle) {
     const Rgba c = talentColours[category];
-    Draw::wavyRing(cr, 0, 0, 0.78, 8, 0.05, 22.5);
-    Draw::shape(cr, c, 0.09, 0.5, 0.55);
-    Draw::wavyRing(cr, 0, 0, 0.45, 8, 0.0, 22.5);
-    Draw::outline(cr, withAlpha(lighter(c, 0.6), 0.7), 0.05);
-    if (sparkle == 0) {
-        Draw::ellipse(cr, -0.25, 0.3, 0.22, 0.1, 40.0);
-        Draw::fillFlat(cr, Rgba{1, 1, 1, 0.75});
-        cairo_new_path(cr);
-        return;
-    }
+    const int kind = TalentShape::ofCategory(category);
+    TalentShape::body(cr, kind, 0.78);
+    Draw::shape(cr, c, 0.08, 0.5, 0.55);
+    TalentShape::symbol(cr, kind, 0.4, TalentShape::Part::both, Style::cream, darker(c, 0.55));
+    if (sparkle == 0) return;
     // Three sparkle frames: a glint running round the gem.
     const double a = 40.0 + sparkle * 100.0;
-    Draw::star(cr, 0.55 * Draw::dirX(a), 0.55 * Draw::dirY(a), 4, 0.42, 0.09, sparkle * 20.0);
+    Draw::star(cr, 0.55 * Draw::dirX(a), 0.55 * Draw::dirY(a), 4, 0.36, 0.08, sparkle * 20.0);
     Draw::fillFlat(cr, Rgba{1, 1, 0.9, 0.95});
     cairo_new_path(cr);
 }

@@ -49,6 +49,7 @@ struct AssetEntry {
     bool looped = false;   // sounds and music the game plays in a loop
     int channels = 0;      // sounds and music: 1 mono, 2 stereo
     double seconds = 0.0;  // sounds and music: length
+    double loudness = 0.0; // sounds and music: how loud it is made (Synth::loudnessDb, dB of full scale)
     std::string role;      // what the file shows or plays
 };
 

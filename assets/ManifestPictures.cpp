@@ -23,7 +23,7 @@ void picture(std::vector<AssetEntry>& out, int number, Family family, int w, int
 const char* const cities[9] = {"Paris", "Rio", "Tokyo", "Oslo", "Sydney", "Mexico", "Denver", "Delhi", "Kairo"};
 
 void addGlyphsAndFont(std::vector<AssetEntry>& out) {
-    picture(out, 476, Family::Font, 512, 512, true,
+    picture(out, 476, Family::Font, 1024, 1024, true,
             "font: 16 x 16 cells; rows 0-7 the character sets 0 and 2, rows 8-15 set 1 (narrow and tall); "
             "character k at cell k - 32 of its half");
     for (int c = 'A'; c <= 'Z'; ++c)
@@ -140,7 +140,7 @@ void addMenuAndLevels(std::vector<AssetEntry>& out) {
     for (int r = 1; r <= 9; ++r)
         picture(out, 200 + r, Family::Rank, 128, 128, false, std::string("rank emblem: ") + ranks[r - 1]);
     picture(out, 98, Family::Menu, 1024, 1024, false, "menu frame: curtains, panels, level arrows, volume track, Quit");
-    picture(out, 99, Family::Menu, 256, 256, false, "turning blossom rosette (title and result)");
+    picture(out, 99, Family::Menu, 512, 512, false, "turning blossom rosette (title and result)");
     picture(out, 901, Family::Menu, 512, 128, false, "headline: Velvetarium");
     picture(out, 951, Family::Menu, 256, 256, false, "menu side picture: flower pot");
     picture(out, 952, Family::Menu, 128, 128, false, "menu side picture: butterfly");

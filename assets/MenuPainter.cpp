@@ -118,6 +118,31 @@ void infoButton(cairo_t* cr, bool next) {
     cairo_restore(cr);
 }
 
+// The turning emblem of the title and of the transition rosette. Drawn over
+// the whole screen behind the white result texts, it keeps its middle in
+// deep jewel tones that white letters stand out against, and saves the
+// bright colours for the petal tips at its rim.
+void emblem(cairo_t* cr) {
+    const Rgba rings[5] = {hexColour(0xe0559a), hexColour(0xa355dd), hexColour(0x5b5fd6), hexColour(0x6b3a9e),
+                           hexColour(0x4c2a6e)};
+    for (int ring = 0; ring < 5; ++ring) {
+        const double rr = 0.97 * (1.0 - ring * 0.155);
+        const int petals = 18 - ring * 2;
+        const double a0 = ring * 9.0;
+        for (int i = 0; i < petals; ++i) {
+            Draw::petal(cr, 0, 0, a0 + 360.0 * i / petals, rr, rr * 0.24);
+            Draw::fillRadial(cr, 0, 0, rr * 0.3, rr, darker(rings[ring], 0.2), lighter(rings[ring], 0.3));
+            Draw::outline(cr, darker(rings[ring], 0.5), rr * 0.025);
+        }
+    }
+    Draw::circle(cr, 0, 0, 0.3);
+    Draw::fillRadial(cr, -0.05, 0.05, 0.02, 0.32, hexColour(0x5b3f8c), Style::night);
+    Draw::outline(cr, Style::gold, 0.025);
+    for (int i = 0; i < 16; ++i) Draw::circle(cr, 0.25 * Draw::dirX(22.5 * i), 0.25 * Draw::dirY(22.5 * i), 0.014);
+    Draw::fillFlat(cr, Style::gold);
+    cairo_new_path(cr);
+}
+
 }  // namespace
 
 void paintMenu(Canvas& c, int number) {
@@ -137,7 +162,7 @@ void paintMenu(Canvas& c, int number) {
     }
     c.unitSpace();
     switch (number) {
-    case 99: ScreenKit::rosette(cr, 0.97, 4, 0.0); break;
+    case 99: emblem(cr); break;
     case 951: flowerPot(cr); break;
     case 952: ScreenKit::butterfly(cr, 0, 0, 1.5, Style::sky); break;
     case 970:

@@ -1,13 +1,20 @@
-// The two music tracks, composed by a small sequencer: chords per bar,
-// melody patterns over the chord tones, bass, pads, arpeggios and drums.
+// The two music tracks: written-out melodies over chords per bar, with bass,
+// pads, arpeggios and drums played by a small sequencer.
 //
-// song.wav: a dance tune at 120 beats a minute, 32 bars of 4/4 (64 s):
-//   bars 1-8 verse, 9-16 chorus, 17-24 a lighter break, 25-32 the chorus
-//   again; the last chord leads back into the first, and the tail of the last
-//   bar is folded onto the start, so the loop has no seam.
-// intro.wav: a music-box waltz at 100 beats a minute, 16 bars of 3/4.
+// song.wav: a disco-pop dance tune in A minor / C major at 120 beats a
+//   minute, 32 bars of 4/4 (64 s): a verse (bars 1-8) that climbs into a
+//   chorus with its hook ("A A G F A C", bars 9-16), a lighter break over a
+//   new progression that turns on E major back to the chorus (17-24), and
+//   the chorus again (25-32), whose last bar walks up into the first note of
+//   the verse; the tail of the last bar is folded onto the start, so the
+//   loop has no seam.
+// intro.wav: a music-box waltz in C at 100 beats a minute, 16 bars of 3/4,
+//   a two-phrase tune whose last bar leads back to its first.
 #include "Music.h"
 
+#include <cctype>
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "Synth.h"
@@ -33,11 +40,6 @@ int chordTone(const Chord& c, int k) {
     return c.root + steps[k % 3] + 12 * (k / 3);
 }
 
-struct Step {
-    double beat;
-    int toneIndex;
-    double beats;
-};
 
 Tone voice(Wave w, double gain, Envelope e, double pan) {
     Tone t;
@@ -53,6 +55,44 @@ void note(Track& t, double start, double length, double midi, Tone v) {
     Synth::play(t, start, length, v);
 }
 
+// A written note: its beat within the bar, its length in beats, MIDI pitch.
+struct Written {
+    double beat;
+    double beats;
+    int midi;
+};
+
+// One bar of melody in a compact notation: "E5:1 D5:.5 r:.5 G#5:2", a note
+// name with its octave (C5 is MIDI 72) or r for a rest, and its length in
+// beats.
+std::vector<Written> written(const char* text) {
+    std::vector<Written> out;
+    double at = 0.0;
+    const std::string s = text;
+    std::size_t i = 0;
+    while (i < s.size()) {
+        while (i < s.size() && s[i] == ' ') ++i;
+        if (i >= s.size()) break;
+        const char name = static_cast<char>(std::toupper(static_cast<unsigned char>(s[i++])));
+        int midi = -1;
+        if (name != 'R') {
+            const int steps[7] = {9, 11, 0, 2, 4, 5, 7};  // A B C D E F G
+            int pitch = steps[name - 'A'];
+            if (s[i] == '#') pitch += 1, ++i;
+            else if (s[i] == 'b') pitch -= 1, ++i;
+            const int octave = s[i++] - '0';
+            midi = 12 * (octave + 1) + pitch;
+        }
+        ++i;  // ':'
+        const std::size_t end = s.find(' ', i);
+        const double beats = std::atof(s.substr(i, end == std::string::npos ? std::string::npos : end - i).c_str());
+        i = end == std::string::npos ? s.size() : end;
+        if (midi >= 0) out.push_back({at, beats, midi});
+        at += beats;
+    }
+    return out;
+}
+
 void mix(Track& into, const Track& from, double gain) {
     for (std::size_t i = 0; i < into.samples.size() && i < from.samples.size(); ++i)
         into.samples[i] += static_cast<float>(from.samples[i] * gain);
@@ -60,7 +100,7 @@ void mix(Track& into, const Track& from, double gain) {
 
 }  // namespace
 
-std::vector<float> makeSong(double seconds) {
+std::vector<float> makeSong(double seconds, double loudness) {
     const double beat = 0.5, bar = 4 * beat;
     const std::vector<Chord> chords = {Am, F,  C, G, Am, F, C, G,   // verse
                                        F,  G,  C, Am, F, G, C, G,   // chorus
@@ -71,10 +111,24 @@ std::vector<float> makeSong(double seconds) {
     Track song(length + 2.0, 2);
     Track lead(length + 2.0, 2);
 
-    const std::vector<Step> verse = {{0, 2, 1}, {1, 1, 0.5}, {1.5, 0, 0.5}, {2, 1, 1}, {3, 2, 0.5}, {3.5, 3, 0.5}};
-    const std::vector<Step> verseAnswer = {{0, 3, 1.5}, {1.5, 2, 0.5}, {2, 1, 0.5}, {2.5, 2, 0.5}, {3, 0, 1}};
-    const std::vector<Step> chorus = {{0, 3, 0.5}, {0.5, 3, 0.5}, {1, 2, 0.5}, {1.5, 3, 1}, {2.5, 4, 0.5}, {3, 3, 1}};
-    const std::vector<Step> chorusAnswer = {{0, 4, 1}, {1, 3, 0.5}, {1.5, 2, 0.5}, {2, 3, 1.5}, {3.5, 2, 0.5}};
+    // The tune, bar by bar.
+    const char* const melody[32] = {
+        // verse
+        "E5:1 E5:.5 D5:.5 C5:1 A4:1", "C5:.5 C5:.5 D5:.5 E5:.5 F5:1.5 E5:.5", "G5:1 E5:1 C5:1 E5:.5 G5:.5",
+        "D5:2 B4:1 r:1", "E5:1 E5:.5 D5:.5 C5:1 A4:1", "C5:.5 C5:.5 D5:.5 E5:.5 F5:1 A5:1",
+        "G5:1 A5:.5 G5:.5 E5:1 C5:1", "D5:1 E5:.5 F5:.5 G5:2",
+        // chorus
+        "A5:.5 A5:.5 G5:.5 F5:.5 A5:1 C6:1", "B5:1.5 A5:.5 G5:1 D5:1", "E5:.5 G5:.5 C6:.5 B5:.5 C6:1 G5:1",
+        "A5:2 E5:1 r:1", "A5:.5 A5:.5 G5:.5 F5:.5 A5:1 C6:1", "D6:1 C6:.5 B5:.5 A5:1 B5:1",
+        "C6:1.5 G5:.5 E5:1 C5:1", "D5:1 G5:1 B5:1 D6:1",
+        // break
+        "F5:2 A5:2", "E5:3 C5:1", "F5:1 G5:1 A5:1 C6:1", "G5:4", "D5:1 F5:1 A5:1 D6:1", "C6:2 A5:2",
+        "A5:1 G5:1 F5:1 A5:1", "G#5:2 B5:1 D6:1",
+        // chorus again, ending on a walk up into the verse
+        "A5:.5 A5:.5 G5:.5 F5:.5 A5:1 C6:1", "B5:1.5 A5:.5 G5:1 D5:1", "E5:.5 G5:.5 C6:.5 B5:.5 C6:1 G5:1",
+        "A5:2 E5:1 r:1", "A5:.5 A5:.5 G5:.5 F5:.5 A5:1 C6:1", "D6:1 C6:.5 B5:.5 A5:1 B5:1",
+        "C6:1.5 B5:.5 A5:2", "G4:1 A4:.5 B4:.5 D5:2",
+    };
 
     const Tone leadVoice = [] {
         Tone t = voice(Wave::Square, 0.16, Envelope{0.01, 0.12, 0.6, 0.08}, 0.25);
@@ -95,6 +149,17 @@ std::vector<float> makeSong(double seconds) {
         return t;
     }();
     const Tone arpVoice = voice(Wave::Triangle, 0.09, Envelope{0.003, 0.12, 0.0, 0.04}, -0.45);
+    const Tone doubleVoice = [] {
+        Tone t = voice(Wave::Triangle, 0.12, Envelope{0.01, 0.1, 0.6, 0.08}, -0.2);
+        t.lowpass = 2500.0;
+        return t;
+    }();
+    const Tone bellVoice = [] {
+        Tone t = voice(Wave::Sine, 0.26, Envelope{0.003, 0.9, 0.0, 0.3}, 0.2);
+        t.fmRatio = 3.0;
+        t.fmIndex = 0.5;
+        return t;
+    }();
 
     for (int b = 0; b < bars; ++b) {
         const Chord& c = chords[b];
@@ -113,12 +178,16 @@ std::vector<float> makeSong(double seconds) {
             const int midi = c.root - 12 + ((section != 0 && e % 2) ? 12 : 0);
             note(song, t0 + e * beat / 2, section == 0 ? beat * 0.8 : beat * 0.4, midi, bassVoice);
         }
-        // Melody, rested in the break where the arpeggio takes over.
-        if (!breakSection) {
-            const bool chorusBar = section % 2 == 1;
-            const std::vector<Step>& pattern =
-                chorusBar ? (b % 2 ? chorusAnswer : chorus) : (b % 2 ? verseAnswer : verse);
-            for (const Step& s : pattern) note(lead, t0 + s.beat * beat, s.beats * beat * 0.9, chordTone(c, s.toneIndex) + 12, leadVoice);
+        // Melody: the lead in verse and chorus, doubled an octave below in
+        // the chorus; the break sings it on a bell over the arpeggio.
+        for (const Written& n : written(melody[b])) {
+            const double at = t0 + n.beat * beat;
+            if (breakSection) {
+                note(lead, at, 0.05, n.midi, bellVoice);
+                continue;
+            }
+            note(lead, at, n.beats * beat * 0.85, n.midi, leadVoice);
+            if (section % 2 == 1) note(lead, at, n.beats * beat * 0.85, n.midi - 12, doubleVoice);
         }
         // Arpeggio of sixteenths in the chorus and the break.
         if (section != 0) {
@@ -140,18 +209,21 @@ std::vector<float> makeSong(double seconds) {
     Synth::echo(lead, beat * 0.75, 0.3, 0.35);
     mix(song, lead, 1.0);
     Synth::foldLoop(song, seconds < length ? seconds : length);
-    Synth::normalise(song, 0.85);
+    Synth::setLoudness(song, loudness, 0.89);
     return song.samples;
 }
 
-std::vector<float> makeIntro(double seconds) {
+std::vector<float> makeIntro(double seconds, double loudness) {
     const double beat = 0.6, bar = 3 * beat;
     const std::vector<Chord> chords = {C, Am, F, G, C, Am, Dm, G, F, G, Em, Am, F, G, C, G};
     const int bars = static_cast<int>(chords.size());
     const double length = bars * bar;
     Track music(length + 3.0, 2);
-    const std::vector<Step> phrase = {{0, 4, 1.5}, {1.5, 3, 0.5}, {2, 2, 1}};
-    const std::vector<Step> answer = {{0, 2, 1}, {1, 3, 1}, {2, 5, 1}};
+    const char* const melody[16] = {
+        "E5:2 G5:1", "A5:2 E5:1", "F5:1 A5:1 C6:1", "B5:2 G5:1", "C6:2 G5:1", "E5:2 C5:1", "D5:1 F5:1 A5:1", "G5:3",
+        "A5:2 C6:1", "B5:2 D6:1", "G5:2 B5:1", "A5:2 E5:1", "A5:1.5 G5:.5 F5:1", "D5:1 E5:1 F5:1", "E5:2 C5:1",
+        "D5:2 G4:1",
+    };
     for (int b = 0; b < bars; ++b) {
         const Chord& c = chords[b];
         const double t0 = b * bar;
@@ -166,16 +238,16 @@ std::vector<float> makeIntro(double seconds) {
                 note(music, t0 + q * beat, 0.05, chordTone(c, k) + 12, chime);
             }
         }
-        // The music box melody.
-        for (const Step& s : (b % 2 ? answer : phrase)) {
-            Tone box = voice(Wave::Sine, 0.22, Envelope{0.002, 0.7, 0.0, 0.2}, 0.15);
+        // The music box melody: every note rings out like a plucked tine.
+        for (const Written& n : written(melody[b])) {
+            Tone box = voice(Wave::Sine, 0.22, Envelope{0.002, 0.5 + 0.25 * n.beats, 0.0, 0.2}, 0.15);
             box.fmRatio = 3.5;
             box.fmIndex = 0.45;
-            note(music, t0 + s.beat * beat, 0.05, chordTone(c, s.toneIndex) + 12, box);
+            note(music, t0 + n.beat * beat, 0.05, n.midi, box);
         }
     }
     Synth::echo(music, beat * 0.5, 0.35, 0.4);
     Synth::foldLoop(music, seconds < length ? seconds : length);
-    Synth::normalise(music, 0.8);
+    Synth::setLoudness(music, loudness, 0.89);
     return music.samples;
 }

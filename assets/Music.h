@@ -2,7 +2,7 @@
 
 #include <vector>
 
-// The two music tracks, interleaved stereo at the asset sample rate; both
-// loop seamlessly.
-std::vector<float> makeSong(double seconds);
-std::vector<float> makeIntro(double seconds);
+// The two music tracks, interleaved stereo at the asset sample rate, made
+// as loud as asked (Synth::loudnessDb); both loop seamlessly.
+std::vector<float> makeSong(double seconds, double loudness);
+std::vector<float> makeIntro(double seconds, double loudness);

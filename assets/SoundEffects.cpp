@@ -15,6 +15,9 @@ using Synth::Tone;
 using Synth::Track;
 using Synth::Wave;
 
+// Headroom for the mixer, which adds up to 16 channels.
+constexpr double peakLimit = 0.9;
+
 Tone tone(Wave w, double midi, double gain, Envelope e) {
     Tone t;
     t.wave = w;
@@ -48,11 +51,18 @@ void sweep(Track& t, double start, double hold, double fromMidi, double toMidi, 
 }
 
 // Loops: a heartbeat, talent twinkles, hover shimmers and the rest.
+// Lub-dub: a low thump with a warmer body an octave up, so that small
+// speakers, which drop the lowest notes, still carry it.
 void heartbeat(Track& t, double loop) {
-    for (double beat : {0.0, 0.22}) {
-        Tone k = tone(Wave::Sine, 33, beat == 0.0 ? 0.9 : 0.6, Envelope{0.005, 0.14, 0.0, 0.04});
+    for (double beat : {0.0, 0.24}) {
+        const double g = beat == 0.0 ? 1.0 : 0.7;
+        Tone k = tone(Wave::Sine, 33, 0.9 * g, Envelope{0.006, 0.14, 0.0, 0.04});
         k.endFrequency = noteFrequency(28);
         Synth::play(t, beat, 0.12, k);
+        Tone body = tone(Wave::Triangle, 45, 0.35 * g, Envelope{0.006, 0.1, 0.0, 0.04});
+        body.endFrequency = noteFrequency(40);
+        body.lowpass = 600.0;
+        Synth::play(t, beat, 0.08, body);
     }
     (void)loop;
 }
@@ -190,11 +200,12 @@ void makeOneShot(Track& t, int index) {
     case 26:  // letter tick
         Synth::play(t, 0.0, 0.005, tone(Wave::Sine, 93, 0.5, Envelope{0.001, 0.04, 0.0, 0.02}));
         break;
-    case 27:  // wrong letter
+    case 27:  // wrong letter: a soft "uh-oh", a falling minor third
         for (int i = 0; i < 2; ++i) {
-            Tone k = tone(Wave::Square, 50 - i * 3, 0.3, Envelope{0.005, 0.05, 0.7, 0.04});
-            k.lowpass = 1200.0;
-            Synth::play(t, i * 0.14, 0.1, k);
+            Tone k = tone(Wave::Square, i == 0 ? 67 : 64, 0.3, Envelope{0.008, 0.06, 0.6, 0.05});
+            k.lowpass = 900.0;
+            k.detune = 0.01;
+            Synth::play(t, i * 0.14, 0.09, k);
         }
         break;
     case 28:  // right letter
@@ -244,18 +255,18 @@ void makeOneShot(Track& t, int index) {
 
 }  // namespace
 
-std::vector<float> makeSound(int index, double seconds, bool looped) {
+std::vector<float> makeSound(int index, double seconds, bool looped, double loudness) {
     if (looped) {
         Track t(seconds + 1.5, 1);
         makeLoop(t, index, seconds);
         Synth::foldLoop(t, seconds);
-        Synth::normalise(t, 0.6);
+        Synth::setLoudness(t, loudness, peakLimit);
         return t.samples;
     }
     Track t(seconds, 1);
     makeOneShot(t, index);
     Synth::echo(t, 0.09, 0.25, 0.3);
-    Synth::normalise(t, 0.85);
+    Synth::setLoudness(t, loudness, peakLimit);
     Synth::fadeEdges(t, 0.004, 0.03);
     return t.samples;
 }

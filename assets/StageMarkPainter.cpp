@@ -7,6 +7,7 @@
 #include "Draw.h"
 #include "Painters.h"
 #include "Style.h"
+#include "TalentShapes.h"
 
 namespace {
 
@@ -123,36 +124,42 @@ void statusRing(cairo_t* cr, int number) {
     }
 }
 
+// Hearts fill half their picture: the badge and the dial set ten of them
+// closer together than their pictures are wide.
 void heartPicture(cairo_t* cr, bool socket) {
     if (socket) {
-        Draw::heart(cr, 0, 0, 1.6);
-        Draw::fillFlat(cr, Rgba{1, 0.9, 0.95, 0.35});
-        Draw::outline(cr, Rgba{0.45, 0.2, 0.35, 0.9}, 0.09);
+        Draw::heart(cr, 0, 0, 1.0);
+        Draw::fillFlat(cr, Rgba{1, 0.9, 0.95, 0.45});
+        Draw::outline(cr, Rgba{0.45, 0.2, 0.35, 0.9}, 0.08);
         return;
     }
-    Draw::heart(cr, 0, 0, 1.6);
-    Draw::shape(cr, hexColour(0xff4f7b), 0.09, 0.45, 0.5);
-    Draw::ellipse(cr, -0.32, 0.3, 0.16, 0.09, 35.0);
+    Draw::heart(cr, 0, 0, 1.0);
+    Draw::shape(cr, hexColour(0xff4f7b), 0.08, 0.45, 0.5);
+    Draw::ellipse(cr, -0.2, 0.19, 0.1, 0.055, 35.0);
     Draw::fillFlat(cr, Rgba{1, 1, 1, 0.8});
     cairo_new_path(cr);
 }
 
 const Rgba categoryColours[3] = {Style::blue, Style::leaf, Style::coral};
 
+// An empty place for a talent: the talent's own shape, hollow, with a ghost
+// of its symbol, so that the sockets tell their talent without colour.
 void socket(cairo_t* cr, int category) {
     const Rgba c = categoryColours[category];
-    Draw::circle(cr, 0, 0, 0.85);
-    Draw::fillRadial(cr, 0.1, -0.1, 0.1, 0.9, withAlpha(darker(c, 0.6), 0.55), withAlpha(darker(c, 0.3), 0.75));
-    Draw::outline(cr, lighter(c, 0.5), 0.12);
+    const int kind = TalentShape::ofCategory(category);
+    TalentShape::body(cr, kind, 0.6);
+    Draw::fillRadial(cr, 0.1, -0.1, 0.1, 0.65, withAlpha(darker(c, 0.6), 0.5), withAlpha(darker(c, 0.35), 0.7));
+    Draw::outline(cr, lighter(c, 0.45), 0.09);
+    TalentShape::symbol(cr, kind, 0.3, TalentShape::Part::fill, withAlpha(lighter(c, 0.5), 0.55), grey(0, 0));
 }
 
+// An owned talent: the shape filled in its colour with its symbol in white.
 void gem(cairo_t* cr, int category) {
     const Rgba c = categoryColours[category];
-    Draw::wavyRing(cr, 0, 0, 0.8, 8, 0.05, 22.5);
-    Draw::shape(cr, c, 0.1, 0.55, 0.55);
-    Draw::ellipse(cr, -0.25, 0.3, 0.22, 0.1, 40.0);
-    Draw::fillFlat(cr, Rgba{1, 1, 1, 0.75});
-    cairo_new_path(cr);
+    const int kind = TalentShape::ofCategory(category);
+    TalentShape::body(cr, kind, 0.64);
+    Draw::shape(cr, c, 0.08, 0.55, 0.55);
+    TalentShape::symbol(cr, kind, 0.32, TalentShape::Part::both, Style::cream, darker(c, 0.55));
 }
 
 }  // namespace
@@ -203,12 +210,12 @@ void paintStageMark(Canvas& c, int number) {
             cairo_pattern_destroy(p);
         }
         break;
-    case 872:
-        Draw::circle(cr, 0, 0, 0.94);
-        Draw::fillRadial(cr, -0.2, 0.2, 0.1, 1.0, white, grey(0.86));
-        Draw::outline(cr, grey(0.6), 0.04);
-        Draw::circle(cr, 0, 0, 0.8);
-        Draw::outline(cr, grey(0.9), 0.03);
+    case 872:  // the badge's disc: a light, half-clear plate with a frilled rim
+        Draw::scallops(cr, 0, 0, 0.92, 16, 0.05);
+        Draw::fillRadial(cr, -0.2, 0.2, 0.1, 1.0, grey(1.0, 0.62), grey(0.9, 0.5));
+        Draw::outline(cr, grey(1.0, 0.85), 0.05);
+        Draw::circle(cr, 0, 0, 0.74);
+        Draw::outline(cr, grey(1.0, 0.5), 0.03);
         break;
     case 881: heartPicture(cr, false); break;
     case 882: heartPicture(cr, true); break;

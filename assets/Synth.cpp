@@ -147,6 +147,54 @@ void normalise(Track& t, double peak) {
     for (float& s : t.samples) s *= k;
 }
 
+double loudnessDb(const std::vector<float>& samples, int channels) {
+    const std::size_t c = static_cast<std::size_t>(std::max(1, channels));
+    const std::size_t frames = samples.size() / c;
+    // One-pole high-pass at 150 Hz on the mono sum.
+    const double a = std::exp(-twoPi * 150.0 / rate);
+    std::vector<double> filtered(frames);
+    double previous = 0.0, out = 0.0;
+    for (std::size_t i = 0; i < frames; ++i) {
+        double v = 0.0;
+        for (std::size_t k = 0; k < c; ++k) v += samples[i * c + k];
+        v /= static_cast<double>(c);
+        out = a * (out + v - previous);
+        previous = v;
+        filtered[i] = out;
+    }
+    const std::size_t window = static_cast<std::size_t>(0.05 * rate);
+    std::vector<double> energies;
+    for (std::size_t start = 0; start < frames; start += window / 2) {
+        const std::size_t end = std::min(frames, start + window);
+        if (end - start < window / 4) break;
+        double sum = 0.0;
+        for (std::size_t i = start; i < end; ++i) sum += filtered[i] * filtered[i];
+        energies.push_back(sum / static_cast<double>(end - start));
+    }
+    double loudest = 0.0;
+    for (double e : energies) loudest = std::max(loudest, e);
+    if (loudest <= 0.0) return -120.0;
+    double sum = 0.0;
+    int count = 0;
+    for (double e : energies) {
+        if (e < loudest * 0.01) continue;  // more than 20 dB below the loudest
+        sum += e;
+        ++count;
+    }
+    return 10.0 * std::log10(sum / count);
+}
+
+double setLoudness(Track& t, double targetDb, double peakLimit) {
+    const double now = loudnessDb(t.samples, t.channels);
+    float top = 0.0f;
+    for (float s : t.samples) top = std::max(top, std::fabs(s));
+    if (top <= 0.0f || now <= -120.0) return now;
+    double k = std::pow(10.0, (targetDb - now) / 20.0);
+    if (top * k > peakLimit) k = peakLimit / top;
+    for (float& s : t.samples) s = static_cast<float>(s * k);
+    return now + 20.0 * std::log10(k);
+}
+
 void fadeEdges(Track& t, double fadeIn, double fadeOut) {
     const std::size_t n = t.frames();
     const auto in = std::min(n, static_cast<std::size_t>(fadeIn * rate));

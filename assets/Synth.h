@@ -67,6 +67,14 @@ void hat(Track& t, double start, double gain, bool open, std::uint32_t seed);
 // Finishing: echo, loudness, fades and loops.
 void echo(Track& t, double delay, double feedback, double mix);
 void normalise(Track& t, double peak);
+// How loud a sound seems, in dB of full scale: the RMS level, after a gentle
+// high-pass (low rumble seems quieter than its level says), of the 50 ms
+// windows within 20 dB of the loudest one, so that a short sound with a long
+// quiet tail is heard as loud as its body. Silence gives -120.
+double loudnessDb(const std::vector<float>& samples, int channels);
+// Scales the track to the given loudness, but never past the peak limit.
+// Returns the loudness reached.
+double setLoudness(Track& t, double targetDb, double peakLimit);
 // Short fades at both ends, so a one-shot sound starts and ends in silence.
 void fadeEdges(Track& t, double fadeIn, double fadeOut);
 // Folds everything after `loopSeconds` back onto the start, so that the

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "../../assets/Manifest.h"
+#include "../../assets/Synth.h"
 #include "audio/SoundTable.h"
 #include "audio/WaveCheck.h"
 #include "image/Picture.h"
@@ -304,6 +305,34 @@ TEST_F(GeneratedFiles, LoopedSoundsAndMusicJoinWithoutAJump) {
         if (e.file == Sound::songFile) {
             EXPECT_GE(e.seconds, 60.0);
         }
+}
+
+// Each sound is as loud as its role in the manifest asks, so that they sit
+// together in the mix; only a sound whose peak already nears full scale may
+// stay below its target.
+TEST_F(GeneratedFiles, SoundsAndMusicAreAsLoudAsTheirRolesAsk) {
+    double quietest = 0.0, loudest = -120.0;
+    for (const AssetEntry& e : assetManifest()) {
+        if (e.kind != AssetKind::Sound && e.kind != AssetKind::Music) continue;
+        const Wave w = parseWave(readFile(path(e)));
+        ASSERT_FALSE(w.samples.empty()) << e.file;
+        std::vector<float> samples(w.samples.size());
+        float peak = 0.0f;
+        for (std::size_t i = 0; i < samples.size(); ++i) {
+            samples[i] = static_cast<float>(w.samples[i] / 32768.0);
+            peak = std::max(peak, std::fabs(samples[i]));
+        }
+        const double measured = Synth::loudnessDb(samples, w.channels);
+        if (peak < 0.85f)
+            EXPECT_NEAR(measured, e.loudness, 1.0) << e.file;
+        else
+            EXPECT_LE(measured, e.loudness + 1.0) << e.file;
+        EXPECT_LT(e.loudness, -10.0) << e.file << ": no room left for the mix";
+        quietest = std::min(quietest, e.loudness);
+        loudest = std::max(loudest, e.loudness);
+    }
+    // The quietest bed and the loudest fanfare lie within 20 dB.
+    EXPECT_LE(loudest - quietest, 20.0);
 }
 
 TEST_F(GeneratedFiles, WindowIconIsAnEightBitPalettisedBmpWithAKeyedCorner) {

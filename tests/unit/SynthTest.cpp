@@ -101,3 +101,49 @@ TEST(SynthDrums, KickAndSnareSoundAndDieAway) {
     for (std::size_t i = 6615; i < 8000; ++i) snarePeak = std::max(snarePeak, std::fabs(t.samples[i]));
     EXPECT_GT(snarePeak, 0.2f);
 }
+
+namespace {
+
+Track sine(double seconds, double hertz, double amplitude) {
+    Track t(seconds, 1);
+    for (std::size_t i = 0; i < t.frames(); ++i)
+        t.samples[i] = static_cast<float>(amplitude * std::sin(2.0 * 3.141592653589793 * hertz * i / Synth::rate));
+    return t;
+}
+
+}  // namespace
+
+TEST(SynthLoudness, MeasuresTheLevelOfWhatIsHeard) {
+    // A 1 kHz sine of amplitude a has an RMS level of a / sqrt(2).
+    const Track full = sine(1.0, 1000.0, 0.5);
+    EXPECT_NEAR(Synth::loudnessDb(full.samples, 1), 20.0 * std::log10(0.5 / std::sqrt(2.0)), 0.3);
+    // Twice the amplitude is 6 dB louder.
+    const Track twice = sine(1.0, 1000.0, 1.0);
+    EXPECT_NEAR(Synth::loudnessDb(twice.samples, 1) - Synth::loudnessDb(full.samples, 1), 6.02, 0.1);
+    // Deep rumble counts for less than its level.
+    const Track rumble = sine(1.0, 40.0, 0.5);
+    EXPECT_LT(Synth::loudnessDb(rumble.samples, 1), Synth::loudnessDb(full.samples, 1) - 6.0);
+    // A short note followed by silence is as loud as the note itself.
+    Track shortNote(2.0, 1);
+    for (std::size_t i = 0; i < 2205; ++i) shortNote.samples[i] = full.samples[i];
+    EXPECT_NEAR(Synth::loudnessDb(shortNote.samples, 1), Synth::loudnessDb(full.samples, 1), 1.0);
+    // Stereo is measured on the sum of its channels.
+    Track stereo(1.0, 2);
+    for (std::size_t i = 0; i < stereo.frames(); ++i) stereo.samples[i * 2] = stereo.samples[i * 2 + 1] = full.samples[i];
+    EXPECT_NEAR(Synth::loudnessDb(stereo.samples, 2), Synth::loudnessDb(full.samples, 1), 0.1);
+    const Track silent(0.5, 1);
+    EXPECT_EQ(Synth::loudnessDb(silent.samples, 1), -120.0);
+}
+
+TEST(SynthLoudness, SetLoudnessReachesTheTargetUnlessThePeakWouldClip) {
+    Track t = sine(0.5, 1000.0, 0.1);
+    EXPECT_NEAR(Synth::setLoudness(t, -12.0, 0.9), -12.0, 0.01);
+    EXPECT_NEAR(Synth::loudnessDb(t.samples, 1), -12.0, 0.01);
+    // -1 dB of RMS would take a sine's peak to 1.26: the limit holds it at 0.9.
+    const double reached = Synth::setLoudness(t, -1.0, 0.9);
+    float peak = 0.0f;
+    for (float s : t.samples) peak = std::max(peak, std::fabs(s));
+    EXPECT_NEAR(peak, 0.9f, 1e-4f);
+    EXPECT_NEAR(reached, Synth::loudnessDb(t.samples, 1), 0.01);
+    EXPECT_LT(reached, -3.0);
+}
