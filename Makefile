@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan
+.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan bench screenshots
 
 deps:
 	@scripts/install-deps
@@ -26,6 +26,22 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-fuzz
 	$(MAKE) test-asan
+
+# The performance figures in one table (docs/PERFORMANCE.md keeps the
+# latest): Google Benchmark cases of the simulation, frame times of the real
+# game on a private Xvfb display, start-up, memory and the asset generator.
+# Built in the game's own build type; never part of `make test`.
+# BENCH_ARGS: e.g. --quick, --frames N, --benchmark_filter=...
+BENCH_ARGS ?=
+bench: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velvetarium-bench
+	scripts/with-xvfb $(BUILD)/tests/bench/velvetarium-bench $(BENCH_ARGS)
+
+# The README's screenshots (docs/screenshots): the real game played by a
+# script on a private Xvfb display, each picture a small PNG.
+screenshots: build
+	cmake --build $(BUILD) -j $(JOBS) --target velvetarium-shots
+	scripts/take-screenshots $(BUILD) docs/screenshots
 
 # libFuzzer targets (tests/fuzz), built with clang in a directory of their
 # own. `make fuzz` runs each for FUZZ_SECONDS; `make test` for

@@ -1,6 +1,7 @@
 #include "actors/PowerUp.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "actors/Motion.h"
 
@@ -89,8 +90,13 @@ void PowerUp::touch(std::uint16_t otherKind, Vector otherPosition, float otherWi
     measureTouch(otherKind, otherPosition);
 
     if (std::fabs(position.x) > stageLimit || std::fabs(position.y) > stageLimit) {
-        // Too far out: head back toward the centre of the stage.
-        targetAngle = angleOfVector(position);
+        // Too far out: head back toward the centre of the stage. Every touch
+        // of a frame asks from the same place: the angle is worked out once.
+        if (std::memcmp(&turnBackFrom, &position, sizeof position) != 0) {
+            turnBackFrom = position;
+            turnBackAngle = angleOfVector(position);
+        }
+        targetAngle = turnBackAngle;
         acceleration = 0.25f;
     } else if (attractsTalents(otherKind) && touchDistance < sightRange && touchDistance < nearestDancer) {
         attracted = 1;

@@ -58,6 +58,9 @@ public:
     static const char* tooltip(std::uint8_t kind);
 
     float targetAngle = 0.0f;
+    // The place and angle of the last turn back toward the centre.
+    Vector turnBackFrom{0.0f, 0.0f, -1.0f};
+    float turnBackAngle = 0.0f;
     float dancerAngle = 0.0f;
     float turnTime = 0.5f;
     float nearestDancer = noDancer;

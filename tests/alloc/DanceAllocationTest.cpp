@@ -1,0 +1,93 @@
+// A running dance makes no heap allocation in its frames: every pool, list
+// and buffer is made once, up front. This binary counts every allocation
+// (operator new in every form, malloc, calloc, realloc) made on the main
+// thread while a frame runs.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "actors/Obstacle.h"
+#include "bench/BusiestDance.h"
+#include "bench/FrameHarness.h"
+#include "support/AllocationCounter.h"
+#include "world/PlayerBot.h"
+#include "world/SimRunner.h"
+#include "world/World.h"
+
+namespace {
+
+TEST(DanceAllocations, TheCounterSeesAnAllocationAndWhoAskedForIt) {
+    // The counting allocator is really in place: otherwise every other case
+    // here would pass whatever the game did.
+    allocations::CountedScope counted(true);
+    void* volatile block = std::malloc(16);
+    std::free(block);
+    auto* volatile number = new int(7);
+    delete number;
+    // Through the C++ library: still asked for by this program.
+    std::string text(100, 'x');
+    EXPECT_EQ(counted.allocations(), 3u);
+    EXPECT_EQ(counted.gameAllocations(), 3u);
+}
+
+TEST(DanceAllocations, BusiestDanceSimulatesWithoutAllocating) {
+    bench::HeadlessDance dance;
+    ASSERT_TRUE(dance.start(9, 3, 7, 60));
+    for (int frame = 0; frame < 600; ++frame) {
+        dance.prepare();
+        allocations::CountedScope counted;
+        dance.simulate();
+        ASSERT_EQ(counted.allocations(), 0u) << "frame " << frame << " of the busiest dance allocated";
+    }
+}
+
+TEST(DanceAllocations, DancesPlayedToTheEndAllocateNothing) {
+    // Whole frames as the simulation runs them, with a player who throws,
+    // fetches talents, freezes time and takes over ballerinas by name.
+    for (std::uint8_t level : {1, 5, 9}) {
+        SimRunner runner;
+        PlayerBot bot;
+        runner.setBot(PlayerBot::stepOf, &bot);
+        SimOptions options;
+        options.level = level;
+        options.difficulty = 2;
+        options.seed = 11 + level;
+        ASSERT_TRUE(runner.start(options));
+        int entries = 0;
+        for (int frame = 0; frame < 1500; ++frame) {
+            bool going = true;
+            {
+                allocations::CountedScope counted;
+                going = runner.step();
+                ASSERT_EQ(counted.allocations(), 0u) << "level " << int(level) << ", frame " << frame;
+            }
+            entries += runner.world().nameEntry ? 1 : 0;
+            if (!going) break;
+        }
+        SCOPED_TRACE(entries);
+    }
+}
+
+TEST(DanceAllocations, DrawnFramesAllocateNothing) {
+    // The real Game in a window: the menu, the busiest dance and a frozen
+    // moment with its ghosts.
+    bench::FrameOptions options;
+    options.gameDir = BENCH_GAME_DIR;
+    options.frames = 5;
+    options.countedFrames = 20;
+    options.warmUpFrames = 20;
+    std::vector<bench::SceneTimes> scenes;
+    std::string message;
+    ASSERT_TRUE(bench::runFrameHarness(options, scenes, message)) << message;
+    ASSERT_EQ(scenes.size(), 3u);
+    for (const bench::SceneTimes& scene : scenes) {
+        EXPECT_GT(scene.countedFrames, 0) << scene.name;
+        // The GL driver allocates inside its own calls; only the game's own
+        // code is held to none.
+        EXPECT_EQ(scene.gameAllocations, 0u) << "the " << scene.name << " frames allocated";
+    }
+}
+
+}  // namespace

@@ -1,0 +1,235 @@
+// velvetarium-bench: the performance figures of the game in one table.
+//
+//   velvetarium-bench [--quick] [--frames N] [--pixel-digest] [--benchmark_...]
+//
+// Runs the Google Benchmark cases of the simulation, the busiest dance's
+// simulation frame by frame, the frame-time harness (in a child process of
+// its own, which needs a display: run under scripts/with-xvfb), the start-up
+// of the real game, the asset generator, and prints one table with the
+// targets. The paths of the run directory, the game, the generator and the
+// start-up shim are the build's own.
+
+#include <GL/gl.h>
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "bench/BusiestDance.h"
+#include "bench/FrameHarness.h"
+#include "bench/Processes.h"
+#include "bench/Table.h"
+#include "support/AllocationCounter.h"
+#include "support/TempDirectory.h"
+
+namespace {
+
+using bench::Distribution;
+using bench::Table;
+
+// Keeps every benchmark's time per iteration for the table.
+class Collector : public benchmark::BenchmarkReporter {
+public:
+    struct Entry {
+        std::string name;
+        double microseconds;
+    };
+    bool ReportContext(const Context&) override { return true; }
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            const double scale = benchmark::GetTimeUnitMultiplier(run.time_unit);
+            entries.push_back({run.benchmark_name(), run.GetAdjustedRealTime() / scale * 1.0e6});
+        }
+    }
+    std::vector<Entry> entries;
+};
+
+// The busiest dance's simulation (think and update), frame by frame.
+Distribution busiestSimulation(int frames) {
+    bench::HeadlessDance dance;
+    std::vector<double> ms;
+    std::uint64_t made = 0;
+    if (!dance.start()) return Distribution{};
+    ms.reserve(static_cast<std::size_t>(frames));
+    for (int i = 0; i < frames; ++i) {
+        dance.prepare();
+        const auto begin = std::chrono::steady_clock::now();
+        {
+            allocations::CountedScope counted;
+            dance.simulate();
+            made += counted.allocations();
+        }
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count());
+    }
+    Distribution d = Distribution::of(ms);
+    d.allocations = made;
+    return d;
+}
+
+// The child: the frame-time harness, one line per scene.
+int framesChild(int frames, bool digest) {
+    bench::FrameOptions options;
+    options.gameDir = BENCH_GAME_DIR;
+    options.frames = frames;
+    options.pixelDigest = digest;
+    std::vector<bench::SceneTimes> scenes;
+    std::string message;
+    const bool ok = bench::runFrameHarness(options, scenes, message);
+    std::printf("renderer %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    for (const bench::SceneTimes& s : scenes) {
+        std::printf("scene %s %d %llu %llu", s.name.c_str(), s.countedFrames,
+                    static_cast<unsigned long long>(s.allocations), static_cast<unsigned long long>(s.gameAllocations));
+        for (double v : s.milliseconds) std::printf(" %.4f", v);
+        std::printf("\n");
+    }
+    if (!ok) std::fprintf(stderr, "velvetarium-bench: %s\n", message.c_str());
+    std::fflush(stdout);
+    return ok ? 0 : 1;
+}
+
+// Start-up of the real game in a fresh run directory (a first start: the
+// welcome screen), up to its first drawn frame; one untimed run warms the
+// file cache.
+std::vector<double> startupSeconds(int runs, long& peakKilobytes) {
+    std::vector<double> seconds;
+    for (int i = 0; i <= runs; ++i) {
+        TempDirectory dir(true);
+        std::error_code error;
+        for (const auto& file : std::filesystem::directory_iterator(BENCH_GAME_DIR, error)) {
+            const std::string name = file.path().filename().string();
+            if (name == "savegame.txt" || name == "log.txt" || !file.is_regular_file()) continue;
+            std::filesystem::create_symlink(file.path(), dir.path(name), error);
+        }
+        const std::string stamp = dir.path("first-frame");
+        const bench::ProcessResult r = bench::runProcess(
+            BENCH_GAME_BINARY, {},
+            {"LD_PRELOAD=" BENCH_SHIM, "VELVETARIUM_STARTUP_FILE=" + stamp, "SDL_AUDIODRIVER=dummy"});
+        std::ifstream in(stamp);
+        double at = 0.0;
+        if (!r.started || !(in >> at)) continue;
+        peakKilobytes = std::max(peakKilobytes, r.peakKilobytes);
+        if (i > 0) seconds.push_back(at - r.startedAt);
+    }
+    return seconds;
+}
+
+double assetSeconds() {
+    TempDirectory dir;
+    const bench::ProcessResult r = bench::runProcess(BENCH_ASSETS_BINARY, {dir.path("run")});
+    return r.started && r.exitCode == 0 ? r.seconds : -1.0;
+}
+
+std::string machine() {
+    std::ifstream cpu("/proc/cpuinfo");
+    std::string line, model = "unknown processor";
+    while (std::getline(cpu, line))
+        if (line.rfind("model name", 0) == 0) {
+            model = line.substr(line.find(':') + 2);
+            break;
+        }
+    return model + ", " + std::to_string(sysconf(_SC_NPROCESSORS_ONLN)) + " cores";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    int frames = 600;
+    bool quick = false, digest = false, child = false;
+    std::vector<char*> passOn{argv[0]};
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--frames-child") == 0) {
+            child = true;
+        } else if (std::strcmp(argv[i], "--quick") == 0) {
+            quick = true;
+        } else if (std::strcmp(argv[i], "--pixel-digest") == 0) {
+            digest = true;
+        } else if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
+            frames = std::max(30, std::atoi(argv[++i]));
+        } else {
+            passOn.push_back(argv[i]);
+        }
+    }
+    if (quick) frames = std::min(frames, 200);
+    if (child) return framesChild(frames, digest);
+
+    Table table(machine());
+
+    // 1. The Google Benchmark cases.
+    std::string minTime = quick ? "--benchmark_min_time=0.1" : "--benchmark_min_time=0.5";
+    passOn.push_back(minTime.data());
+    int benchArgc = static_cast<int>(passOn.size());
+    benchmark::Initialize(&benchArgc, passOn.data());
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    // 2. The busiest dance's simulation, frame by frame.
+    const Distribution sim = busiestSimulation(quick ? 600 : 3000);
+    table.distribution("simulation, busiest dance (ms/frame)", sim, 0.3, 1.0, "median <= 0.3, worst <= 1");
+
+    // 3. Whole frames, in a child with the window.
+    const bench::ProcessResult visit =
+        bench::runProcess(bench::selfPath(), {"--frames-child", "--frames", std::to_string(frames)},
+                          {"SDL_AUDIODRIVER=dummy"});
+    std::istringstream lines(visit.output);
+    std::string line, renderer = "no window";
+    std::uint64_t gameAllocations = 0, driverAllocations = 0;
+    int countedFrames = 0;
+    while (std::getline(lines, line)) {
+        std::istringstream words(line);
+        std::string kind, name;
+        words >> kind;
+        if (kind == "renderer") {
+            std::getline(words, renderer);
+            continue;
+        }
+        if (kind != "scene") continue;
+        unsigned long long made = 0, madeByGame = 0;
+        int counted = 0;
+        words >> name >> counted >> made >> madeByGame;
+        std::vector<double> ms;
+        for (double v; words >> v;) ms.push_back(v);
+        Distribution d = Distribution::of(ms);
+        gameAllocations += madeByGame;
+        driverAllocations += made - madeByGame;
+        countedFrames += counted;
+        const std::string label = name == "dance"    ? "frame, busiest dance (ms)"
+                                  : name == "frozen" ? "frame, frozen moment with ghosts (ms)"
+                                                     : "frame, menu (ms)";
+        table.frames(label, d, 8.0, 16.7);
+    }
+    if (visit.exitCode != 0) table.note("the frame-time harness failed (exit " + std::to_string(visit.exitCode) + ")");
+    table.value("heap allocations by the game, drawn frames (all)", static_cast<double>(gameAllocations), "%.0f",
+                "0", countedFrames > 0 && gameAllocations == 0);
+    table.value("heap allocations by the GL driver etc., per frame",
+                countedFrames > 0 ? static_cast<double>(driverAllocations) / countedFrames : -1.0, "%.0f",
+                "(not ours)", true);
+    table.value("heap allocations, busiest dance simulated (all)", static_cast<double>(sim.allocations), "%.0f", "0",
+                sim.count > 0 && sim.allocations == 0);
+
+    // 4. Start-up, memory, assets.
+    long startupKilobytes = 0;
+    const std::vector<double> startup = startupSeconds(quick ? 2 : 5, startupKilobytes);
+    table.distribution("start-up to the first welcome frame (s)", Distribution::of(startup), 0.8, -1.0,
+                       "median <= 0.8");
+    table.value("peak resident memory, frame harness (MB)", visit.peakKilobytes / 1024.0, "%.1f", "<= 150",
+                visit.peakKilobytes > 0 && visit.peakKilobytes / 1024.0 <= 150.0);
+    table.value("peak resident memory, game at start-up (MB)", startupKilobytes / 1024.0, "%.1f", "<= 150",
+                startupKilobytes > 0 && startupKilobytes / 1024.0 <= 150.0);
+    const double assets = assetSeconds();
+    table.value("velvetarium-assets, every file (s)", assets, "%.2f", "<= 30", assets >= 0.0 && assets <= 30.0);
+
+    for (const Collector::Entry& e : collector.entries) table.micro(e.name + " (us)", e.microseconds);
+    table.note("renderer:" + renderer);
+    table.print();
+    return 0;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+// The busiest dance the game can show, for the benchmarks and the
+// allocation test: level 9 at star (by default), every pool as full as play
+// makes it and all 40 blossom slots in flight. A player bot steers the cat
+// (without clicks, so no name entry slows the stage); between frames the
+// scenario throws new blossoms at the Prima Ballerina into every free slot
+// and keeps her hearts up, so that the dance neither thins out nor ends.
+// That upkeep is not part of what is measured.
+
+#include <cstdint>
+#include <memory>
+
+#include "world/PlayerBot.h"
+#include "world/SimRunner.h"
+
+class World;
+
+namespace bench {
+
+constexpr float frameSeconds = 1.0f / 60.0f;
+
+// Fills every free blossom slot with a blossom thrown at the Prima
+// Ballerina by one of the dancers (in turn), as a throw of the World would
+// place it. Returns how many were thrown.
+int topUpBlossoms(World& world, std::uint32_t& turn);
+
+// Keeps the Prima Ballerina's hearts up, so that the dance goes on.
+void keepHerDancing(World& world);
+
+// The input of one frame: the bot's mouse, no buttons.
+SimInput danceInput(PlayerBot& bot, const World& world, std::int32_t frame);
+
+// A headless busiest dance: the World without a window, as the
+// simulation runs it.
+class HeadlessDance {
+public:
+    // Builds the World with a fixed seed and runs `warmUp` frames.
+    bool start(std::uint8_t level = 9, std::uint8_t difficulty = 3, std::int64_t seed = 1, int warmUp = 120);
+    // The untimed part of a frame: the bot, the steering and the upkeep.
+    void prepare();
+    // The measured part: think and update.
+    void simulate();
+    // Both, in order.
+    void frame() {
+        prepare();
+        simulate();
+    }
+    World& world() { return runner.world(); }
+
+private:
+    SimRunner runner;
+    PlayerBot bot{frameSeconds};
+    std::int32_t frameCount = 0;
+    std::uint32_t turn = 0;
+};
+
+}  // namespace bench

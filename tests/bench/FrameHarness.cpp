@@ -1,0 +1,246 @@
+#include "bench/FrameHarness.h"
+
+#include <GL/gl.h>
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "actors/Avatar.h"
+#include "actors/Random.h"
+#include "app/InputSnapshot.h"
+#include "bench/BusiestDance.h"
+#include "game/Game.h"
+#include "game/ProgressStore.h"
+#include "support/AllocationCounter.h"
+#include "support/TempDirectory.h"
+#include "world/World.h"
+
+namespace fs = std::filesystem;
+
+namespace bench {
+namespace {
+
+constexpr int width = 1024;
+constexpr int height = 768;
+const Vector playButton{-1.235f, -1.72f};
+
+std::time_t fixedClock() { return 20240101; }
+
+// A run directory of its own: the generated files, and a progress file of a
+// player who finished every dance, the ninth at pro and the rest at star, so
+// that the game starts on level 9 at star.
+bool prepareRunDirectory(const std::string& gameDir, const TempDirectory& dir, std::string& message) {
+    std::error_code error;
+    for (const auto& file : fs::directory_iterator(gameDir, error)) {
+        const std::string name = file.path().filename().string();
+        if (name == "savegame.txt" || name == "log.txt" || !file.is_regular_file()) continue;
+        fs::create_symlink(file.path(), dir.path(name), error);
+        if (error) break;
+    }
+    if (error || !fs::exists(dir.path("476.tga"))) {
+        message = "no generated run directory at " + gameDir;
+        return false;
+    }
+    ProgressStore store;
+    store.holdWrites();
+    for (std::uint8_t level = 1; level <= 9; ++level) {
+        store.setField(level, 1, 600);
+        store.setField(level, 2, 300);
+        store.setField(level, 3, 100);
+        store.setField(level, 4, 150);
+        store.setField(level, 5, level == 9 ? 2 : 3);
+    }
+    if (!store.releaseWrites()) {
+        message = "the progress file could not be written";
+        return false;
+    }
+    return true;
+}
+
+bool openWindow(std::string& message) {
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_TIMER | SDL_INIT_AUDIO) != 0 && SDL_Init(SDL_INIT_VIDEO) != 0) {
+        message = std::string("SDL: ") + SDL_GetError();
+        return false;
+    }
+    // The game's own attributes (the window is not fullscreen here).
+    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 5);
+    // No vertical sync: the harness measures the work, not the display.
+    SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
+    if (SDL_SetVideoMode(width, height, 32, SDL_HWSURFACE | SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
+        message = std::string("no OpenGL window: ") + SDL_GetError();
+        return false;
+    }
+    return true;
+}
+
+std::uint64_t pixelDigest() {
+    static std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadBuffer(GL_FRONT);
+    glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    std::uint64_t h = 1469598103934665603ull;
+    for (std::uint8_t c : pixels) h = (h ^ c) * 1099511628211ull;
+    return h;
+}
+
+class Visit {
+public:
+    Visit(Game& g, const FrameOptions& o) : game(g), options(o) {
+        input.mouseX = 512;
+        input.mouseY = 384;
+    }
+
+    // One frame, untimed.
+    void step(float seconds = frameSeconds) {
+        SDL_PumpEvents();
+        game.frame(input, seconds);
+        SDL_GL_SwapBuffers();
+    }
+    void wait(int frames) {
+        for (int i = 0; i < frames; ++i) step();
+    }
+    void click() {
+        input.leftButton = true;
+        step();
+        input.leftButton = false;
+        step();
+    }
+    // Steers the cat onto a place in the menu, as a player's hand would.
+    bool moveCatTo(Vector target) {
+        for (int i = 0; i < 600; ++i) {
+            const Vector way = target - game.stage()->catPositionNow();
+            if (std::fabs(way.x) < 0.04f && std::fabs(way.y) < 0.04f) return true;
+            input.mouseX += std::clamp(static_cast<int>(std::lround(way.x * 100.0f)), -30, 30);
+            input.mouseY += std::clamp(static_cast<int>(std::lround(-way.y * 100.0f)), -30, 30);
+            step();
+        }
+        return false;
+    }
+
+    // Measures `count` frames, then counts the allocations of
+    // options.countedFrames more; before each (untimed) `prepare` sets the
+    // input. Stops early when `going` turns false.
+    template <typename Prepare, typename Going>
+    SceneTimes measure(const char* name, int count, Prepare prepare, Going going) {
+        SceneTimes scene;
+        scene.name = name;
+        scene.milliseconds.reserve(static_cast<std::size_t>(count));
+        for (int i = 0; i < count + options.countedFrames && going(); ++i) {
+            SDL_PumpEvents();
+            prepare(i);
+            if (i >= count) {
+                allocations::CountedScope counted(true);
+                game.frame(input, frameSeconds);
+                SDL_GL_SwapBuffers();
+                scene.allocations += counted.allocations();
+                scene.gameAllocations += counted.gameAllocations();
+                ++scene.countedFrames;
+                continue;
+            }
+            const auto begin = std::chrono::steady_clock::now();
+            game.frame(input, frameSeconds);
+            SDL_GL_SwapBuffers();
+            const auto end = std::chrono::steady_clock::now();
+            scene.milliseconds.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
+            if (options.pixelDigest)
+                std::printf("digest %s %d %016llx\n", name, i, static_cast<unsigned long long>(pixelDigest()));
+        }
+        return scene;
+    }
+
+    Game& game;
+    const FrameOptions& options;
+    InputSnapshot input;
+};
+
+}  // namespace
+
+bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message) {
+    TempDirectory dir(true);
+    if (!dir.ok() || !prepareRunDirectory(options.gameDir, dir, message)) return false;
+    if (!openWindow(message)) return false;
+    // Every reseed reads one fixed clock, so that a visit replays exactly.
+    setSeedClock(fixedClock);
+
+    auto game = std::make_unique<Game>();
+    game->init(width, height, true);
+    World& w = *game->stage();
+    Visit visit(*game, options);
+    const auto always = [] { return true; };
+
+    // The first screen, then the menu with its level preview.
+    visit.wait(20);
+    visit.click();
+    visit.wait(40);
+    if (!game->paused) {
+        message = "the menu did not open";
+        return false;
+    }
+    int angle = 0;
+    scenes.push_back(visit.measure("menu", options.frames, [&](int) {
+        // The hand wanders a little, the cat follows it around the menu.
+        angle += 3;
+        visit.input.mouseX = 512 + static_cast<int>(40.0 * std::cos(angle * 0.0174533));
+        visit.input.mouseY = 384 + static_cast<int>(40.0 * std::sin(angle * 0.0174533));
+    }, always));
+
+    // Play: level 9 at star, as the progress file left it.
+    if (!visit.moveCatTo(playButton)) {
+        message = "the cat never reached Play";
+        return false;
+    }
+    visit.click();
+    if (game->paused || w.level != 9 || w.difficulty != 3) {
+        message = "the dance did not start at level 9, star";
+        return false;
+    }
+    // A dance waits for a click after its first second.
+    visit.wait(70);
+    visit.click();
+    if (w.nameEntry) w.nameEntry = false;
+
+    PlayerBot bot(frameSeconds);
+    std::uint32_t turn = 0;
+    int frame = 0;
+    const auto dance = [&](int) {
+        const SimInput in = danceInput(bot, w, frame++);
+        visit.input.mouseX = in.mouseX;
+        visit.input.mouseY = in.mouseY;
+        topUpBlossoms(w, turn);
+        keepHerDancing(w);
+    };
+    for (int i = 0; i < options.warmUpFrames; ++i) {
+        dance(i);
+        visit.step();
+    }
+    scenes.push_back(visit.measure("dance", options.frames, dance, always));
+
+    // A right click freezes the moment; its ghosts show while it lasts.
+    visit.input.rightButton = true;
+    visit.step();
+    visit.input.rightButton = false;
+    scenes.push_back(visit.measure("frozen", options.frames, [&](int) {
+        const SimInput in = danceInput(bot, w, frame++);
+        visit.input.mouseX = in.mouseX;
+        visit.input.mouseY = in.mouseY;
+    }, [&] { return w.frozen; }));
+    const SceneTimes& frozen = scenes.back();
+    const int frozenFrames = static_cast<int>(frozen.milliseconds.size()) + frozen.countedFrames;
+    if (frozenFrames < std::min(30, options.frames + options.countedFrames)) {
+        message = "time was not frozen";
+        return false;
+    }
+    return true;
+}
+
+}  // namespace bench

@@ -1,0 +1,38 @@
+#pragma once
+
+// The frame-time harness: the real Game in a real OpenGL window (run it
+// under scripts/with-xvfb), driven through a scripted visit: the welcome
+// screen, the menu, the busiest dance and a frozen moment of it with its
+// ghosts. Every frame is timed from the call of Game::frame to the return
+// of the buffer swap with nothing to pace it, so the figures are the
+// frame's own work.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct SceneTimes {
+    std::string name;
+    std::vector<double> milliseconds;  // one per timed frame, in order
+    // After the timed frames, countedFrames more are run (untimed) counting
+    // the heap allocations of the main thread: all of them, and those the
+    // game's own code asked for (the rest are the GL driver's, SDL's, X's).
+    int countedFrames = 0;
+    std::uint64_t allocations = 0;
+    std::uint64_t gameAllocations = 0;
+};
+
+struct FrameOptions {
+    std::string gameDir;      // the generated run directory
+    int frames = 600;         // frames measured per scene
+    int countedFrames = 30;   // frames whose allocations are counted per scene
+    int warmUpFrames = 120;   // dance frames before the dance is measured
+    bool pixelDigest = false; // print a digest of every measured frame's pixels
+};
+
+// Runs the visit; false with a message when something could not be set up.
+bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message);
+
+}  // namespace bench
