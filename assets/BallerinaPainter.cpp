@@ -26,7 +26,7 @@ struct P {
 };
 
 constexpr P headCentre{0.0, 0.1};
-constexpr double headRadius = 0.21;
+constexpr double headRadius = 0.23;
 constexpr P torsoCentre{0.0, -0.03};
 constexpr double torsoRx = 0.29, torsoRy = 0.2;
 constexpr P tutuCentre{0.0, -0.04};
@@ -48,9 +48,9 @@ struct LegPose {
     P rightKnee, rightFoot, leftKnee, leftFoot;
 };
 constexpr LegPose legPoses[4] = {
-    {{0.08, 0.4}, {0.1, 0.76}, {-0.08, -0.46}, {-0.1, -0.8}},    // one forward, one back
-    {{0.1, 0.4}, {0.08, 0.74}, {-0.1, 0.4}, {-0.08, 0.74}},      // fifth, both forward
-    {{0.44, -0.06}, {0.8, -0.12}, {-0.44, -0.06}, {-0.8, -0.12}}, // side split
+    {{0.08, 0.44}, {0.1, 0.84}, {-0.08, -0.5}, {-0.1, -0.86}},   // one forward, one back
+    {{0.1, 0.44}, {0.08, 0.82}, {-0.1, 0.44}, {-0.08, 0.82}},    // fifth, both forward
+    {{0.48, -0.06}, {0.86, -0.12}, {-0.48, -0.06}, {-0.86, -0.12}}, // side split
     {{0.2, 0.36}, {0.16, 0.6}, {-0.2, 0.36}, {-0.16, 0.6}},      // tucked under the tutu
 };
 
@@ -101,13 +101,13 @@ void skin(cairo_t* cr, int pose) {
     Draw::fillRadial(cr, headCentre.x - 0.05, headCentre.y + 0.06, 0.02, headRadius * 1.1, grey(1.0), grey(0.86));
     Draw::outline(cr, tintLine, line);
     // A small smile.
-    cairo_move_to(cr, -0.035, headCentre.y - 0.03);
-    cairo_curve_to(cr, -0.015, headCentre.y - 0.05, 0.015, headCentre.y - 0.05, 0.035, headCentre.y - 0.03);
+    cairo_move_to(cr, -0.038, headCentre.y - 0.035);
+    cairo_curve_to(cr, -0.016, headCentre.y - 0.057, 0.016, headCentre.y - 0.057, 0.038, headCentre.y - 0.035);
     Draw::outline(cr, grey(0.4), 0.016);
     // Blushing cheeks under the eyes, a shade of the skin (the face is framed
     // by the hair layer).
     for (double side : {-1.0, 1.0}) {
-        Draw::ellipse(cr, side * 0.095, headCentre.y - 0.0, 0.036, 0.024);
+        Draw::ellipse(cr, side * 0.105, headCentre.y - 0.0, 0.04, 0.026);
         Draw::fillFlat(cr, grey(0.72, 0.45));
         cairo_new_path(cr);
     }
@@ -166,10 +166,10 @@ void eyes(cairo_t* cr, int frame) {
     // 13 open; 9 half closed, 10 and 11 closed, 12 half open.
     const double open = frame == 13 ? 1.0 : (frame == 9 || frame == 12) ? 0.5 : 0.0;
     for (double side : {-1.0, 1.0}) {
-        const double x = side * 0.066, y = headCentre.y + 0.06;
+        const double x = side * 0.073, y = headCentre.y + 0.066;
         if (open > 0.0) {
             // A dark oval iris in the own colour with a bright catch-light.
-            Draw::ellipse(cr, x, y, 0.036, 0.046 * open);
+            Draw::ellipse(cr, x, y, 0.04, 0.05 * open);
             Draw::fillRadial(cr, x, y - 0.01, 0.0, 0.05, grey(0.55), grey(0.2));
             Draw::outline(cr, grey(0.1), 0.016);
             Draw::circle(cr, x - 0.012, y + 0.014 * open, 0.013);
@@ -186,17 +186,17 @@ void eyes(cairo_t* cr, int frame) {
 // The face looks up at the viewer out of a frame of hair, fuller at the
 // back, where the bun sits (the guardians wear theirs short, under a
 // beret): a face in the middle reads the same at every turn of the dancer.
-constexpr P faceCentre{0.0, headCentre.y + 0.035};
-constexpr double faceRadius = 0.148;
+constexpr P faceCentre{0.0, headCentre.y + 0.038};
+constexpr double faceRadius = 0.163;
 
 void hair(cairo_t* cr, bool guardian) {
     if (!guardian) {
-        Draw::circle(cr, headCentre.x, headCentre.y - 0.21, 0.1);
-        Draw::fillRadial(cr, headCentre.x - 0.03, headCentre.y - 0.18, 0.0, 0.12, grey(1.0), grey(0.75));
+        Draw::circle(cr, headCentre.x, headCentre.y - 0.23, 0.11);
+        Draw::fillRadial(cr, headCentre.x - 0.03, headCentre.y - 0.2, 0.0, 0.13, grey(1.0), grey(0.75));
         Draw::outline(cr, tintLine, line * 0.9);
         for (int i = 0; i < 3; ++i) {  // the twist of the bun
             cairo_new_sub_path(cr);
-            cairo_arc(cr, headCentre.x, headCentre.y - 0.21, 0.035 + i * 0.022, 0.3 + i * 1.9, 2.6 + i * 1.9);
+            cairo_arc(cr, headCentre.x, headCentre.y - 0.23, 0.038 + i * 0.024, 0.3 + i * 1.9, 2.6 + i * 1.9);
         }
         Draw::outline(cr, tintShade, 0.014);
     }
@@ -260,7 +260,7 @@ void ornament(cairo_t* cr, int variant, bool guardian) {
     if (variant == 1) {  // a wreath of small blossoms around the bun
         for (int i = 0; i < 5; ++i) {
             const double a = 110.0 + i * 35.0;
-            smallBlossom(cr, headCentre.x + 0.125 * Draw::dirX(a), headCentre.y - 0.2 + 0.125 * Draw::dirY(a), 0.05,
+            smallBlossom(cr, headCentre.x + 0.135 * Draw::dirX(a), headCentre.y - 0.23 + 0.135 * Draw::dirY(a), 0.055,
                          a);
         }
         return;
@@ -277,30 +277,30 @@ void ornament(cairo_t* cr, int variant, bool guardian) {
 void tutu(cairo_t* cr, int variant, bool guardian) {
     const P c = tutuCentre;
     if (guardian) {
-        Draw::wavyRing(cr, c.x, c.y, 0.6, 10, 0.02, 18.0);
-        Draw::fillRadial(cr, c.x - 0.1, c.y + 0.1, 0.1, 0.66, grey(1.0), grey(0.74));
+        Draw::wavyRing(cr, c.x, c.y, 0.7, 10, 0.025, 18.0);
+        Draw::fillRadial(cr, c.x - 0.1, c.y + 0.1, 0.1, 0.76, grey(1.0), grey(0.74));
         Draw::outline(cr, tintLine, line);
         for (int i = 0; i < 10; ++i) {
             const double a = 36.0 * i;
             cairo_move_to(cr, c.x + 0.3 * Draw::dirX(a), c.y + 0.3 * Draw::dirY(a));
-            cairo_line_to(cr, c.x + 0.56 * Draw::dirX(a), c.y + 0.56 * Draw::dirY(a));
+            cairo_line_to(cr, c.x + 0.65 * Draw::dirX(a), c.y + 0.65 * Draw::dirY(a));
         }
         Draw::outline(cr, tintShade, 0.02);
     } else if (variant == 0) {
-        Draw::wavyRing(cr, c.x, c.y, 0.64, 9, 0.035, 0.0);
-        Draw::fillRadial(cr, c.x - 0.1, c.y + 0.1, 0.1, 0.7, grey(1.0), grey(0.76));
+        Draw::wavyRing(cr, c.x, c.y, 0.74, 9, 0.04, 0.0);
+        Draw::fillRadial(cr, c.x - 0.1, c.y + 0.1, 0.1, 0.8, grey(1.0), grey(0.76));
         Draw::outline(cr, tintLine, line);
-        Draw::wavyRing(cr, c.x, c.y, 0.5, 9, 0.03, 20.0);
+        Draw::wavyRing(cr, c.x, c.y, 0.58, 9, 0.03, 20.0);
         Draw::outline(cr, withAlpha(tintShade, 0.8), 0.016);
     } else {
         // Outer petals, then an inner ring of shorter, lighter ones between them.
         for (int ring = 0; ring < 2; ++ring) {
             const int n = 12;
-            const double length = ring == 0 ? 0.7 : 0.56;
+            const double length = ring == 0 ? 0.8 : 0.64;
             const double turn = ring == 0 ? 0.0 : 15.0;
             for (int i = 0; i < n; ++i) {
                 const double a = turn + 360.0 * i / n;
-                Draw::petal(cr, c.x + 0.12 * Draw::dirX(a), c.y + 0.12 * Draw::dirY(a), a, length - 0.12, 0.17);
+                Draw::petal(cr, c.x + 0.12 * Draw::dirX(a), c.y + 0.12 * Draw::dirY(a), a, length - 0.12, 0.2);
                 Draw::fillRadial(cr, c.x, c.y, 0.2, length, grey(ring == 0 ? 0.97 : 1.0), grey(ring == 0 ? 0.74 : 0.84));
                 Draw::outline(cr, tintLine, line * (ring == 0 ? 1.0 : 0.7));
             }
@@ -308,8 +308,8 @@ void tutu(cairo_t* cr, int variant, bool guardian) {
         // A vein down every outer petal.
         for (int i = 0; i < 12; ++i) {
             const double a = 360.0 * i / 12;
-            cairo_move_to(cr, c.x + 0.6 * Draw::dirX(a), c.y + 0.6 * Draw::dirY(a));
-            cairo_line_to(cr, c.x + 0.66 * Draw::dirX(a), c.y + 0.66 * Draw::dirY(a));
+            cairo_move_to(cr, c.x + 0.66 * Draw::dirX(a), c.y + 0.66 * Draw::dirY(a));
+            cairo_line_to(cr, c.x + 0.75 * Draw::dirX(a), c.y + 0.75 * Draw::dirY(a));
         }
         Draw::outline(cr, tintShade, 0.016);
     }
@@ -354,14 +354,14 @@ void lining(cairo_t* cr, int variant, bool guardian) {
         const int n = guardian ? 10 : 14;
         for (int i = 0; i < n; ++i) {
             const double a = 360.0 * i / n;
-            Draw::circle(cr, c.x + 0.42 * Draw::dirX(a), c.y + 0.42 * Draw::dirY(a), 0.036);
+            Draw::circle(cr, c.x + 0.48 * Draw::dirX(a), c.y + 0.48 * Draw::dirY(a), 0.04);
             Draw::shape(cr, tintBase, line * 0.6, 0.3, 0.6);
         }
     } else {  // a ruffle round the waist
-        Draw::scallops(cr, c.x, c.y, 0.4, 18, 0.035);
+        Draw::scallops(cr, c.x, c.y, 0.44, 18, 0.035);
         torsoPath(cr, -0.02);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-        Draw::fillRadial(cr, c.x, c.y, 0.25, 0.44, grey(1.0), grey(0.8));
+        Draw::fillRadial(cr, c.x, c.y, 0.25, 0.48, grey(1.0), grey(0.8));
         Draw::outline(cr, tintLine, line * 0.7);
         cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     }
@@ -375,8 +375,8 @@ void sash(cairo_t* cr, int variant) {
         return;
     }
     // Ribbon tails over the tutu, then the bow at the back of the bodice.
-    Draw::petal(cr, 0.03, -0.22, 160.0, 0.36, 0.06);
-    Draw::petal(cr, -0.03, -0.22, 200.0, 0.36, 0.06);
+    Draw::petal(cr, 0.03, -0.22, 160.0, 0.42, 0.065);
+    Draw::petal(cr, -0.03, -0.22, 200.0, 0.42, 0.065);
     Draw::fillRadial(cr, 0.0, -0.3, 0.0, 0.4, grey(1.0), grey(0.78));
     Draw::outline(cr, tintLine, line * 0.8);
     Draw::ellipse(cr, 0.085, -0.21, 0.085, 0.05, 15.0);

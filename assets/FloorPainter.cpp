@@ -21,9 +21,9 @@ void tiled(int n, const std::function<void(double x, double y, double cell, int 
 
 // Low contrast: the floor is a calm ground under bright dancers, and its
 // tiles' colours carry the light show; the pattern only gives it texture.
-const Rgba ground = grey(0.85);
+const Rgba ground = grey(0.89);
 const Rgba light = grey(0.97);
-const Rgba edge = grey(0.8);
+const Rgba edge = grey(0.86);
 
 void pattern(cairo_t* cr, int kind, int n) {
     switch (kind) {

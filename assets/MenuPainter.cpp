@@ -132,7 +132,7 @@ void emblem(cairo_t* cr) {
         for (int i = 0; i < petals; ++i) {
             Draw::petal(cr, 0, 0, a0 + 360.0 * i / petals, rr, rr * 0.24);
             Draw::fillRadial(cr, 0, 0, rr * 0.3, rr, darker(rings[ring], 0.2), lighter(rings[ring], 0.3));
-            Draw::outline(cr, darker(rings[ring], 0.5), rr * 0.025);
+            Draw::outline(cr, darker(rings[ring], 0.5), rr * 0.014);
         }
     }
     Draw::circle(cr, 0, 0, 0.3);

@@ -49,17 +49,20 @@ void medal(cairo_t* cr, int kind, bool lit, bool ribbon) {
         metal = withAlpha(mix(metal, grey(0.45), 0.7), 0.7);
         band = withAlpha(mix(band, grey(0.4), 0.75), 0.7);
     }
+    // The ribbon stays in the lower three quarters of the picture: the menu
+    // sets the medals just under the world map, whose southern cities it
+    // must not cover.
     if (ribbon) {
         for (double side : {-1.0, 1.0}) {
-            cairo_move_to(cr, side * 0.08, 0.2);
-            cairo_line_to(cr, side * 0.42, 0.95);
-            cairo_line_to(cr, side * 0.12, 0.95);
-            cairo_line_to(cr, side * -0.15, 0.2);
+            cairo_move_to(cr, side * 0.08, 0.1);
+            cairo_line_to(cr, side * 0.42, 0.55);
+            cairo_line_to(cr, side * 0.12, 0.55);
+            cairo_line_to(cr, side * -0.15, 0.1);
             cairo_close_path(cr);
         }
         Draw::shape(cr, band, 0.04);
     }
-    const double cy = ribbon ? -0.22 : 0.0, r = ribbon ? 0.62 : 0.85;
+    const double cy = ribbon ? -0.3 : 0.0, r = ribbon ? 0.62 : 0.85;
     Draw::wavyRing(cr, 0.0, cy, r, 16, r * 0.04);
     Draw::shape(cr, metal, 0.05, 0.55, 0.5);
     Draw::circle(cr, 0.0, cy, r * 0.72);

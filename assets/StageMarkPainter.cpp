@@ -91,11 +91,17 @@ void statusRing(cairo_t* cr, int number) {
         }
         Draw::outline(cr, white, 0.06);
         break;
-    case 854:
+    case 854:  // a ring of petals, open in the middle: the radar lays many of them over each other
         for (int i = 0; i < 12; ++i) Draw::petal(cr, 0.68 * Draw::dirX(30.0 * i), 0.68 * Draw::dirY(30.0 * i), 30.0 * i, 0.3, 0.13);
-        Draw::circle(cr, 0, 0, 0.72);
+        Draw::circle(cr, 0, 0, 0.74);
         Draw::fillRadial(cr, 0, 0, 0.5, 0.98, white, grey(0.82));
         Draw::outline(cr, grey(0.5), 0.03);
+        cairo_save(cr);
+        cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
+        Draw::circle(cr, 0, 0, 0.6);
+        Draw::fillRadial(cr, 0, 0, 0.3, 0.6, grey(0, 0.85), grey(0, 0.6));
+        cairo_new_path(cr);
+        cairo_restore(cr);
         break;
     case 855: band(cr, 0.6, 0.68, white, grey(0.85)); break;
     case 856:
