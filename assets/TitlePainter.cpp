@@ -54,41 +54,74 @@ void danceScene(cairo_t* cr) {
     Draw::ellipse(cr, 0.0, -0.55, 0.9, 0.3);
     Draw::fillRadial(cr, 0.0, -0.55, 0.1, 0.9, Rgba{1, 0.95, 0.8, 0.6}, Rgba{1, 0.95, 0.8, 0.0});
     cairo_new_path(cr);
-    const Rgba skin = hexColour(0xffd9c2);
-    // Legs: one on pointe, one stretched back.
-    cairo_move_to(cr, -0.02, -0.05);
-    cairo_line_to(cr, 0.0, -0.62);
-    cairo_move_to(cr, -0.02, -0.05);
-    cairo_line_to(cr, -0.6, 0.15);
-    Draw::outline(cr, Style::plum, 0.1);
-    cairo_move_to(cr, -0.02, -0.05);
-    cairo_line_to(cr, 0.0, -0.62);
-    cairo_move_to(cr, -0.02, -0.05);
-    cairo_line_to(cr, -0.6, 0.15);
-    Draw::outline(cr, hexColour(0xffe3ef), 0.06);
-    // Tutu.
-    Draw::ellipse(cr, 0.0, 0.0, 0.42, 0.1, -8.0);
-    Draw::shape(cr, Style::pink, 0.03);
-    Draw::ellipse(cr, 0.0, 0.03, 0.32, 0.07, -8.0);
-    Draw::shape(cr, Style::rose, 0.02);
-    // Body, arms, head.
-    Draw::ellipse(cr, 0.02, 0.2, 0.09, 0.17);
-    Draw::shape(cr, Style::rose, 0.03);
-    cairo_move_to(cr, 0.05, 0.32);
-    cairo_curve_to(cr, 0.25, 0.45, 0.4, 0.5, 0.55, 0.55);
-    cairo_move_to(cr, -0.02, 0.32);
-    cairo_curve_to(cr, -0.2, 0.4, -0.35, 0.38, -0.5, 0.4);
-    Draw::outline(cr, Style::plum, 0.07);
-    cairo_move_to(cr, 0.05, 0.32);
-    cairo_curve_to(cr, 0.25, 0.45, 0.4, 0.5, 0.55, 0.55);
-    cairo_move_to(cr, -0.02, 0.32);
-    cairo_curve_to(cr, -0.2, 0.4, -0.35, 0.38, -0.5, 0.4);
-    Draw::outline(cr, skin, 0.035);
-    Draw::circle(cr, 0.05, 0.46, 0.09);
-    Draw::shape(cr, skin, 0.025);
-    Draw::circle(cr, 0.02, 0.5, 0.07);
-    Draw::shape(cr, hexColour(0xf0b44a), 0.02);
-    ScreenKit::blossom(cr, -0.03, 0.55, 0.045, 5, Style::sun, Style::rose);
+    const Rgba skin = hexColour(0xffd9c2), tights = hexColour(0xffe3ef), satin = hexColour(0xff9cc4);
+    // A limb: a plum outline under a soft fill, round at both ends.
+    auto limb = [cr](double x0, double y0, double cx, double cy, double x1, double y1, double w, const Rgba& fill) {
+        for (int pass = 0; pass < 2; ++pass) {
+            cairo_move_to(cr, x0, y0);
+            cairo_curve_to(cr, cx, cy, cx, cy, x1, y1);
+            Draw::outline(cr, pass == 0 ? Style::plum : fill, pass == 0 ? w + 0.03 : w);
+        }
+    };
+    // Legs: one on pointe, one stretched back and up in arabesque.
+    limb(-0.02, -0.05, 0.0, -0.35, 0.0, -0.6, 0.07, tights);
+    limb(-0.02, -0.02, -0.3, 0.03, -0.62, 0.16, 0.065, tights);
+    Draw::ellipse(cr, 0.0, -0.64, 0.03, 0.06);
+    Draw::shape(cr, satin, 0.015);
+    Draw::ellipse(cr, -0.66, 0.18, 0.06, 0.028, 20.0);
+    Draw::shape(cr, satin, 0.015);
+    // Tutu: a plate of frills, the under layer darker.
+    for (int layer = 0; layer < 2; ++layer) {
+        const double rx = layer == 0 ? 0.44 : 0.36, ry = layer == 0 ? 0.11 : 0.08, lift = layer * 0.03;
+        for (int i = 0; i < 18; ++i) {
+            const double t = 2.0 * Draw::pi * i / 18.0;
+            const double x = rx * std::cos(t), y = ry * std::sin(t);
+            const double a = -8.0 * Draw::pi / 180.0;
+            Draw::circle(cr, x * std::cos(a) - y * std::sin(a), lift + x * std::sin(a) + y * std::cos(a), 0.055);
+        }
+        Draw::ellipse(cr, 0.0, lift, rx, ry, -8.0);
+        // The outline of the whole layer first, then its fill over the
+        // inner edges, so that only the rim of the frills is drawn.
+        cairo_path_t* frills = cairo_copy_path(cr);
+        Draw::outline(cr, darker(layer == 0 ? Style::rose : Style::pink, 0.45), 0.04);
+        cairo_append_path(cr, frills);
+        cairo_path_destroy(frills);
+        Draw::fillShaded(cr, layer == 0 ? Style::rose : Style::pink, 0.5);
+        cairo_new_path(cr);
+    }
+    // Bodice.
+    Draw::ellipse(cr, 0.02, 0.2, 0.085, 0.16);
+    Draw::shape(cr, Style::rose, 0.025, 0.45, 0.45);
+    // Arms: one high in front, one opened back, both softly rounded.
+    limb(0.06, 0.31, 0.28, 0.48, 0.52, 0.56, 0.04, skin);
+    limb(-0.03, 0.31, -0.22, 0.42, -0.46, 0.42, 0.04, skin);
+    for (double hx : {0.54, -0.48}) {
+        Draw::circle(cr, hx, hx > 0 ? 0.565 : 0.42, 0.025);
+        Draw::shape(cr, skin, 0.012);
+    }
+    // Head turned to the audience: face, hair with a bun, a blossom.
+    Draw::circle(cr, 0.05, 0.46, 0.085);
+    Draw::shape(cr, skin, 0.022, 0.4, 0.45);
+    Draw::circle(cr, -0.03, 0.52, 0.05);
+    Draw::shape(cr, hexColour(0xf0b44a), 0.018);
+    cairo_save(cr);
+    Draw::circle(cr, 0.05, 0.46, 0.086);
+    cairo_clip(cr);
+    Draw::ellipse(cr, 0.02, 0.53, 0.11, 0.06, 15.0);
+    Draw::shape(cr, hexColour(0xf0b44a), 0.018);
+    cairo_restore(cr);
+    ScreenKit::blossom(cr, -0.05, 0.56, 0.04, 5, Style::sun, Style::rose);
+    for (double ex : {0.025, 0.085}) {  // closed, happy eyes
+        cairo_move_to(cr, ex - 0.018, 0.45);
+        cairo_curve_to(cr, ex - 0.008, 0.438, ex + 0.008, 0.438, ex + 0.018, 0.45);
+        Draw::outline(cr, Style::plum, 0.01);
+        Draw::circle(cr, ex + 0.005, 0.418, 0.014);
+        Draw::fillFlat(cr, Rgba{1.0, 0.55, 0.65, 0.5});
+        cairo_new_path(cr);
+    }
+    cairo_move_to(cr, 0.04, 0.405);
+    cairo_curve_to(cr, 0.05, 0.395, 0.062, 0.395, 0.07, 0.405);
+    Draw::outline(cr, Style::plum, 0.009);
     // The cat, sitting and watching.
     const Rgba fur = hexColour(0xc08a4a);
     Draw::ellipse(cr, 0.6, -0.5, 0.14, 0.17);
