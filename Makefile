@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan bench screenshots
+.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan soak bench screenshots
 
 deps:
 	@scripts/install-deps
@@ -73,6 +73,17 @@ $(ASAN_BUILD)/CMakeCache.txt:
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	tests/sanitize/run-tests.sh $(ASAN_BUILD)
+
+# The long soak: every scripted level at every difficulty with the random
+# and the player bot, SOAK_MINUTES simulated minutes per level, invariants
+# checked after every frame; in the build and again in the sanitizer build.
+SOAK_MINUTES ?= 30
+
+soak: configure $(ASAN_BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target soak_runner
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target soak_runner
+	tests/soak/soak.sh $(BUILD)/tests/soak_runner $$(( $(SOAK_MINUTES) * 60 ))
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 tests/soak/soak.sh $(ASAN_BUILD)/tests/soak_runner $$(( $(SOAK_MINUTES) * 60 ))
 
 # A Debian package (velvetarium_*.deb in $(PACKAGE_BUILD)), built for /usr
 # in a build directory of its own, without the tests.
