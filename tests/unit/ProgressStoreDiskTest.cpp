@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "game/ProgressStore.h"
+#include "game/Progression.h"
 #include "support/TempDirectory.h"
 
 namespace fs = std::filesystem;
@@ -244,5 +245,50 @@ TEST(ProgressStoreDisk, StartUpNeverChangesAFileAndWritesKeepEveryOtherByte) {
             EXPECT_EQ(after[i], expected[i]) << what << ", byte " << i;
         }
         EXPECT_EQ(store.getField(7, 3), 30) << what;
+    }
+}
+
+// The game's loading step over damaged files: it reads every record, keeps
+// what it could read, writes a first start's tables only over records that
+// hold no own score, and opens with a level and difficulty it can play.
+TEST(ProgressStoreDisk, TheGameStartsOnADamagedFileAndKeepsWhatItHolds) {
+    std::mt19937 random(77u);
+    std::vector<Bytes> files = {{}, {'7'}, Bytes(1000, 0), Bytes(1000, 0xFF), Bytes(1000, '9'), Bytes(3000, '-')};
+    for (int i = 0; i < 20; ++i) {
+        Bytes bytes(random() % 1500);
+        for (auto& b : bytes) b = static_cast<std::uint8_t>(random() % 3 == 0 ? '0' + random() % 10 : random());
+        files.push_back(bytes);
+    }
+    const std::int32_t baseScores[Progression::firstStartLevels] = {0, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13,
+                                                                     14, 15, 16, 17, 18, 19, 20, 21, 22, 23};
+    for (std::size_t n = 0; n < files.size(); ++n) {
+        TempDirectory dir;
+        ASSERT_TRUE(dir.write("savegame.txt", files[n]));
+        ProgressStore store;
+        store.setDirectory(dir.path("").c_str());
+        LevelRecord records[Progression::recordCount];
+        Progression progression(records, 9);
+        progression.readRecords(store);
+        store.loadHighscore();
+        const bool firstStart = progression.ownTotal() == 0;
+        if (firstStart) progression.deriveFirstStart(store, baseScores);
+        std::uint8_t difficulty = 1;
+        const LevelChoice start = progression.chooseStart(difficulty);
+        EXPECT_TRUE((start.level >= 1 && start.level <= 9) || start.level == Progression::guidedLevel)
+            << "file " << n << ": level " << start.level;
+        EXPECT_TRUE(difficulty >= 1 && difficulty <= 3) << "file " << n;
+
+        // Bytes past the records a first start writes (levels 1..20) are the
+        // file's own; without a first start nothing was written at all.
+        const Bytes after = readFile(dir.path("savegame.txt"));
+        if (!firstStart) {
+            EXPECT_EQ(after, files[n]) << "file " << n;
+            continue;
+        }
+        ASSERT_EQ(after.size(), 1000u) << "file " << n;
+        for (std::size_t i = 400; i < 1000; ++i) {
+            const std::uint8_t old = i < files[n].size() ? files[n][i] : 0;
+            ASSERT_EQ(after[i], old) << "file " << n << ", byte " << i;
+        }
     }
 }
