@@ -1,4 +1,6 @@
-// Sets 141-144: the thrown blossoms, 5, 6, 8 and 10 petals by strength.
+// Sets 141-144: the thrown blossoms, told apart by shape as well as colour:
+// the stronger the blossom, the more and the slimmer its petals (5 round,
+// 6 pointed, 8 slim, 12 needle-thin petals).
 // Frames 1-6 are the outer petals over a gentle opening and closing, frames
 // 7-12 the inner petals and the heart at the same phases: drawn together,
 // frame k in the blossom's first colour and frame k + 6 in its second.
@@ -11,7 +13,8 @@
 void paintBlossom(Canvas& c, int set, int frame) {
     c.unitSpace();
     cairo_t* cr = c.cr();
-    const int petals[4] = {5, 6, 8, 10};
+    const int petals[4] = {5, 6, 8, 12};
+    const double widths[4] = {0.42, 0.3, 0.22, 0.15};
     const int n = petals[(set - 141) & 3];
     const int phase = (frame - 1) % 6;
     const double breath = std::sin(phase * 2.0 * Draw::pi / 6.0);
@@ -19,7 +22,7 @@ void paintBlossom(Canvas& c, int set, int frame) {
     const double step = 360.0 / n;
     if (frame <= 6) {
         const double len = 0.84 + 0.08 * breath;
-        const double width = (set >= 143 ? 0.24 : 0.32) + 0.03 * breath;
+        const double width = widths[(set - 141) & 3] + 0.03 * breath;
         for (int i = 0; i < n; ++i) Draw::petal(cr, 0.0, 0.0, turn + step * i, len, width);
         Draw::fillRadial(cr, 0, 0, 0.1, len, grey(1.0), grey(0.8));
         Draw::outline(cr, Style::tintLine, 0.05);

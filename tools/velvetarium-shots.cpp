@@ -8,6 +8,12 @@
 // (the pictures, sounds and music linked, a progress file of its own). Each
 // picture is read back from the frame the Game has just drawn and written to
 // OUT_DIR as a binary PPM file; `make screenshots` turns them into small PNGs.
+// The random generator's clock is fixed, so every run shows the same dances.
+//
+// For the people who draw the pictures: SHOTS_CLOSEUPS=1 adds magnified
+// views of the Prima Ballerina, some dancers, muses and the badge;
+// SHOTS_QUICK=1 stops after the close-ups; SHOTS_ONLY=first, pro or star
+// plays only that part.
 #include <GL/gl.h>
 #include <SDL.h>
 #include <unistd.h>
@@ -331,7 +337,6 @@ void laterStart(const std::string& gameDir, int rank) {
     Game game;
     game.init(width, height, false);
     Player p(game);
-    World& w = *game.stage();
     p.wait(0.5f);
     p.click();  // the welcome screen, if any
     p.wait(1.0f);
@@ -357,7 +362,6 @@ void laterStart(const std::string& gameDir, int rank) {
         p.wait(2.0f);
         p.shot("won");
     }
-    (void)w;
 }
 
 }  // namespace
