@@ -354,6 +354,13 @@ void laterStart(const std::string& gameDir, int rank) {
     p.click();  // past "Press a mouse key"
     p.followBallerina(5.0f, [] { return false; });
     p.shot("dance-" + name);
+    if (std::getenv("SHOTS_CLOSEUPS") != nullptr) {
+        World& w = *game.stage();
+        for (int i = 0, n = 0; i < World::poolCapacity && n < 6; ++i) {
+            if (w.obstacles[i]->kind == 0) continue;
+            p.closeup("closeup-" + name + std::to_string(n++), w.obstacles[i]->position, 0.7f);
+        }
+    }
     if (rank != 2) return;
     // Blossoms until the dance is won: the rosette and the result text.
     const bool won = p.followBallerina(120.0f, [&] { return game.paused; });
