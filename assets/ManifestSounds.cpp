@@ -48,7 +48,7 @@ const SoundSpec sounds[46] = {
     {"FirstAvatarChangeNoise.wav", 1.0, false, "new Prima Ballerina: little fanfare", -16.0},
     {"TryAvatarChangeNoise.wav", 0.6, false, "name entry starts: upward whoosh", -19.0},
     {"LetterNoise.wav", 0.08, false, "letter cursor tick", -22.0},
-    {"WrongInputNoise.wav", 0.35, false, "wrong letter: low double buzz", -18.0},
+    {"WrongInputNoise.wav", 0.35, false, "wrong letter: a soft falling \"uh-oh\"", -18.0},
     {"RightInputNoise.wav", 0.3, false, "right letter: bright ding", -18.0},
     {"NotFirstAvatarChangeNoise.wav", 0.6, false, "another change of Prima Ballerina: chime", -17.0},
     {"FreezeTimeNoise.wav", 1.0, false, "time freezes: glassy downward sweep", -17.0},

@@ -6,6 +6,10 @@
 // P10 gloves; "own" is the actor's own colour (the eyes of a ballerina).
 // Every sprite faces up (+y is the dancer's front) and is seen from above.
 //
+// The face looks up out of a frame of hair (so it reads at every turn of the
+// dancer); the tutu is a flower; the long gloves carry the arms over the
+// tutu, which the stack draws after the skin.
+//
 // Layer stack of sets 101 and 111, bottom to top, with v the part's visible
 // value: attached part 30 + state (full colour), skin v, tights 4 + v,
 // tutu 22 + v, bodice 24 + v, lining 26 + v, sash 28 + v, gloves 34 + v,
@@ -26,21 +30,21 @@ const char* const dancerRoles[37] = {
     "tights (P8 v2): both feet forward in fifth position",
     "tights (P8 v3): legs in a side split",
     "tights (P8 v4): legs tucked under the tutu",
-    "eyes half closed (own colour, blink 1)",
+    "eyes half closed: dark irises in the own colour (blink 1)",
     "eyes closed (own colour, blink 2)",
     "eyes closed (own colour, blink 3)",
     "eyes half open (own colour, blink 4)",
     "eyes open (own colour; the resting frame)",
-    "hair (P1 v1): hair over the back of the head, parted at the front",
-    "ornament (P2 v0): satin hair band",
-    "ornament (P2 v1): bun with a blossom",
-    "ornament (P2 v2): crown of small flowers",
+    "hair (P1 v1): hair framing the upturned face, with the bun at the back",
+    "ornament (P2 v0): satin band over the forehead",
+    "ornament (P2 v1): wreath of small blossoms round the bun (guardians: a beret)",
+    "ornament (P2 v2): crown of small flowers over the forehead",
     "shoes (P9 v0): toes peeking out, for tights 4",
     "shoes (P9 v1): pointe shoes for tights 1",
     "shoes (P9 v2): pointe shoes for tights 2",
     "shoes (P9 v3): pointe shoes for tights 3",
-    "tutu (P4 v0): long romantic skirt",
-    "tutu (P4 v1): frilled plate tutu",
+    "tutu (P4 v0): long romantic skirt with a wavy hem (guardians: pleated bell)",
+    "tutu (P4 v1): flower tutu of two rings of petals (guardians: pleated bell)",
     "bodice (P3 v0): bodice with shoulder straps",
     "bodice (P3 v1): laced bodice",
     "lining (P5 v0): dotted lining ring",
@@ -51,10 +55,10 @@ const char* const dancerRoles[37] = {
     "attached, state 1 (calm): shadow with a lilac glow (full colour)",
     "attached, state 2 (more than half the hearts): shadow with a rosy glow and hearts (full colour)",
     "attached, state 3 (carried): lifted, wider shadow (full colour)",
-    "gloves (P10 v0): gloves for skin pose 4",
-    "gloves (P10 v1): gloves for skin pose 1",
-    "gloves (P10 v2): gloves for skin pose 2",
-    "gloves (P10 v3): gloves for skin pose 3",
+    "gloves (P10 v0): long gloves, shoulder to fingertips, over the tutu, for skin pose 4",
+    "gloves (P10 v1): long gloves over the tutu for skin pose 1",
+    "gloves (P10 v2): long gloves over the tutu for skin pose 2",
+    "gloves (P10 v3): long gloves over the tutu for skin pose 3",
 };
 
 // Set 112 draws shoes 18 + v first, at the sprite scale along the heading,
@@ -94,15 +98,19 @@ const char* const catRoles[18] = {
 };
 // Layer stack of set 106: 8, 4, 1 (10-16 while idling), 18 or 2, 5, 6, 7, 3, 9, 17.
 
+// The talent's shape and symbol (TalentShapes.h): 131 and 135 freeze, a
+// hexagon with a snowflake; 132 and 136 more flowers, a drop with a watering
+// can; 133 and 137 speed, an arrowhead with a wing; 134 and 138 nicer
+// flowers, a blossom with a heart (the super talents are rainbow stars).
 const char* const talentRoles[8] = {
-    "gem body (own colour)",
-    "talent symbol (P2)",
-    "shine at rest (P1)",
+    "gem body in the talent's shape (own colour)",
+    "dark outline of the talent's symbol (P2, the darker colour)",
+    "light fill of the symbol and the shine at rest (P1, the lighter colour)",
     "attached: sparkle star (full colour)",
     "soft halo (spare glow, not in the layer stack)",
-    "shine sweep 1 (P1)",
-    "shine sweep 2, also the excited look of state 2 (P1)",
-    "shine sweep 3 (P1)",
+    "light fill of the symbol, shine sweep 1 (P1)",
+    "light fill of the symbol, shine sweep 2, also the excited look of state 2 (P1)",
+    "light fill of the symbol, shine sweep 3 (P1)",
 };
 // Layer stack of sets 131-138: 1, 2, 4, 3 (6-8 while blinking, 7 in state 2).
 
@@ -211,7 +219,8 @@ void addSpriteEntries(std::vector<AssetEntry>& out) {
             e.frame = f;
             e.width = e.height = 64;
             e.tinted = true;
-            e.role = f <= 6 ? "outer petals, opening phase " + std::to_string(f) + " of 6 (colour 1)"
+            e.role = f <= 6 ? "outer petals (5 round, 6 pointed, 8 slim or 12 needle-thin by strength), opening phase " +
+                                  std::to_string(f) + " of 6 (colour 1)"
                             : "inner petals and heart, phase " + std::to_string(f - 6) +
                                   " of 6 (colour 2; draw over frame " + std::to_string(f - 6) + ")";
             out.push_back(e);
