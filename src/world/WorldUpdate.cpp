@@ -100,9 +100,12 @@ void World::chooseTargets() {
     Avatar& p = prima();
     int firstBallerina = -1;
     int firstMuse = -1;
+    // A ballerina who became happy in this update's advance has freed her
+    // slot but still carries the selection of the contact pass: she is no
+    // longer there to be thrown at or chosen.
     for (int i = 0; i < poolSize; ++i) {
-        if (firstBallerina < 0 && obstacles[i]->selected) firstBallerina = i;
-        if (firstMuse < 0 && muses[i]->selected) firstMuse = i;
+        if (firstBallerina < 0 && obstacles[i]->selected && obstacles[i]->kind != 0) firstBallerina = i;
+        if (firstMuse < 0 && muses[i]->selected && muses[i]->kind != 0) firstMuse = i;
     }
     if (firstBallerina >= 0 || firstMuse >= 0) {
         p.throwNow = 1;
@@ -142,8 +145,12 @@ void World::checkNameEntry(const char (&handedName)[10], float frameTime) {
     }
     sinceSelection += frameTime;
 
-    // 20. Time-out.
-    if (nameEntryElapsed > nameEntryLimit) {
+    // 20. Time-out. The entry also ends when the chosen ballerina has left
+    // the dance meanwhile (contacts keep costing her hearts at full speed
+    // while the stage all but stands): her freed slot must never become the
+    // Prima Ballerina, who would take its spent hearts and lose the dance.
+    const bool chosenGone = obstacles[chosenObstacle < poolSize ? chosenObstacle : 0]->kind != Kind::ballerina;
+    if (nameEntryElapsed > nameEntryLimit || (nameEntry && chosenGone)) {
         nameEntry = false;
         letterCursor = 0;
         wrongClicks = 0;

@@ -235,3 +235,40 @@ TEST_F(WorldNameEntryTest, TheLetterTestReadsTheChosenName) {
     EXPECT_FALSE(world->letterMatches('E', -1));
     EXPECT_FALSE(world->letterMatches('E', 10));
 }
+
+TEST_F(WorldNameEntryTest, AnEntryEndsWhenTheChosenBallerinaLeaves) {
+    // Contacts go on costing hearts at full speed while the stage all but
+    // stands: she may become happy and leave in the middle of the entry.
+    Obstacle& o = chosenBallerina();
+    Avatar& p = world->prima();
+    std::strcpy(p.name, "Odile");
+    p.energy = 70;
+    world->nameEntry = true;
+    world->letterCursor = 5;
+    world->wrongClicks = 1;
+    o.sadness = 0;  // happy: her update frees the slot
+    hand("Elaine");
+    EXPECT_EQ(o.kind, Kind::none);
+    EXPECT_FALSE(world->nameEntry);
+    EXPECT_FALSE(world->switchSucceeded);
+    EXPECT_FALSE(world->switchDone);
+    EXPECT_STREQ(p.name, "Odile");
+    EXPECT_EQ(p.energy, 70);
+    EXPECT_EQ(p.kind, Kind::prima);
+    EXPECT_EQ(world->letterCursor, 0);
+    EXPECT_EQ(world->wrongClicks, 0);
+}
+
+TEST_F(WorldNameEntryTest, ABallerinaWhoLeftInThisUpdateIsNeitherTargetNorChoice) {
+    Obstacle& o = chosenBallerina();
+    world->chosenObstacle = 0;
+    world->hasChosen = false;
+    world->cat().position = o.position;  // the cat stands on her: she is selected
+    o.sadness = 0;                       // and leaves in the same update
+    world->prima().throwNow = 0;
+    world->update(worldtest::noName(), false, 0.01f);
+    EXPECT_EQ(o.kind, Kind::none);
+    EXPECT_EQ(o.selected, 1);
+    EXPECT_FALSE(world->hasChosen);
+    EXPECT_EQ(world->prima().throwNow, 0);
+}
