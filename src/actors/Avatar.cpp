@@ -424,8 +424,11 @@ void Avatar::updateCat(float dt) {
     if (!beginUpdate()) return;
     if (catDistance <= leash) pull = Vector{};
     if (!pull.isZero()) {
-        // Pulled back on the leash: the mouse has no say until she is near again.
-        position += pull * dt;
+        // Pulled back on the leash: the mouse has no say until she is near
+        // again. A frame longer than 1/20 s (a slow machine, a stall) would
+        // throw the cat past her by more than it was away, farther every
+        // frame: such a frame brings it at most onto her.
+        position += pull * std::min(dt, 1.0f / pullStrength);
     } else {
         position += pointerDelta;
     }

@@ -173,6 +173,25 @@ TEST(AvatarLeash, AFarCatIsPulledBackAtTwentyTimesItsOffset) {
     EXPECT_TRUE(cat.pull.isZero());
 }
 
+TEST(AvatarLeash, LongFramesNeverThrowTheCatPastHer) {
+    // At ten frames a second or fewer the pull of a whole frame would carry
+    // the cat past the Prima Ballerina by as much as it was away, or more.
+    for (const float dt : {0.06f, 0.1f, 0.125f, 0.5f}) {
+        SCOPED_TRACE(dt);
+        Avatar prima = placedPrima();
+        Avatar cat = placedCat(Vector{5.0f, 0.0f, 0.0f});
+        for (int step = 0; step < 20; ++step) {
+            steerCat(cat, false, dt);
+            primaTouchesCat(cat, prima);
+            cat.update(dt);
+            ASSERT_GE(cat.position.x, -1e-4f) << step;  // never beyond her
+            ASSERT_LE(cat.position.x, 5.0f) << step;
+        }
+        primaTouchesCat(cat, prima);
+        EXPECT_LE(cat.catDistance, cat.leash);
+    }
+}
+
 TEST(AvatarLeash, NearTheEndOfTheLeashTheCatLetsGo) {
     Avatar prima = placedPrima();
     Avatar cat = placedCat(Vector{3.9f, 0.0f, 0.0f});
