@@ -323,7 +323,10 @@ void Avatar::updatePrima(float dt) {
         return;
     }
 
-    facing = turnToward(facing, goalAngle, turnTime, dt);
+    // Kept within 0..360 like the dancers' angles: circling a dancer walks
+    // her goal round and round, and a facing that had wandered whole turns
+    // away from it would turn the long way (spinning her round in a loop).
+    facing = wrapAngle(turnToward(facing, goalAngle, turnTime, dt));
     heading = headingVector(facing);
     clampAcceleration();
     pushIntoGoal(dt);

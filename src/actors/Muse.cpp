@@ -147,7 +147,8 @@ void Muse::update(float dt, float songStep) {
         }
     }
 
-    angle = turnToward(angle, dancerAngle, turnTime, dt);
+    // Within 0..360, so that a dancer going round her never makes her turn the long way.
+    angle = wrapAngle(turnToward(angle, dancerAngle, turnTime, dt));
     integrateSpeedStep(dt);
     decayCarry(dt);
     carrySpeed = 0.0f;  // a dragged muse follows the cat only through carrierPosition

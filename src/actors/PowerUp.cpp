@@ -132,6 +132,7 @@ void PowerUp::update(float dt) {
     damage = age >= armAge ? static_cast<std::uint16_t>(baseDamage) : 0;
 
     turnTo(targetAngle, turnTime, dt);
+    angle = wrapAngle(angle);  // a target coming round never makes it turn the long way
     applyHeading();
     clampAcceleration();
     integrateSpeedStep(dt);

@@ -40,6 +40,14 @@ void settle(Avatar& prima) {
     prima.update(0.1f);
 }
 
+
+// The short way from one angle to another, -180..180 degrees.
+float shortTurn(float from, float to) {
+    float d = std::fmod(to - from, 360.0f);
+    if (d > 180.0f) d -= 360.0f;
+    if (d < -180.0f) d += 360.0f;
+    return d;
+}
 }  // namespace
 
 TEST(AvatarPlace, CatAndPrimaStartAsDescribed) {
@@ -233,6 +241,22 @@ TEST(AvatarPrima, TurnsTowardHerCatAndDancesAfterIt) {
     EXPECT_FLOAT_EQ(prima.throwAngle(), prima.catAngle);
     EXPECT_GT(prima.position.x, 0.2f);
     EXPECT_NEAR(prima.position.y, 0.0f, 0.1f);
+}
+
+TEST(AvatarPrima, AGoalComingRoundAndRoundIsFollowedTheShortWay) {
+    // Circling a dancer walks her goal round and round in one direction;
+    // whole turns later she must still turn the short way, never spin back.
+    Avatar prima = placedPrima();
+    for (int step = 1; step <= 108; ++step) {  // three whole turns of the goal
+        prima.catAngle = std::fmod(10.0f * static_cast<float>(step), 360.0f);
+        const float before = prima.facing;
+        prima.update(0.1f);
+        const float turned = shortTurn(before, prima.facing);
+        ASSERT_GT(turned, 0.0f) << step;
+        ASSERT_LT(turned, 90.0f) << step;
+        ASSERT_GE(prima.facing, 0.0f) << step;
+        ASSERT_LT(prima.facing, 360.0f) << step;
+    }
 }
 
 TEST(AvatarPrima, CirclesADancerTheCatSitsOn) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "actors/Muse.h"
 
 namespace {
@@ -18,6 +20,14 @@ void hitByBlossom(Muse& muse) {
     muse.touch(Kind::blossom1, muse.position + Vector{0.1f, 0.0f, 0.0f}, 0.03f, 0.03f, 5, 1.0f);
 }
 
+
+// The short way from one angle to another, -180..180 degrees.
+float shortTurn(float from, float to) {
+    float d = std::fmod(to - from, 360.0f);
+    if (d > 180.0f) d -= 360.0f;
+    if (d < -180.0f) d += 360.0f;
+    return d;
+}
 }  // namespace
 
 TEST(MusePlace, StartsHalfChargedWithARandomTalent) {
@@ -162,4 +172,21 @@ TEST(MuseContact, TheCatSelectsHerAndDancersBlockHer) {
     EXPECT_EQ(muse.updated, 1);
     EXPECT_EQ(muse.effectKind, Muse::blockedEffect);
     EXPECT_LT(muse.position.x, 0.0f);  // pushed away from the dancer
+}
+
+TEST(MuseTurning, ADancerGoingRoundHerIsFollowedTheShortWay) {
+    Muse muse = placedMuse();
+    float travelled = 0.0f;
+    for (int step = 1; travelled < 3.0f * 360.0f; ++step) {  // three whole turns
+        ASSERT_LT(step, 2000);
+        const float before = muse.angle;
+        muse.dancerAngle = std::fmod(before + 10.0f, 360.0f);
+        muse.update(0.1f, 0.1f);
+        const float turned = shortTurn(before, muse.angle);
+        ASSERT_GT(turned, 0.0f) << step;
+        ASSERT_LT(turned, 90.0f) << step;
+        travelled += turned;
+        ASSERT_GE(muse.angle, 0.0f) << step;
+        ASSERT_LT(muse.angle, 360.0f) << step;
+    }
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <string>
 
 #include "actors/PowerUp.h"
@@ -24,6 +26,14 @@ void touchedBy(PowerUp& talent, std::uint16_t kind, Vector at, std::uint16_t dam
     talent.touch(kind, at, dancerSize, dancerSize, damage, 0.0f);
 }
 
+
+// The short way from one angle to another, -180..180 degrees.
+float shortTurn(float from, float to) {
+    float d = std::fmod(to - from, 360.0f);
+    if (d > 180.0f) d -= 360.0f;
+    if (d < -180.0f) d += 360.0f;
+    return d;
+}
 }  // namespace
 
 TEST(PowerUpPlace, ColourAndTooltipByKind) {
@@ -171,4 +181,21 @@ TEST(PowerUpArming, AFreshTalentDoesNotHurt) {
     EXPECT_EQ(talent.damage, 0);
     ageBy(talent, 0.5f);
     EXPECT_EQ(talent.damage, 1);
+}
+
+TEST(PowerUpTurning, ATargetComingRoundIsFollowedTheShortWay) {
+    PowerUp talent = placedTalent();
+    float travelled = 0.0f;
+    for (int step = 1; travelled < 3.0f * 360.0f; ++step) {  // three whole turns
+        ASSERT_LT(step, 2000);
+        const float before = talent.angle;
+        talent.targetAngle = std::fmod(before + 10.0f, 360.0f);
+        talent.update(0.1f);
+        const float turned = shortTurn(before, talent.angle);
+        ASSERT_GT(turned, 0.0f) << step;
+        ASSERT_LT(turned, 90.0f) << step;
+        travelled += turned;
+        ASSERT_GE(talent.angle, 0.0f) << step;
+        ASSERT_LT(talent.angle, 360.0f) << step;
+    }
 }
