@@ -129,8 +129,11 @@ void Game::transitionFrame(float stepEightSeconds, float seconds) {
         transitionDuration = 6.0f;
         fadeTime = 0.5f;
     }
-    // 21.-23.
-    if (world->level == guidedLevel) resultRank = 0;
+    // 21.-23. The lesson earns no rank emblem and no medal on the rosette,
+    // also after its last frame has set up the next level (whose number the
+    // World then holds) while the lesson's transition runs on.
+    const bool lessonTransition = !startTransition && transitionLevel == guidedLevel;
+    if (world->level == guidedLevel || lessonTransition) resultRank = 0;
     screens->drawTransition(Vector(0.0f, 0.0f, 0.0f), transitionFailed, stepEightSeconds, transitionDuration,
                             fadeTime, wonNow, startTransition, resultRank, resultMedal);
     if (startTransition) {

@@ -122,6 +122,11 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     EXPECT_EQ(game.transitionLevel, 34u);
     EXPECT_FALSE(game.transitionFailed);
     EXPECT_LT(game.transitionClock, game.transitionDuration);
+    // The lesson's rosette shows neither rank emblem nor medal, also once
+    // the next level is set up behind it.
+    EXPECT_EQ(game.resultRank, 0);
+    player.frame();
+    EXPECT_EQ(game.resultRank, 0);
     EXPECT_EQ(game.level, 1u);
     EXPECT_EQ(game.selectedLevel, 1);
     EXPECT_EQ(game.progression.menuMessage, 1);
