@@ -63,7 +63,11 @@ std::uint16_t World::museSlotNear(Vector point) const {
 }
 
 void World::throwBlossoms() {
+    // Nobody throws from a freed slot: a Prima Ballerina who became happy
+    // (the dance is lost and ends within a second) or a ballerina whose
+    // volley came due in the update in which she left happily.
     Avatar& p = prima();
+    if (p.throwNow && p.kind == 0) p.throwNow = 0;
     if (p.throwNow) {
         p.throwNow = 0;
         const int slot = lowestFreeProjectile();
@@ -83,6 +87,10 @@ void World::throwBlossoms() {
     for (int i = 0; i < poolSize; ++i) {
         Obstacle& o = *obstacles[i];
         if (!o.throwNow) continue;
+        if (o.kind == 0) {
+            o.throwNow = 0;
+            continue;
+        }
         o.advanceLaunch();
         o.throwNow = 0;
         const int slot = lowestFreeProjectile();

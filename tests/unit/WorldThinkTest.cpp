@@ -281,3 +281,27 @@ TEST_F(WorldThinkTest, TheLetterFlagsBecomeSoundsAndAreUsedUp) {
     EXPECT_GE(world->effects->busyCount(), 2);
     EXPECT_NEAR(world->danceTime, 0.01f, 1e-6f);
 }
+
+TEST_F(WorldThinkTest, NobodyThrowsFromAFreedSlot) {
+    emptyStage(Vector{0, 0});
+    // Her volley came due in the update in which she became happy and left.
+    Obstacle& gone = leavingBallerina(3, Vector{2, 2}, 1, 0, 0);
+    gone.launchPoint = Vector{2.1f, 2.0f};
+    gone.throwNow = 1;
+    Obstacle& next = ballerina(7, Vector{-2, 2});
+    next.launchPoint = Vector{-2.1f, 2.0f};
+    next.throwNow = 1;
+    world->think(0.01f);
+    ASSERT_EQ(projectilesInUse(), 1);
+    EXPECT_EQ(world->projectiles[0]->position, (Vector{-2.1f, 2.0f}));  // the next one throws instead
+    EXPECT_EQ(gone.throwNow, 0);
+
+    // A Prima Ballerina who became happy (the dance is lost) throws no more.
+    Avatar& p = world->prima();
+    p.kind = 0;
+    p.energy = -1000;
+    p.throwNow = 1;
+    world->think(0.01f);
+    EXPECT_EQ(projectilesInUse(), 1);
+    EXPECT_EQ(p.throwNow, 0);
+}
