@@ -164,6 +164,11 @@ bool Game::menuIdle(bool isPaused, float seconds, bool isEntered) {
         world->score = 0;
         world->levelTime = 0.0f;
         world->avatarsInDance = true;
+        // Started by itself, a fresh lesson opens at its first page, as after Play.
+        if (freshLevel) {
+            tutorialStep = 0;
+            tutorialPage = 1;
+        }
         idleClock = 0.0f;
     }
     return isPaused;

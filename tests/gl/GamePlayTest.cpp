@@ -224,6 +224,7 @@ TEST_F(GamePlay, FiveIdleMinutesInTheMenuStartAFreshDanceOnly) {
     player.frame(201.0f);
     EXPECT_FALSE(game.paused);  // the guided dance starts by itself
     EXPECT_EQ(game.level, 34u);
+    EXPECT_EQ(game.tutorialPage, 1);  // at its first page, as after Play
 
     // A dance that has run stays paused however long the menu waits.
     player.wait(1.5f);
