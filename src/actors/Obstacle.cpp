@@ -231,6 +231,8 @@ void Obstacle::approach(float stopDistance) { acceleration += targetDistance <= 
 
 void Obstacle::think(int givenMode, const Vector& groupPoint, int groupNumber) {
     if (kind != Kind::none) {
+        // The nearest sightings first, so that the call to arms below reads
+        // this frame's blossoms rather than the last frame's.
         refreshNearest();
         group = static_cast<std::uint8_t>(groupNumber < 0 ? 0 : groupNumber);
         if (group != 0) {
