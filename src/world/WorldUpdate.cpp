@@ -120,7 +120,11 @@ void World::chooseTargets() {
     }
     hasChosen = false;
     if (firstBallerina >= 0) {
-        chosenObstacle = static_cast<std::uint8_t>(firstBallerina);
+        // While her name is entered the chosen one stays the ballerina that
+        // was clicked: the cat, set down on her, may also stand on a
+        // neighbour in a lower slot, whose name the letters would then be
+        // tested against.
+        if (!nameEntry) chosenObstacle = static_cast<std::uint8_t>(firstBallerina);
         hasChosen = true;
     }
 }

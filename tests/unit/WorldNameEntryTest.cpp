@@ -272,3 +272,21 @@ TEST_F(WorldNameEntryTest, ABallerinaWhoLeftInThisUpdateIsNeitherTargetNorChoice
     EXPECT_FALSE(world->hasChosen);
     EXPECT_EQ(world->prima().throwNow, 0);
 }
+
+TEST_F(WorldNameEntryTest, TheChosenBallerinaStaysTheOneClickedWhileHerNameIsEntered) {
+    Obstacle& o = chosenBallerina();
+    std::strcpy(world->prima().name, "Odile");
+    // A neighbour in a lower slot close enough for the cat, set down on the
+    // chosen one, to stand on her as well.
+    ballerina(2, o.position + Vector{0.1f, 0.0f});
+    names(2, "Aua");
+    world->cat().position = o.position;
+    world->nameEntry = true;
+    hand("Ela");
+    EXPECT_TRUE(world->hasChosen);
+    EXPECT_EQ(world->chosenObstacle, 5);
+    EXPECT_TRUE(world->letterMatches('E', 0));
+    hand("Elaine");
+    EXPECT_TRUE(world->switchSucceeded);
+    EXPECT_STREQ(world->prima().name, "Elaine");
+}
