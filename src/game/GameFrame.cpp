@@ -162,6 +162,13 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
         if (world->nameEntry) nameEntryFrame(in, dt);
         wasNameEntry = world->nameEntry;
     }
+    // The name entry compares each key with the frame before, also the
+    // frames before the entry began.
+    if (!world->nameEntry) {
+        bool letters[26];
+        NameEntry::exchangeYZ(in.letters, letters);
+        entry.rememberKeys(letters, in.backspace);
+    }
 
     // 19.
     if (paused) {

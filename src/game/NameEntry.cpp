@@ -141,6 +141,11 @@ void NameEntry::animateSlots(NameEntryLink& link, float seconds, LetterSlotView 
     }
 }
 
+void NameEntry::rememberKeys(const bool (&letters)[26], bool backspace) {
+    for (int k = 0; k < 26; ++k) letterWasDown[k] = letters[k];
+    backspaceWasDown = backspace;
+}
+
 void NameEntry::settle(NameEntryLink& link, bool backspace) {
     if ((settled && !wasSettled) || (!backspace && backspaceWasDown)) {
         int looked = 0;

@@ -67,6 +67,10 @@ public:
     // The verdict once the letters have arrived (or a Backspace was let go),
     // and the name handed to the World.
     void settle(NameEntryLink& link, bool backspace);
+    // A frame without a name entry: the keys held now (y and z exchanged)
+    // are what the next frame compares with, so a key held down when an
+    // entry begins (an arrow key steering her, say) types nothing.
+    void rememberKeys(const bool (&letters)[26], bool backspace);
 
     // The y key types z and the z key y.
     static void exchangeYZ(const bool (&in)[26], bool (&out)[26]);

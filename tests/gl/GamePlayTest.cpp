@@ -217,6 +217,37 @@ TEST_F(GamePlay, EscapePausesALostDanceIsTriedAgain) {
     EXPECT_EQ(w.records[1].ownDifficulty, 0);
 }
 
+TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
+    enterMenu();
+    clickOn(levelUpArrow);
+    player.wait(0.6f);
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    player.wait(1.3f);
+    player.click();
+    World& w = player.world();
+
+    // She is steered with the right arrow (the d key) when her entry begins.
+    player.input.letters['d' - 'a'] = true;
+    player.wait(0.2f);
+    const int slot = nearestBallerina(w);
+    ASSERT_GE(slot, 0);
+    w.chosenObstacle = static_cast<std::uint8_t>(slot);
+    w.nameEntryElapsed = 0.0f;
+    w.shuffleLetters();
+    w.nameEntry = true;
+    player.frame();
+    player.frame();
+    ASSERT_TRUE(w.nameEntry);
+    EXPECT_EQ(game.entry.typedCount, 0);
+    // Let go and pressed again, it types.
+    player.input.letters['d' - 'a'] = false;
+    player.frame();
+    player.key('d');
+    EXPECT_EQ(game.entry.typedCount, 1);
+    EXPECT_EQ(game.entry.typedName[0], 'D');
+}
+
 TEST_F(GamePlay, FiveIdleMinutesInTheMenuStartAFreshDanceOnly) {
     enterMenu();
     player.frame(100.0f);

@@ -159,6 +159,26 @@ TEST_F(NameEntryTest, BackspaceAndEnter) {
     EXPECT_EQ(typed(), "");
 }
 
+TEST_F(NameEntryTest, KeysHeldBeforeTheEntryBeganTypeNothing) {
+    // The dance before the entry: d (the right arrow) and Backspace held.
+    bool held[26] = {};
+    held['d' - 'a'] = true;
+    entry.rememberKeys(held, true);
+    entry.reset();
+    frame(0.02f, false, "d", false, true);
+    frame(0.02f, false, "d", false, true);
+    EXPECT_EQ(entry.typedCount, 0);
+    // Let go and pressed again, the key types.
+    frame(0.02f);
+    frame(0.02f, false, "d");
+    EXPECT_EQ(typed(), "D");
+    // A key that went down with the first frame of the entry types too.
+    entry.rememberKeys(held, false);
+    entry.reset();
+    frame(0.02f, false, "o");
+    EXPECT_EQ(typed(), "O");
+}
+
 TEST_F(NameEntryTest, YAndZAreExchangedAndLettersBeyondTheTenthAreIgnored) {
     bool keys[26] = {};
     keys['y' - 'a'] = true;
