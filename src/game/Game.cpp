@@ -248,11 +248,16 @@ bool Game::menuClick() {
         volume = MenuLayout::volumeAt(x);
         sliderX = x;
     }
-    if (MenuLayout::inLevelDown(x, y) && menuClickClock > menuGuard) {
+    // The arrow buttons beside the level picture step the selector too: the
+    // menu asks the player to choose with the blinking arrows, and these are
+    // the ones that swell under the pointer. Otherwise they would do nothing.
+    const bool down = MenuLayout::inLevelDown(x, y) || MenuLayout::inPagePrevious(x, y);
+    const bool up = MenuLayout::inLevelUp(x, y) || MenuLayout::inPageNext(x, y);
+    if (down && menuClickClock > menuGuard) {
         selectedLevel = MenuLayout::stepSelector(selectedLevel, progression.highestLevel, false);
         switchToSelectedLevel();
     }
-    if (MenuLayout::inLevelUp(x, y) && menuClickClock > menuGuard) {
+    if (up && menuClickClock > menuGuard) {
         selectedLevel = MenuLayout::stepSelector(selectedLevel, progression.highestLevel, true);
         switchToSelectedLevel();
     }

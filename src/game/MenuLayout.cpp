@@ -40,6 +40,8 @@ bool inLevelDown(float x, float y) { return levelDownRegion.holds(x, y); }
 bool inLevelUp(float x, float y) { return levelUpRegion.holds(x, y); }
 bool inQuit(float x, float y) { return quitRegion.holds(x, y); }
 bool inPlay(float x, float y) { return playRegion.holds(x, y); }
+bool inPagePrevious(float x, float y) { return pagePreviousRegion.holds(x, y); }
+bool inPageNext(float x, float y) { return pageNextRegion.holds(x, y); }
 
 std::uint32_t hitTest(float x, float y) {
     std::uint32_t code = Hover::nothing;

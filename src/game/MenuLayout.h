@@ -30,6 +30,9 @@ bool inLevelDown(float x, float y);
 bool inLevelUp(float x, float y);
 bool inQuit(float x, float y);
 bool inPlay(float x, float y);
+// The two arrow buttons beside the level picture (hover codes 51, 52).
+bool inPagePrevious(float x, float y);
+bool inPageNext(float x, float y);
 
 // Music volume 0..1 for a click on the slider at x.
 float volumeAt(float x);

@@ -14,6 +14,8 @@ namespace {
 const Vector playButton{-1.235f, -1.72f};
 const Vector quitButton{0.35f, -1.7f};
 const Vector levelUpArrow{0.025f, -1.0f};
+const Vector previousArrow{-1.5f, 0.05f};
+const Vector nextArrow{-0.95f, 0.05f};
 
 class GamePlay : public GlTest {
 protected:
@@ -215,6 +217,30 @@ TEST_F(GamePlay, EscapePausesALostDanceIsTriedAgain) {
     player.wait(1.5f);
     EXPECT_GE(game.transitionClock, 2.0f);
     EXPECT_EQ(w.records[1].ownDifficulty, 0);
+}
+
+TEST_F(GamePlay, TheArrowsBesideTheLevelPictureChooseTheDance) {
+    enterMenu();
+    ASSERT_EQ(game.selectedLevel, 34);
+    ASSERT_TRUE(player.moveCatTo(nextArrow));
+    player.wait(0.2f);
+    EXPECT_EQ(game.hoverCode, 52u);
+    player.click();
+    EXPECT_EQ(game.selectedLevel, 1);
+    EXPECT_EQ(game.level, 1u);
+    EXPECT_EQ(player.world().level, 1);
+    EXPECT_TRUE(game.freshLevel);
+    player.wait(0.6f);
+    clickOn(previousArrow);
+    EXPECT_EQ(game.selectedLevel, 34);
+    EXPECT_EQ(game.level, 34u);
+    // Held down, a button steps once per half second.
+    player.wait(0.6f);
+    player.input.leftButton = true;
+    player.wait(0.3f);
+    player.input.leftButton = false;
+    player.frame();
+    EXPECT_EQ(game.selectedLevel, 1);
 }
 
 TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
