@@ -164,6 +164,10 @@ bool Game::menuIdle(bool isPaused, float seconds, bool isEntered) {
         world->score = 0;
         world->levelTime = 0.0f;
         world->avatarsInDance = true;
+        // As after Play, the dance stands still after its first second until
+        // a click: a player who left the menu for long (or whose window was
+        // away, which comes back as one long frame) finds it waiting.
+        waitForClick = true;
         // Started by itself, a fresh lesson opens at its first page, as after Play.
         if (freshLevel) {
             tutorialStep = 0;

@@ -282,11 +282,23 @@ TEST_F(GamePlay, FiveIdleMinutesInTheMenuStartAFreshDanceOnly) {
     EXPECT_FALSE(game.paused);  // the guided dance starts by itself
     EXPECT_EQ(game.level, 34u);
     EXPECT_EQ(game.tutorialPage, 1);  // at its first page, as after Play
+    // After its first second it waits for the player's click.
+    EXPECT_TRUE(game.waitForClick);
+    player.wait(1.3f);
+    const Vector standing = player.world().primaPositionNow();
+    player.wait(0.3f);
+    EXPECT_NEAR(player.world().primaPositionNow().x, standing.x, 0.01f);
+    EXPECT_NEAR(player.world().primaPositionNow().y, standing.y, 0.01f);
 
-    // A dance that has run stays paused however long the menu waits.
-    player.wait(1.5f);
-    player.click();
+    // A dance that has run stays paused however long the menu waits. (The
+    // lesson's pages 2 to 4 each wait for their click.)
+    for (int page = 1; page <= 4; ++page) {
+        player.click();
+        player.wait(0.3f);
+    }
+    EXPECT_FALSE(game.waitForClick);
     player.wait(0.5f);
+    EXPECT_GT(player.world().danceTime, 1.0f);
     player.escape();
     ASSERT_TRUE(game.paused);
     player.frame(301.0f);
