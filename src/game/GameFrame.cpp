@@ -215,9 +215,10 @@ void Game::guidedDanceStep(const InputSnapshot& in, float dt) {
     // still turn the page.
     // A page turns once per click: the button held on from the click on
     // Play, or held down long, does not leaf through the lesson.
+    // Clicks in the menu turn no page, however long its frames.
     tutorialClock += lastFrameSeconds;
     const bool pressed = in.leftButton || in.rightButton;
-    if (pressed && !tutorialButtonWasDown && tutorialClock > tutorialGuard) {
+    if (pressed && !tutorialButtonWasDown && tutorialClock > tutorialGuard && !paused) {
         tutorialStep += 1;
         tutorialClock = 0.0f;
     }

@@ -71,6 +71,14 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     EXPECT_GT(store.getField(1, 3), 0);
 
     enterMenu();
+    // A click in a slow menu frame turns no page of the lesson.
+    ASSERT_TRUE(player.moveCatTo(Vector(1.0f, -0.5f)));
+    player.input.leftButton = true;
+    player.frame(0.3f);
+    player.input.leftButton = false;
+    player.frame();
+    EXPECT_EQ(game.tutorialStep, 0);
+    player.wait(0.3f);
     clickOn(playButton);
     ASSERT_FALSE(game.paused);
     EXPECT_EQ(game.tutorialPage, 1);
