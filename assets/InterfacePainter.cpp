@@ -145,6 +145,42 @@ void bar(Canvas& c, int number) {
     ScreenKit::blossom(cr, side * -0.18, 0, 0.45, 5, Style::pink, Style::sun);
 }
 
+// A medal of the menu's table (drawn with half size 0.35 x 0.3, here in
+// stage units so that it is round on the screen): a short ribbon, the metal
+// rim and a dark enamel plate in the middle, where the menu prints the score
+// that holds the medal's place, white on dark.
+void menuMedal(Canvas& c, int kind, bool lit) {
+    c.boxSpace(-0.35, -0.3, 0.35, 0.3);
+    cairo_t* cr = c.cr();
+    const Rgba metals[3] = {hexColour(0xf5c542), hexColour(0xd4dbe6), hexColour(0xd88a4f)};
+    const Rgba ribbons[3] = {hexColour(0xe8467c), hexColour(0x5b8ff0), hexColour(0x4fbf7a)};
+    Rgba metal = metals[kind], band = ribbons[kind];
+    Rgba enamel = hexColour(0x33224f);
+    if (!lit) {
+        metal = mix(metal, hexColour(0x6a5a80), 0.72);
+        band = mix(band, hexColour(0x5a4a70), 0.75);
+        enamel = hexColour(0x2a2038);
+    }
+    // The ribbon ends below the world map above the medals.
+    for (double side : {-1.0, 1.0}) {
+        cairo_move_to(cr, side * 0.03, 0.12);
+        cairo_line_to(cr, side * 0.14, 0.245);
+        cairo_line_to(cr, side * 0.05, 0.245);
+        cairo_line_to(cr, side * -0.06, 0.12);
+        cairo_close_path(cr);
+    }
+    Draw::shape(cr, band, 0.012, 0.4, 0.5);
+    Draw::wavyRing(cr, 0.0, 0.0, 0.19, 16, 0.008);
+    Draw::shape(cr, metal, 0.012, 0.55, 0.5);
+    Draw::circle(cr, 0.0, 0.0, 0.145);
+    Draw::fillRadial(cr, -0.03, 0.04, 0.01, 0.16, lighter(enamel, 0.12), enamel);
+    Draw::outline(cr, darker(metal, 0.35), 0.01);
+    // Small stars on the rim left and right of the plate.
+    for (double side : {-1.0, 1.0}) Draw::star(cr, side * 0.167, 0.0, 5, 0.022, 0.01);
+    Draw::fillFlat(cr, lit ? lighter(metal, 0.5) : lighter(metal, 0.2));
+    cairo_new_path(cr);
+}
+
 }  // namespace
 
 void paintInterface(Canvas& c, int number) {
@@ -180,13 +216,17 @@ void paintInterface(Canvas& c, int number) {
         talentIcon(cr, (number - 8861) / 10, (number - 8861) % 10);
         return;
     }
-    if (number >= 8951 && number <= 8959) {
-        const int kind = (number - 8951) % 3;
-        ScreenKit::medal(cr, kind, true, number <= 8956);
+    if (number >= 8951 && number <= 8953) {
+        menuMedal(c, number - 8951, true);
         return;
     }
     if (number >= 877 && number <= 879) {
-        ScreenKit::medal(cr, number - 877, false, true);
+        menuMedal(c, number - 877, false);
+        return;
+    }
+    if (number >= 8954 && number <= 8959) {
+        const int kind = (number - 8951) % 3;
+        ScreenKit::medal(cr, kind, true, number <= 8956);
         return;
     }
     if (number >= 8961 && number <= 8966) {

@@ -119,14 +119,19 @@ void addMenuAndLevels(std::vector<AssetEntry>& out) {
     for (int n = 1; n <= 36; ++n) {
         if (n == 35) {
             picture(out, 35, Family::Level, 512, 256, false,
-                    "world map, equirectangular; drawn with half size 0.63 x 0.36 at (1.05, 0.875) the "
+                    "world map, equirectangular; drawn with half size 0.56 x 0.28 at (1.05, 0.875) the "
                     "nine cities lie at the menu's medal places");
         } else if (n <= 9) {
-            picture(out, n, Family::Level, 256, 256, false, std::string("level picture: ") + cities[n - 1]);
+            picture(out, n, Family::Level, 512, 256, false,
+                    std::string("level picture, the backdrop of the menu's introduction text (half size 1.0 x 0.6): "
+                                "night over ") +
+                        cities[n - 1]);
         } else if (n == 34) {
-            picture(out, n, Family::Level, 256, 256, false, "level picture: the dance studio of the guided first dance");
+            picture(out, n, Family::Level, 512, 256, false,
+                    "level picture, the backdrop of the menu's introduction text: the dance studio of the guided "
+                    "first dance in the evening");
         } else {
-            picture(out, n, Family::Level, 256, 256, false, "level picture: an open-air stage (no dance uses it)");
+            picture(out, n, Family::Level, 512, 256, false, "level picture: an open-air stage (no dance uses it)");
         }
     }
     for (int n = 351; n <= 384; ++n) {
@@ -155,8 +160,8 @@ void addTitleAndLoading(std::vector<AssetEntry>& out) {
     picture(out, 941, Family::Title, 1024, 1024, false, "title background with the guide's speech bubble");
     picture(out, 942, Family::Title, 512, 512, false, "title: ballerina and cat on the stage");
     picture(out, 943, Family::Title, 256, 256, false, "title: blossom emblem");
-    picture(out, 944, Family::Title, 256, 256, false, "title: Mr. Pogo, the guide");
-    picture(out, 945, Family::Title, 128, 64, false, "title: name plate");
+    picture(out, 944, Family::Title, 256, 256, false, "title: Mr. Pogo, the guide, over his name plate");
+    picture(out, 945, Family::Title, 128, 64, false, "title: blossoms trimming the name plate");
     picture(out, 895, Family::Loading, 64, 64, false, "loading: full progress cell");
     picture(out, 896, Family::Loading, 256, 64, false, "loading: label");
     picture(out, 897, Family::Loading, 64, 64, false, "loading: empty progress cell");

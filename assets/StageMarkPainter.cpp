@@ -76,57 +76,94 @@ void trail(Canvas& c, int number) {
     });
 }
 
+// A hexagon with rounded corners, radius r to its corners: it looks the same
+// however the radar turns it.
+void hexagon(cairo_t* cr, double r) {
+    const double k = 0.18;  // how much of each side the rounding takes
+    cairo_new_sub_path(cr);
+    for (int i = 0; i < 6; ++i) {
+        const double a = 60.0 * i;
+        const double ax = r * Draw::dirX(a), ay = r * Draw::dirY(a);
+        const double px = r * Draw::dirX(a - 60.0), py = r * Draw::dirY(a - 60.0);
+        const double nx = r * Draw::dirX(a + 60.0), ny = r * Draw::dirY(a + 60.0);
+        cairo_line_to(cr, ax + (px - ax) * k, ay + (py - ay) * k);
+        cairo_curve_to(cr, ax, ay, ax, ay, ax + (nx - ax) * k, ay + (ny - ay) * k);
+    }
+    cairo_close_path(cr);
+}
+
+// The status rings read at every size they are drawn: around a muse on the
+// stage (the size of the muse) and as the tokens of the radar, where a
+// dancer's ring is barely twenty pixels across. Each kind has its own
+// outline: dancers a round ring around a dot, muses a blossom-shaped ring,
+// talents a gem-like hexagon. Bold bands, a dark edge against any floor, no fine
+// detail.
 void statusRing(cairo_t* cr, int number) {
     switch (number) {
-    case 851:
-        band(cr, 0.8, 0.95, grey(0.75), white);
-        Draw::circle(cr, 0, 0, 0.95);
-        Draw::outline(cr, grey(0.45), 0.025);
+    case 851:  // dancers: the ring (ring colour)
+        band(cr, 0.6, 0.9, grey(0.78), white);
+        Draw::circle(cr, 0, 0, 0.92);
+        Draw::outline(cr, grey(0.28, 0.9), 0.06);
+        Draw::circle(cr, 0, 0, 0.58);
+        Draw::outline(cr, grey(0.35, 0.7), 0.04);
         break;
-    case 852: band(cr, 0.7, 0.79, white, grey(0.85)); break;
-    case 853:
-        for (int i = 0; i < 3; ++i) {
-            cairo_new_sub_path(cr);
-            cairo_arc(cr, 0, 0, 0.875, Draw::rad(120 + i * 16), Draw::rad(130 + i * 16));
-        }
-        Draw::outline(cr, white, 0.06);
-        break;
-    case 854:  // a ring of petals, open in the middle: the radar lays many of them over each other
-        for (int i = 0; i < 12; ++i) Draw::petal(cr, 0.68 * Draw::dirX(30.0 * i), 0.68 * Draw::dirY(30.0 * i), 30.0 * i, 0.3, 0.13);
-        Draw::circle(cr, 0, 0, 0.74);
-        Draw::fillRadial(cr, 0, 0, 0.5, 0.98, white, grey(0.82));
-        Draw::outline(cr, grey(0.5), 0.03);
-        cairo_save(cr);
-        cairo_set_operator(cr, CAIRO_OPERATOR_DEST_OUT);
-        Draw::circle(cr, 0, 0, 0.6);
-        Draw::fillRadial(cr, 0, 0, 0.3, 0.6, grey(0, 0.85), grey(0, 0.6));
+    case 852:  // dancers: the dot in the middle (ratio colour)
+        Draw::circle(cr, 0, 0, 0.5);
+        Draw::fillRadial(cr, -0.12, 0.12, 0.05, 0.55, white, grey(0.72));
         cairo_new_path(cr);
-        cairo_restore(cr);
         break;
-    case 855: band(cr, 0.6, 0.68, white, grey(0.85)); break;
-    case 856:
-        for (int i = 0; i < 12; ++i) Draw::circle(cr, 0.52 * Draw::dirX(30.0 * i + 15), 0.52 * Draw::dirY(30.0 * i + 15), 0.06);
-        Draw::shape(cr, white, 0.02);
+    case 853:  // dancers: gloss on dot and ring
+        cairo_new_sub_path(cr);
+        cairo_arc(cr, 0, 0, 0.75, Draw::rad(115), Draw::rad(160));
+        Draw::outline(cr, grey(1.0, 0.8), 0.1);
+        Draw::ellipse(cr, -0.14, 0.17, 0.16, 0.1, 35.0);
+        Draw::fillFlat(cr, grey(1.0, 0.85));
+        cairo_new_path(cr);
         break;
-    case 857:
-        for (int i = 0; i < 8; ++i) {
-            const double a = 45.0 * i;
-            Draw::star(cr, 0.84 * Draw::dirX(a), 0.84 * Draw::dirY(a), 2, 0.14, 0.07, a);
-        }
-        Draw::fillShaded(cr, white, 0.3);
-        Draw::outline(cr, grey(0.5), 0.025);
-        Draw::circle(cr, 0, 0, 0.84);
-        Draw::outline(cr, grey(0.9), 0.04);
+    case 854:  // muses: a blossom-shaped ring; also the backing of the name-entry letters
+        Draw::scallops(cr, 0, 0, 0.88, 8, 0.08);
+        Draw::circle(cr, 0, 0, 0.62);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        Draw::fillRadial(cr, 0, 0, 0.6, 0.97, white, grey(0.8));
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+        cairo_new_path(cr);
+        Draw::scallops(cr, 0, 0, 0.88, 8, 0.08);
+        Draw::outline(cr, grey(0.3, 0.85), 0.05);
+        Draw::circle(cr, 0, 0, 0.62);
+        Draw::outline(cr, grey(0.4, 0.6), 0.035);
         break;
-    case 858:
-        for (int i = 0; i < 8; ++i) {
-            const double a = 45.0 * i + 22.5;
-            Draw::star(cr, 0.7 * Draw::dirX(a), 0.7 * Draw::dirY(a), 4, 0.1, 0.03, a);
-        }
+    case 855:  // muses: a soft light inside the ring, faint: the radar stacks many muses
+        Draw::circle(cr, 0, 0, 0.6);
+        Draw::fillRadial(cr, 0, 0, 0.25, 0.6, grey(1.0, 0.0), grey(1.0, 0.4));
+        cairo_new_path(cr);
+        break;
+    case 856:  // muses: the dot in the middle (ratio colour)
+        Draw::circle(cr, 0, 0, 0.24);
+        Draw::fillRadial(cr, -0.06, 0.06, 0.02, 0.26, white, grey(0.8));
+        Draw::outline(cr, grey(0.35, 0.8), 0.04);
+        break;
+    case 857:  // talents: the hexagon ring (ring colour)
+        hexagon(cr, 0.95);
+        hexagon(cr, 0.5);
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+        Draw::fillRadial(cr, 0, 0, 0.45, 0.95, white, grey(0.8));
+        cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+        cairo_new_path(cr);
+        hexagon(cr, 0.95);
+        Draw::outline(cr, grey(0.28, 0.9), 0.06);
+        hexagon(cr, 0.5);
+        Draw::outline(cr, grey(0.35, 0.7), 0.04);
+        break;
+    case 858:  // talents: a glint (yellow)
+        Draw::star(cr, 0.45, 0.45, 4, 0.28, 0.06, 0.0);
         Draw::fillFlat(cr, white);
         cairo_new_path(cr);
         break;
-    default: band(cr, 0.56, 0.63, white, grey(0.85)); break;
+    default:  // 859, talents: the middle (ratio colour)
+        hexagon(cr, 0.34);
+        Draw::fillRadial(cr, -0.06, 0.06, 0.02, 0.34, white, grey(0.78));
+        cairo_new_path(cr);
+        break;
     }
 }
 

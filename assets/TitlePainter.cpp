@@ -143,9 +143,14 @@ void danceScene(cairo_t* cr) {
     Draw::outline(cr, darker(fur, 0.3), 0.04);
 }
 
+// Mr. Pogo: a sunflower in a top hat, over the plate on which the title
+// screen writes "Mr." (the text lies at about x -0.24..0.22, y -0.8..-0.58 of
+// this picture).
 void pogo(cairo_t* cr) {
-    // Mr. Pogo: a sunflower in a top hat.
-    ScreenKit::stem(cr, 0.0, -1.0, 0.0, -0.1, 0.12);
+    ScreenKit::stem(cr, 0.0, -0.9, 0.0, -0.1, 0.12);
+    cairo_save(cr);
+    cairo_translate(cr, 0.0, 0.12);
+    cairo_scale(cr, 0.85, 0.85);
     for (int i = 0; i < 16; ++i) Draw::petal(cr, 0, 0.05, 22.5 * i, 0.62, 0.14);
     Draw::shape(cr, Style::sun, 0.025);
     Draw::circle(cr, 0, 0.05, 0.36);
@@ -171,6 +176,22 @@ void pogo(cairo_t* cr) {
     cairo_rectangle(cr, -0.2, 0.48, 0.4, 0.07);
     Draw::fillFlat(cr, Style::rose);
     cairo_new_path(cr);
+    cairo_restore(cr);
+    // The name plate, dark so that the white "Mr." stands out.
+    Draw::roundedRect(cr, -0.42, -0.96, 0.42, -0.5, 0.12);
+    Draw::fillLinear(cr, 0, -0.5, 0, -0.96, hexColour(0x45306e), hexColour(0x2a1c46));
+    Draw::outline(cr, Style::pink, 0.035);
+}
+
+// Two blossoms at the lower corners of Mr. Pogo's name plate and a sprig
+// under it, clear of the letters above.
+void namePlateTrim(cairo_t* cr) {
+    for (double side : {-1.0, 1.0}) {
+        Draw::petal(cr, side * 0.15, -0.28, side * -70.0, 0.42, 0.12);
+        Draw::shape(cr, Style::leaf, 0.025);
+    }
+    ScreenKit::blossom(cr, -0.78, -0.08, 0.2, 5, Style::rose, Style::sun, 12.0);
+    ScreenKit::blossom(cr, 0.78, -0.08, 0.2, 5, Style::lilac, Style::sun, -8.0);
 }
 
 }  // namespace
@@ -183,8 +204,7 @@ void paintTitle(Canvas& c, int number) {
     cairo_t* cr = c.cr();
     if (number == 945) {
         c.boxSpace(-1.0, -0.5, 1.0, 0.5);
-        ScreenKit::panel(cr, -0.94, -0.4, 0.94, 0.4, 0.3, Style::cream, Style::plum);
-        ScreenKit::blossom(cr, 0.68, 0.0, 0.18, 5, Style::rose, Style::sun);
+        namePlateTrim(cr);
         return;
     }
     c.unitSpace();

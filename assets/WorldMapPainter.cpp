@@ -1,5 +1,5 @@
 // Picture 35, the world map of the menu. It is laid out in menu units: drawn
-// with half size 0.63 x 0.36 around (1.05, 0.875) the nine cities of the
+// with half size 0.56 x 0.28 around (1.05, 0.875) the nine cities of the
 // dances sit exactly where the menu puts their medals. Longitude and latitude
 // map linearly onto those units, with a smooth correction so that the
 // coastlines meet the cities' places.
@@ -122,24 +122,27 @@ const std::vector<std::vector<LonLat>> land = {
 }  // namespace
 
 void paintWorldMap(Canvas& c) {
-    c.boxSpace(1.05 - 0.63, 0.875 - 0.36, 1.05 + 0.63, 0.875 + 0.36);
+    // Low enough to leave the menu's progress line above it free.
+    constexpr double cx = 1.05, cy = 0.875, hw = 0.56, hh = 0.28;
+    constexpr double left = cx - hw + 0.005, right = cx + hw - 0.005, bottom = cy - hh + 0.005, top = cy + hh - 0.005;
+    c.boxSpace(cx - hw, cy - hh, cx + hw, cy + hh);
     cairo_t* cr = c.cr();
-    Draw::roundedRect(cr, 0.425, 0.52, 1.675, 1.23, 0.04);
-    Draw::fillLinear(cr, 0, 1.23, 0, 0.52, hexColour(0x6fb6e8), hexColour(0x3d7cc4));
+    Draw::roundedRect(cr, left, bottom, right, top, 0.04);
+    Draw::fillLinear(cr, 0, top, 0, bottom, hexColour(0x4f8fc8), hexColour(0x2d5c9e));
     cairo_new_path(cr);
     cairo_save(cr);
-    Draw::roundedRect(cr, 0.425, 0.52, 1.675, 1.23, 0.04);
+    Draw::roundedRect(cr, left, bottom, right, top, 0.04);
     cairo_clip(cr);
     // Waves on the sea.
-    for (int k = 0; k < 12; ++k) {
-        const double y = 0.56 + k * 0.055;
+    for (int k = 0; k < 11; ++k) {
+        const double y = bottom + 0.03 + k * 0.05;
         for (int j = 0; j < 9; ++j) {
-            const double x = 0.45 + j * 0.14 + (k % 2) * 0.07;
+            const double x = left + 0.03 + j * 0.14 + (k % 2) * 0.07;
             cairo_move_to(cr, x, y);
             cairo_curve_to(cr, x + 0.01, y + 0.008, x + 0.02, y + 0.008, x + 0.03, y);
         }
     }
-    Draw::outline(cr, Rgba{1, 1, 1, 0.25}, 0.003);
+    Draw::outline(cr, Rgba{1, 1, 1, 0.22}, 0.003);
     for (double shift : {0.0, 360.0, -360.0}) {
         for (const auto& shape : land) {
             cairo_new_sub_path(cr);
@@ -151,13 +154,13 @@ void paintWorldMap(Canvas& c) {
             cairo_close_path(cr);
         }
     }
-    Draw::fillLinear(cr, 0, 1.2, 0, 0.55, hexColour(0x9be39a), hexColour(0x5cbf72));
+    Draw::fillLinear(cr, 0, top, 0, bottom, hexColour(0x9be39a), hexColour(0x5cbf72));
     Draw::outline(cr, hexColour(0x2f6b4a), 0.004);
     cairo_restore(cr);
     // The cities: a small blossom at each medal's place.
-    for (const City& city : cities) ScreenKit::blossom(cr, city.x, city.y, 0.018, 5, Style::rose, Style::sun);
-    Draw::roundedRect(cr, 0.425, 0.52, 1.675, 1.23, 0.04);
-    Draw::outline(cr, Style::plum, 0.008);
-    Draw::roundedRect(cr, 0.43, 0.525, 1.67, 1.225, 0.036);
-    Draw::outline(cr, Style::pink, 0.004);
+    for (const City& city : cities) ScreenKit::blossom(cr, city.x, city.y, 0.02, 5, Style::rose, Style::sun);
+    Draw::roundedRect(cr, left, bottom, right, top, 0.04);
+    Draw::outline(cr, Style::plum, 0.01);
+    Draw::roundedRect(cr, left + 0.006, bottom + 0.006, right - 0.006, top - 0.006, 0.036);
+    Draw::outline(cr, Style::pink, 0.005);
 }
