@@ -128,11 +128,13 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
 
     out.add(menuFrame, 0.0f, 0.0f, 2.8f, 2.1f, 0.0f, 1, 1, 1, a);
     out.add(970, -1.0f, -1.0f, 1.2f, 1.2f, 0.0f, 1, 1, 1, a);
-    out.add(level, -1.275f, 0.56f, 0.42f, 0.42f, 0.0f, 1, 1, 1, a);
-    if (level != guidedLevel) out.add(worldMap, 1.05f, 0.875f, 0.63f, 0.36f, 0.0f, 1, 1, 1, a);
+    // The level picture is the wide backdrop of the introduction text; the
+    // world map stays below the progress line.
+    out.add(level, -1.275f, 0.56f, 1.0f, 0.6f, 0.0f, 1, 1, 1, a);
+    if (level != guidedLevel) out.add(worldMap, 1.05f, 0.875f, 0.56f, 0.28f, 0.0f, 1, 1, 1, a);
     // Small enough to leave the progress line beside it readable.
     out.add(headline, -1.775f, 1.225f, 0.36f, 0.09f, 0.0f, 1, 1, 1, a);
-    out.add(951, 1.8f, 0.75f, 0.45f, 0.45f, 0.0f, 1, 1, 1, a);
+    out.add(951, 1.8f, 0.75f, 0.4f, 0.4f, 0.0f, 1, 1, 1, a);
     out.add(952, 1.8f, view.sideHeight, 0.2f, 0.2f, 0.0f, 1, 1, 1, a);
 
     // The page buttons swell while the pointer is on them.
