@@ -48,7 +48,7 @@ void cellGround(cairo_t* cr, int n) {
 // Bands of light (stripes, waves) are drawn three times, narrower and
 // lighter each time, so that their edges are soft.
 const double bandInsets[3] = {0.0, 0.07, 0.14};
-const Rgba bandGreys[3] = {grey(0.74), grey(0.8), grey(0.87)};
+const Rgba bandGreys[3] = {grey(0.72), grey(0.77), grey(0.83)};
 
 void pattern(cairo_t* cr, int kind, int n) {
     if (kind != 5 && kind != 6) cellGround(cr, n);
@@ -119,11 +119,11 @@ void pattern(cairo_t* cr, int kind, int n) {
                 cairo_new_sub_path(cr);
                 for (int s = 0; s <= 48; ++s) {
                     const double x = s / 48.0;
-                    cairo_line_to(cr, x, y0 + inset + 0.12 / n * std::sin(x * 2 * Draw::pi * 2));
+                    cairo_line_to(cr, x, y0 + inset + 0.14 / n * std::sin(x * 2 * Draw::pi));
                 }
                 for (int s = 48; s >= 0; --s) {
                     const double x = s / 48.0;
-                    cairo_line_to(cr, x, y0 + 0.5 / n - inset + 0.12 / n * std::sin(x * 2 * Draw::pi * 2));
+                    cairo_line_to(cr, x, y0 + 0.5 / n - inset + 0.14 / n * std::sin(x * 2 * Draw::pi));
                 }
                 cairo_close_path(cr);
                 Draw::fillFlat(cr, bandGreys[pass]);

@@ -494,11 +494,18 @@ void paintLevel(Canvas& c, int number) {
     const int level = number <= 9 ? number : 10;
     nightSky(cr, number);
     skyline(cr, number);
-    // The landmark, large, in the left column: its foot on the horizon.
-    const double scale = 0.48;
+    // The landmark, large, its foot on the horizon and its left end where
+    // the picture begins to show; tall ones stand in the free left column,
+    // wide ones reach under the first words of the text as dark shapes.
+    struct Placement {
+        double left, scale;  // the landmark's leftmost point (its own units) and its size
+    };
+    const Placement places[10] = {{-0.42, 0.48}, {-1.0, 0.42}, {-0.95, 0.42}, {-1.0, 0.42}, {-0.75, 0.42},
+                                  {-0.88, 0.45}, {-1.0, 0.42}, {-0.68, 0.48}, {-0.95, 0.45}, {-0.8, 0.45}};
+    const Placement& place = places[level - 1];
     cairo_save(cr);
-    cairo_translate(cr, -0.5, horizon - 0.02 + 0.65 * scale);
-    cairo_scale(cr, scale, scale);
+    cairo_translate(cr, -0.76 - place.left * place.scale, horizon - 0.02 + 0.65 * place.scale);
+    cairo_scale(cr, place.scale, place.scale);
     landmark(cr, level);
     cairo_restore(cr);
     foreground(cr, number);

@@ -277,13 +277,13 @@ void emblem(cairo_t* cr) {
         for (int i = 0; i < petals; ++i) {
             Draw::petal(cr, 0, 0, a0 + 360.0 * i / petals, rr, rr * 0.26);
             Draw::fillRadial(cr, 0, 0, rr * 0.35, rr, darker(rings[ring], 0.15), lighter(rings[ring], 0.35));
-            Draw::outline(cr, withAlpha(darker(rings[ring], 0.35), 0.5), rr * 0.01);
+            Draw::outline(cr, withAlpha(darker(rings[ring], 0.3), 0.4), rr * 0.01);
         }
     }
     // The petal tips melt into whatever lies behind.
     cairo_save(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_DEST_IN);
-    cairo_pattern_t* fade = cairo_pattern_create_radial(0, 0, 0.62, 0, 0, 1.0);
+    cairo_pattern_t* fade = cairo_pattern_create_radial(0, 0, 0.8, 0, 0, 1.0);
     cairo_pattern_add_color_stop_rgba(fade, 0.0, 0, 0, 0, 1.0);
     cairo_pattern_add_color_stop_rgba(fade, 1.0, 0, 0, 0, 0.0);
     cairo_set_source(cr, fade);
@@ -292,10 +292,10 @@ void emblem(cairo_t* cr) {
     cairo_restore(cr);
     // A soft light in the middle, behind the title's letters and the
     // result's emblem and medal.
-    Draw::circle(cr, 0, 0, 0.5);
-    cairo_pattern_t* light = cairo_pattern_create_radial(0, 0, 0.0, 0, 0, 0.5);
+    Draw::circle(cr, 0, 0, 0.62);
+    cairo_pattern_t* light = cairo_pattern_create_radial(0, 0, 0.0, 0, 0, 0.62);
     cairo_pattern_add_color_stop_rgba(light, 0.0, 1.0, 0.95, 0.98, 0.95);
-    cairo_pattern_add_color_stop_rgba(light, 0.45, 1.0, 0.82, 0.93, 0.7);
+    cairo_pattern_add_color_stop_rgba(light, 0.4, 1.0, 0.84, 0.94, 0.75);
     cairo_pattern_add_color_stop_rgba(light, 1.0, 0.95, 0.7, 0.9, 0.0);
     cairo_set_source(cr, light);
     cairo_fill(cr);

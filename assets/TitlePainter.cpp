@@ -27,6 +27,7 @@ void background(Canvas& c) {
         const double x = std::fmod(k * 1.37, 5.4) - 2.7;
         const double y = std::fmod(k * 0.83, 4.0) - 2.0;
         if (x < 0.4 && y < -0.6) continue;  // keep the speech bubble clear
+        if (x > -0.5 && x < 1.95 && y > 0.55 && y < 1.3) continue;  // and the title
         ScreenKit::blossom(cr, x, y, 0.08 + (k % 3) * 0.03, 5 + k % 3, withAlpha(colours[k % 5], 0.55),
                            withAlpha(Style::cream, 0.6), k * 23.0);
     }
