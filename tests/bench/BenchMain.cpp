@@ -1,7 +1,14 @@
 // velvetarium-bench: the performance figures of the game in one table.
 //
-//   velvetarium-bench [--quick] [--simulation-only] [--frames N] [--pixel-digest]
-//                     [--benchmark_...]
+//   velvetarium-bench [--quick] [--simulation-only] [--frames N] [--benchmark_...]
+//   velvetarium-bench --frames-child [--frames N] [--pixel-digest] [--dump-frames DIR]
+//
+// --frames-child runs only the frame-time harness, in this process (under
+// scripts/with-xvfb); --pixel-digest prints a digest of every measured
+// frame's pixels and --dump-frames writes every 50th measured frame of each
+// scene into DIR as a PPM: two builds that draw the same pixels print the
+// same digests. VELVETARIUM_BENCH_GAME_DIR, when set, names another
+// generated run directory (e.g. a copy kept from an older build).
 //
 // Runs the Google Benchmark cases of the simulation, the busiest dance's
 // simulation frame by frame, the frame-time harness (in a child process of
@@ -100,16 +107,33 @@ Distribution busiestSimulation(int frames, Distribution& processor) {
 }
 
 // The child: the frame-time harness, one line per scene.
-int framesChild(int frames, bool digest) {
+const char* gameDirectory() {
+    const char* chosen = std::getenv("VELVETARIUM_BENCH_GAME_DIR");
+    return chosen != nullptr && *chosen != 0 ? chosen : BENCH_GAME_DIR;
+}
+
+// VELVETARIUM_BENCH_GAME_BINARY, when set, names another game to start.
+const char* gameBinary() {
+    const char* chosen = std::getenv("VELVETARIUM_BENCH_GAME_BINARY");
+    return chosen != nullptr && *chosen != 0 ? chosen : BENCH_GAME_BINARY;
+}
+
+int framesChild(int frames, bool digest, const std::string& dumpDirectory) {
     bench::FrameOptions options;
-    options.gameDir = BENCH_GAME_DIR;
+    options.gameDir = gameDirectory();
     options.frames = frames;
     options.pixelDigest = digest;
+    options.dumpDirectory = dumpDirectory;
     std::vector<bench::SceneTimes> scenes;
     std::string message;
     const bool ok = bench::runFrameHarness(options, scenes, message);
     std::printf("renderer %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     for (const bench::SceneTimes& s : scenes) {
+        if (!s.processorMilliseconds.empty()) {
+            std::printf("processor %s", s.name.c_str());
+            for (double v : s.processorMilliseconds) std::printf(" %.4f", v);
+            std::printf("\n");
+        }
         std::printf("scene %s %d %llu %llu", s.name.c_str(), s.countedFrames,
                     static_cast<unsigned long long>(s.allocations), static_cast<unsigned long long>(s.gameAllocations));
         for (double v : s.milliseconds) std::printf(" %.4f", v);
@@ -128,14 +152,14 @@ std::vector<double> startupSeconds(int runs, long& peakKilobytes) {
     for (int i = 0; i <= runs; ++i) {
         TempDirectory dir(true);
         std::error_code error;
-        for (const auto& file : std::filesystem::directory_iterator(BENCH_GAME_DIR, error)) {
+        for (const auto& file : std::filesystem::directory_iterator(gameDirectory(), error)) {
             const std::string name = file.path().filename().string();
             if (name == "savegame.txt" || name == "log.txt" || !file.is_regular_file()) continue;
             std::filesystem::create_symlink(file.path(), dir.path(name), error);
         }
         const std::string stamp = dir.path("first-frame");
         const bench::ProcessResult r = bench::runProcess(
-            BENCH_GAME_BINARY, {},
+            gameBinary(), {},
             {"LD_PRELOAD=" BENCH_SHIM, "VELVETARIUM_STARTUP_FILE=" + stamp, "SDL_AUDIODRIVER=dummy"});
         std::ifstream in(stamp);
         double at = 0.0;
@@ -168,6 +192,7 @@ std::string machine() {
 int main(int argc, char** argv) {
     int frames = 600;
     bool quick = false, digest = false, child = false, simulationOnly = false;
+    std::string dumpDirectory;
     std::vector<char*> passOn{argv[0]};
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--frames-child") == 0) {
@@ -178,6 +203,8 @@ int main(int argc, char** argv) {
             quick = true;
         } else if (std::strcmp(argv[i], "--pixel-digest") == 0) {
             digest = true;
+        } else if (std::strcmp(argv[i], "--dump-frames") == 0 && i + 1 < argc) {
+            dumpDirectory = argv[++i];
         } else if (std::strcmp(argv[i], "--frames") == 0 && i + 1 < argc) {
             frames = std::max(30, std::atoi(argv[++i]));
         } else {
@@ -185,7 +212,7 @@ int main(int argc, char** argv) {
         }
     }
     if (quick) frames = std::min(frames, 200);
-    if (child) return framesChild(frames, digest);
+    if (child) return framesChild(frames, digest, dumpDirectory);
 
     Table table(machine());
 
@@ -219,12 +246,20 @@ int main(int argc, char** argv) {
     std::string line, renderer = "no window";
     std::uint64_t gameAllocations = 0, driverAllocations = 0;
     int countedFrames = 0;
+    std::vector<double> processorTimes;
     while (std::getline(lines, line)) {
         std::istringstream words(line);
         std::string kind, name;
         words >> kind;
         if (kind == "renderer") {
             std::getline(words, renderer);
+            continue;
+        }
+        if (kind == "processor") {
+            // Comes just before its scene's line.
+            words >> name;
+            processorTimes.clear();
+            for (double v; words >> v;) processorTimes.push_back(v);
             continue;
         }
         if (kind != "scene") continue;
@@ -241,6 +276,10 @@ int main(int argc, char** argv) {
                                   : name == "frozen" ? "frame, frozen moment with ghosts (ms)"
                                                      : "frame, menu (ms)";
         table.frames(label, d, 8.0, 16.7);
+        if (!processorTimes.empty())
+            table.distribution("  the same, processor time of all threads", Distribution::of(processorTimes), -1.0,
+                               -1.0, "");
+        processorTimes.clear();
     }
     if (visit.exitCode != 0) table.note("the frame-time harness failed (exit " + std::to_string(visit.exitCode) + ")");
     table.value("heap allocations by the game, drawn frames (all)", static_cast<double>(gameAllocations), "%.0f",

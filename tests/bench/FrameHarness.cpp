@@ -32,6 +32,12 @@ const Vector playButton{-1.235f, -1.72f};
 
 std::time_t fixedClock() { return 20240101; }
 
+double processMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1.0e3 + static_cast<double>(t.tv_nsec) * 1.0e-6;
+}
+
 // A run directory of its own: the generated files, and a progress file of a
 // player who finished every dance, the ninth at pro and the rest at star, so
 // that the game starts on level 9 at star.
@@ -83,14 +89,33 @@ bool openWindow(std::string& message) {
     return true;
 }
 
-std::uint64_t pixelDigest() {
+std::vector<std::uint8_t>& framePixels() {
     static std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_FRONT);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+std::uint64_t pixelDigest() {
     std::uint64_t h = 1469598103934665603ull;
-    for (std::uint8_t c : pixels) h = (h ^ c) * 1099511628211ull;
+    for (std::uint8_t c : framePixels()) h = (h ^ c) * 1099511628211ull;
     return h;
+}
+
+// The finished frame as a binary PPM, top row first, for comparing two
+// builds' pictures with an image tool.
+void dumpFrame(const std::string& directory, const char* scene, int index) {
+    const std::vector<std::uint8_t>& pixels = framePixels();
+    char name[64];
+    std::snprintf(name, sizeof name, "/%s-%04d.ppm", scene, index);
+    std::FILE* file = std::fopen((directory + name).c_str(), "wb");
+    if (file == nullptr) return;
+    std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+    for (int y = height - 1; y >= 0; --y) {
+        for (int x = 0; x < width; ++x) std::fwrite(&pixels[(static_cast<std::size_t>(y) * width + x) * 4], 1, 3, file);
+    }
+    std::fclose(file);
 }
 
 class Visit {
@@ -135,6 +160,7 @@ public:
         SceneTimes scene;
         scene.name = name;
         scene.milliseconds.reserve(static_cast<std::size_t>(count));
+        scene.processorMilliseconds.reserve(static_cast<std::size_t>(count));
         for (int i = 0; i < count + options.countedFrames && going(); ++i) {
             SDL_PumpEvents();
             prepare(i);
@@ -147,13 +173,17 @@ public:
                 ++scene.countedFrames;
                 continue;
             }
+            const double processorBegin = processMilliseconds();
             const auto begin = std::chrono::steady_clock::now();
             game.frame(input, frameSeconds);
             SDL_GL_SwapBuffers();
             const auto end = std::chrono::steady_clock::now();
+            scene.processorMilliseconds.push_back(processMilliseconds() - processorBegin);
             scene.milliseconds.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
             if (options.pixelDigest)
                 std::printf("digest %s %d %016llx\n", name, i, static_cast<unsigned long long>(pixelDigest()));
+            if (!options.dumpDirectory.empty() && options.dumpEvery > 0 && i % options.dumpEvery == 0)
+                dumpFrame(options.dumpDirectory, name, i);
         }
         return scene;
     }

@@ -16,6 +16,10 @@ namespace bench {
 struct SceneTimes {
     std::string name;
     std::vector<double> milliseconds;  // one per timed frame, in order
+    // Processor time of the whole process (every thread, the driver's
+    // rasterising threads too) over the timed frames: on a busy machine a
+    // steadier measure of the work than the wall time.
+    std::vector<double> processorMilliseconds;  // one per timed frame, in order
     // After the timed frames, countedFrames more are run (untimed) counting
     // the heap allocations of the main thread: all of them, and those the
     // game's own code asked for (the rest are the GL driver's, SDL's, X's).
@@ -30,6 +34,8 @@ struct FrameOptions {
     int countedFrames = 30;   // frames whose allocations are counted per scene
     int warmUpFrames = 120;   // dance frames before the dance is measured
     bool pixelDigest = false; // print a digest of every measured frame's pixels
+    std::string dumpDirectory; // when set, every dumpEvery-th measured frame is written there as a PPM
+    int dumpEvery = 50;
 };
 
 // Runs the visit; false with a message when something could not be set up.

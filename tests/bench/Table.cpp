@@ -43,8 +43,9 @@ void Table::distribution(const std::string& what, const Distribution& d, double 
         return;
     }
     const bool met = (medianLimit < 0 || d.median <= medianLimit) && (worstLimit < 0 || d.worst <= worstLimit);
+    // A row without a target only informs.
     rows.push_back({what, number(d.median), number(d.p95), number(d.p99), number(d.worst), target,
-                    met ? "met" : "MISSED"});
+                    target.empty() ? "" : met ? "met" : "MISSED"});
 }
 
 void Table::frames(const std::string& what, const Distribution& d, double medianLimit, double p99Limit) {
