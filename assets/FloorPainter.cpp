@@ -222,4 +222,12 @@ void paintFloor(Canvas& c, int frame) {
     const int index = frame - 1;
     const int sizes[4] = {2, 3, 4, 6};
     pattern(cr, index % 10, sizes[index / 10]);
+    // The finer the pattern, the gentler: small shapes in strong contrast
+    // shimmer over the whole screen.
+    const double calm[4] = {0.0, 0.0, 0.2, 0.45};
+    if (calm[index / 10] > 0.0) {
+        cairo_rectangle(cr, 0, 0, 1, 1);
+        Draw::fillFlat(cr, grey(0.74, calm[index / 10]));
+        cairo_new_path(cr);
+    }
 }
