@@ -37,15 +37,16 @@ void addGlyphsAndFont(std::vector<AssetEntry>& out) {
 
 void addStageMarks(std::vector<AssetEntry>& out) {
     const Family f = Family::StageMark;
-    picture(out, 851, f, 128, 128, true, "status ring of dancers: outer ring (ring colour)");
-    picture(out, 852, f, 128, 128, true, "status ring of dancers: inner band (ratio colour)");
-    picture(out, 853, f, 128, 128, true, "status ring of dancers: gloss dashes (white)");
-    picture(out, 854, f, 128, 128, true, "status ring of muses: petal ring; letter backing of the name-entry ring");
-    picture(out, 855, f, 128, 128, true, "status ring of muses: inner band");
-    picture(out, 856, f, 128, 128, true, "status ring of muses: ratio dots");
-    picture(out, 857, f, 128, 128, true, "status ring of talents: diamond ring (ring colour)");
-    picture(out, 858, f, 128, 128, true, "status ring of talents: sparkle band");
-    picture(out, 859, f, 128, 128, true, "status ring of talents: ratio band");
+    picture(out, 851, f, 128, 128, true, "status ring of dancers: a bold round ring (ring colour)");
+    picture(out, 852, f, 128, 128, true, "status ring of dancers: the dot inside the ring (ratio colour)");
+    picture(out, 853, f, 128, 128, true, "status ring of dancers: gloss on dot and ring (white)");
+    picture(out, 854, f, 128, 128, true,
+            "status ring of muses: a blossom-shaped ring; letter backing of the name-entry ring");
+    picture(out, 855, f, 128, 128, true, "status ring of muses: soft light inside the ring");
+    picture(out, 856, f, 128, 128, true, "status ring of muses: the dot in the middle (ratio colour)");
+    picture(out, 857, f, 128, 128, true, "status ring of talents: a hexagon ring (ring colour)");
+    picture(out, 858, f, 128, 128, true, "status ring of talents: a glint");
+    picture(out, 859, f, 128, 128, true, "status ring of talents: the hexagon in the middle (ratio colour)");
     picture(out, 861, f, 64, 64, true, "white backing disc under ring-label letters; body of the link ribbon");
     picture(out, 862, f, 64, 64, true, "coin under each ring-label letter (tinted by the label)");
     picture(out, 863, f, 64, 64, true, "soft glow: marker, dancer trails, interface glow");
@@ -78,9 +79,9 @@ void addInterface(std::vector<AssetEntry>& out) {
     picture(out, 874, f, 64, 64, false, "mark of a ballerina still to be made happy");
     picture(out, 875, f, 64, 64, false, "spare mark: a muse who sang");
     picture(out, 876, f, 64, 64, false, "spare mark: a talent");
-    picture(out, 877, f, 128, 128, false, "gold medal, dim");
-    picture(out, 878, f, 128, 128, false, "silver medal, dim");
-    picture(out, 879, f, 128, 128, false, "bronze medal, dim");
+    picture(out, 877, f, 128, 128, false, "gold medal of the menu, dim");
+    picture(out, 878, f, 128, 128, false, "silver medal of the menu, dim");
+    picture(out, 879, f, 128, 128, false, "bronze medal of the menu, dim");
     picture(out, 880, f, 128, 64, false, "bar behind the ballerina marks (repeats sideways)");
     picture(out, 8801, f, 64, 64, false, "left end of the marks bar");
     picture(out, 8802, f, 64, 64, false, "right end of the marks bar");
@@ -103,7 +104,8 @@ void addInterface(std::vector<AssetEntry>& out) {
                         (k == 1 ? " at rest" : ", sparkle " + std::to_string(k - 1) + " of 3"));
     const char* const medals[3] = {"gold", "silver", "bronze"};
     for (int m = 0; m < 3; ++m) {
-        picture(out, 8951 + m, f, 128, 128, false, std::string(medals[m]) + " medal, lit");
+        picture(out, 8951 + m, f, 128, 128, false,
+                std::string(medals[m]) + " medal of the menu, lit: a dark plate for the score printed on it");
         picture(out, 8954 + m, f, 128, 128, false, std::string(medals[m]) + " medal of the result rosette");
         picture(out, 8957 + m, f, 32, 32, false, std::string(medals[m]) + " medal on the world map");
     }
@@ -143,15 +145,18 @@ void addMenuAndLevels(std::vector<AssetEntry>& out) {
     }
     const char* const ranks[9] = {"amateur", "pro", "star", "rank 4", "rank 5", "rank 6", "rank 7", "rank 8", "rank 9"};
     for (int r = 1; r <= 9; ++r)
-        picture(out, 200 + r, Family::Rank, 128, 128, false, std::string("rank emblem: ") + ranks[r - 1]);
-    picture(out, 98, Family::Menu, 1024, 1024, false, "menu frame: curtains, panels, level arrows, volume track, Quit");
-    picture(out, 99, Family::Menu, 512, 512, false, "turning blossom rosette (title and result)");
+        picture(out, 200 + r, Family::Rank, 128, 128, false,
+                std::string("rank emblem with a ribbon for \"o.k.\": ") + ranks[r - 1]);
+    picture(out, 98, Family::Menu, 1024, 1024, false,
+            "menu frame: curtains, the board for the texts, map and medals, the map table and its legend under "
+            "the level's radar, level arrows, volume track, Quit");
+    picture(out, 99, Family::Menu, 512, 512, false, "turning rosette of soft petals around a light (title and result)");
     picture(out, 901, Family::Menu, 512, 128, false, "headline: Velvetarium");
     picture(out, 951, Family::Menu, 256, 256, false, "menu side picture: flower pot");
     picture(out, 952, Family::Menu, 128, 128, false, "menu side picture: butterfly");
     picture(out, 961, Family::Menu, 256, 128, false, "Play button");
     picture(out, 962, Family::Menu, 256, 128, false, "Quit button, lit");
-    picture(out, 970, Family::Menu, 512, 512, false, "menu overlay: spray of blossoms");
+    picture(out, 970, Family::Menu, 512, 512, false, "menu overlay: the spotlight of the Prima Ballerina and a vine");
     picture(out, 981, Family::Menu, 128, 128, false, "button: previous information page");
     picture(out, 982, Family::Menu, 128, 128, false, "button: next information page");
 }
