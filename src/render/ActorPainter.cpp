@@ -41,6 +41,8 @@ void ActorPainter::drawActor(unsigned slot, unsigned kind, Vector position, floa
 
     const auto spriteSlot = static_cast<std::uint16_t>(slot);
     const auto set = static_cast<std::uint16_t>(kind);
+    // The layers of one actor come from one atlas: one draw call.
+    renderer.beginSprites();
     for (int i = 0; i < stack.count(); ++i) {
         const SpriteLayer& layer = stack.layer(i);
         if (layer.attached) {
@@ -52,6 +54,7 @@ void ActorPainter::drawActor(unsigned slot, unsigned kind, Vector position, floa
                             layer.first, layer.last, layer.duration, layer.red, layer.green, layer.blue, layer.alpha,
                             frameTime);
     }
+    renderer.endSprites();
 }
 
 void ActorPainter::drawAttachedPart(unsigned kind, float centreX, float centreY, float scaleX, float scaleY,

@@ -2,11 +2,13 @@
 
 #include <new>
 
-SpriteSetStore::SpriteSetStore(unsigned firstSet, unsigned lastSet, unsigned slotsPerSet)
+SpriteSetStore::SpriteSetStore(unsigned firstSet, unsigned lastSet, unsigned slotsPerSet, bool withAtlases)
     : first(firstSet), last(lastSet < firstSet ? firstSet : lastSet), slots(slotsPerSet == 0 ? 1 : slotsPerSet) {
     const unsigned sets = last - first + 1;
     frames = new (std::nothrow) Picture*[sets * slots]();
     loaded = new (std::nothrow) std::uint8_t[sets]();
+    // Without its atlas table the store draws every frame from its own texture.
+    if (withAtlases) atlases = new (std::nothrow) SpriteAtlas*[sets]();
     if (frames == nullptr || loaded == nullptr) {
         // Without its tables the store holds nothing and loads nothing.
         delete[] frames;
@@ -20,6 +22,7 @@ SpriteSetStore::~SpriteSetStore() {
     releaseAll();
     delete[] frames;
     delete[] loaded;
+    delete[] atlases;
 }
 
 TextureWrap SpriteSetStore::wrapForSet(unsigned set) {
@@ -32,12 +35,30 @@ void SpriteSetStore::loadSpriteSet(unsigned set, unsigned frameCount) {
     const TextureWrap wrap = wrapForSet(set);
     for (unsigned f = 1; f <= count; ++f) makeSpriteTexture(slot(set, f), set, f, wrap);
     loaded[set - first] = 1;
+    // A repeating set is drawn with coordinates beyond its edges: no atlas.
+    if (atlases != nullptr && wrap == TextureWrap::clamp) {
+        SpriteAtlas*& made = atlases[set - first];
+        if (made == nullptr) made = new (std::nothrow) SpriteAtlas;
+        if (made != nullptr) made->build(&frames[(set - first) * slots], static_cast<int>(count));
+    }
+}
+
+void SpriteSetStore::releaseAtlas(unsigned set) {
+    if (atlases == nullptr) return;
+    delete atlases[set - first];
+    atlases[set - first] = nullptr;
+}
+
+const SpriteAtlas* SpriteSetStore::atlas(unsigned set) const {
+    if (atlases == nullptr || !holds(set)) return nullptr;
+    return atlases[set - first];
 }
 
 void SpriteSetStore::releaseSpriteSet(unsigned set, unsigned frameCount) {
     if (frames == nullptr || !holds(set) || !loaded[set - first]) return;
     const unsigned count = frameCount < slots ? frameCount : slots - 1;
     for (unsigned f = 1; f <= count; ++f) deletePicture(slot(set, f));
+    releaseAtlas(set);
     loaded[set - first] = 0;
 }
 
@@ -45,6 +66,7 @@ void SpriteSetStore::releaseAll() {
     if (frames == nullptr) return;
     for (unsigned set = first; set <= last; ++set) {
         for (unsigned f = 0; f < slots; ++f) deletePicture(slot(set, f));
+        releaseAtlas(set);
         loaded[set - first] = 0;
     }
 }

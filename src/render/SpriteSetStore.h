@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "image/Picture.h"
+#include "render/SpriteAtlas.h"
 #include "render/TextureUpload.h"
 
 // Textures of numbered sprite sets: for each set in [firstSet, lastSet] a row
@@ -10,9 +11,14 @@
 // once and stays until it is released. Frame f of set s is read from the file
 // named s followed by f, ".tga". Construction makes no OpenGL call; loading
 // and releasing need a current context.
+//
+// A store made with atlases also puts the frames of every clamped set into
+// one atlas texture of that set (SpriteAtlas) as the set is loaded, so that
+// the layers of an actor, each a frame of its set, can be drawn together.
+// Each frame keeps its own texture as well.
 class SpriteSetStore {
 public:
-    SpriteSetStore(unsigned firstSet, unsigned lastSet, unsigned slotsPerSet);
+    SpriteSetStore(unsigned firstSet, unsigned lastSet, unsigned slotsPerSet, bool withAtlases = false);
     // Releases every frame still held.
     ~SpriteSetStore();
     SpriteSetStore(const SpriteSetStore&) = delete;
@@ -34,6 +40,8 @@ public:
     Picture* frame(unsigned set, std::int32_t frameNumber) const;
     // Binds that frame's texture, or texture 0 when there is none.
     void bindFrame(unsigned set, std::int32_t frameNumber) const;
+    // The atlas of a loaded set; null without one.
+    const SpriteAtlas* atlas(unsigned set) const;
 
     unsigned firstSet() const { return first; }
     unsigned lastSet() const { return last; }
@@ -42,10 +50,12 @@ public:
 private:
     bool holds(unsigned set) const { return set != 0 && set >= first && set <= last; }
     Picture*& slot(unsigned set, unsigned frameNumber) { return frames[(set - first) * slots + frameNumber]; }
+    void releaseAtlas(unsigned set);
 
     unsigned first;
     unsigned last;
     unsigned slots;
     Picture** frames = nullptr;
     std::uint8_t* loaded = nullptr;
+    SpriteAtlas** atlases = nullptr;  // one slot per set when made with atlases
 };

@@ -80,10 +80,27 @@ void WorldRenderer::drawSprite(std::uint16_t slot, std::uint16_t set, Vector pos
     current.frameCount = chosen.count;
     current.timePerFrame = chosen.timePerFrame;
 
+    const float r = red / 255.0f;
+    const float g = green / 255.0f;
+    const float b = blue / 255.0f;
+    const float a = alpha * 0.01f;
+    const SpriteAtlas* atlas = sprites.atlas(set);
+    const AtlasFrame* inAtlas = atlas != nullptr ? atlas->frame(chosen.frame) : nullptr;
+    if (inAtlas != nullptr) {
+        if (inAtlas->blank) {
+            batch.keepColour(r, g, b, a);
+        } else {
+            batch.add(atlas->texture(), *inAtlas, position, scaleX, scaleY, spriteTurn(angle), r, g, b, a);
+        }
+        return;
+    }
+
+    // A frame without an image (or one that did not fit) draws as before.
+    batch.flush();
     sprites.bindFrame(set, chosen.frame);
     glPushMatrix();
     glTranslatef(position.x, position.y, position.z);
-    glColor4f(red / 255.0f, green / 255.0f, blue / 255.0f, alpha * 0.01f);
+    glColor4f(r, g, b, a);
     glRotatef(angle, 0.0f, 0.0f, 1.0f);
     glScalef(scaleX, scaleY, 0.0f);
     glCallList(unitQuad);

@@ -11,6 +11,7 @@
 #include "render/Radar.h"
 #include "render/Ribbons.h"
 #include "render/RingLabels.h"
+#include "render/SpriteBatch.h"
 #include "render/SpriteAnimation.h"
 #include "render/SpriteSetStore.h"
 #include "render/TrailBuffers.h"
@@ -66,9 +67,18 @@ public:
     // over duration on the clock of (set's category, slot, channel), tinted
     // by red, green, blue (0-255) and alpha (percent). Set 0, a set outside
     // 101-170, a slot above 39 or a channel above 2 draws nothing.
+    // A frame in its set's atlas joins the sprite batch (drawn at once
+    // outside an open batch); any other frame is drawn with its own texture.
     void drawSprite(std::uint16_t slot, std::uint16_t set, Vector position, float scaleX, float scaleY, float angle,
                     unsigned channel, std::int32_t first, std::int32_t last, float duration, std::uint8_t red,
                     std::uint8_t green, std::uint8_t blue, std::uint8_t alpha, float frameTime);
+
+    // Between these, sprites from the same atlas go out in one draw call, in
+    // their order. Nothing else may be drawn and the model-view matrix must
+    // stay as it is until the batch ends. Batches nest.
+    void beginSprites() { batch.begin(); }
+    void endSprites() { batch.end(); }
+    const SpriteBatch& spriteBatch() const { return batch; }
 
     // Null for numbers outside the table and pictures not loaded.
     Picture* picture(unsigned number) const;
@@ -107,7 +117,8 @@ private:
     void deleteWorldPicture(unsigned number);
 
     Picture* pictures[pictureTableSize] = {};
-    SpriteSetStore sprites{firstSpriteSet, lastSpriteSet, framesPerSet};
+    SpriteSetStore sprites{firstSpriteSet, lastSpriteSet, framesPerSet, true};
+    SpriteBatch batch;
     AnimationClocks clocks;
     TrailBuffers trailBuffers;
     CurrentSprite current;

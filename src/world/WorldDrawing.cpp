@@ -100,6 +100,8 @@ void StagePass::ghosts() {
         const float dy = at.y - camera.y;
         return dx * dx + dy * dy < (w.viewRadius + width) * (w.viewRadius + width);
     };
+    // Only ghosts are drawn here: they go out together, in their order.
+    paint->beginSprites();
     for (int slot = 0; slot < w.poolSize; ++slot) {
         for (int entry = 1; entry < count; ++entry) {
             const std::uint8_t alpha = ghostAlpha(entry, count);
@@ -132,6 +134,7 @@ void StagePass::ghosts() {
             }
         }
     }
+    paint->endSprites();
 }
 
 // The leash from the cat to the Prima Ballerina, and the pull of every

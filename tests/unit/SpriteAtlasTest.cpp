@@ -1,0 +1,115 @@
+// The parts of the sprite atlas and batch that need no graphics context: which
+// texels of a frame can show, how frames are packed, and where a sprite's
+// corners land.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "render/SpriteAtlas.h"
+#include "render/SpriteBatch.h"
+
+namespace {
+
+// A w x h picture, transparent black, with the given texels set (x, y, alpha).
+struct Texel {
+    int x, y;
+    std::uint8_t alpha;
+};
+
+void fill(Picture& picture, int w, int h, std::initializer_list<Texel> texels, std::uint8_t hiddenRed = 0) {
+    const std::size_t bytes = static_cast<std::size_t>(w) * h * 4;
+    auto* buffer = static_cast<std::uint8_t*>(std::malloc(bytes));
+    ASSERT_NE(buffer, nullptr);
+    std::memset(buffer, 0, bytes);
+    // Colour under alpha 0 does not make a texel visible.
+    for (std::size_t i = 0; i < bytes; i += 4) buffer[i] = hiddenRed;
+    for (const Texel& t : texels) buffer[(static_cast<std::size_t>(t.y) * w + t.x) * 4 + 3] = t.alpha;
+    picture.adoptPixels(buffer, bytes);
+    picture.width = w;
+    picture.height = h;
+}
+
+}  // namespace
+
+TEST(VisibleTexels, WidenTheVisibleTexelsByOneAndStayInsideThePicture) {
+    Picture inner;
+    fill(inner, 16, 8, {{5, 2, 1}, {9, 4, 255}}, 200);
+    const TexelBox box = visibleTexels(inner);
+    EXPECT_EQ(box.left, 4);
+    EXPECT_EQ(box.right, 11);  // texel 9 and one more: columns 4..10
+    EXPECT_EQ(box.bottom, 1);
+    EXPECT_EQ(box.top, 6);
+
+    Picture edges;
+    fill(edges, 8, 8, {{0, 0, 10}, {7, 7, 10}});
+    const TexelBox whole = visibleTexels(edges);
+    EXPECT_EQ(whole.left, 0);
+    EXPECT_EQ(whole.bottom, 0);
+    EXPECT_EQ(whole.right, 8);
+    EXPECT_EQ(whole.top, 8);
+}
+
+TEST(VisibleTexels, APictureWithoutAlphaOrWithoutImageShowsNothing) {
+    Picture clear;
+    fill(clear, 8, 4, {}, 255);
+    EXPECT_TRUE(visibleTexels(clear).empty());
+    Picture none;
+    EXPECT_TRUE(visibleTexels(none).empty());
+}
+
+TEST(PlanAtlas, RowsHoldEveryRectangleWithoutOverlapInAPowerOfTwo) {
+    const std::int32_t widths[] = {30, 40, 50, 10, 64, 20};
+    const std::int32_t heights[] = {10, 20, 5, 40, 7, 30};
+    const AtlasPlan plan = planAtlas(widths, heights, 6, 64, 2048);
+    EXPECT_EQ(plan.width, 64);
+    int placed = 0;
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(plan.placed[i]) << i;
+        ++placed;
+        EXPECT_LE(plan.x[i] + widths[i], plan.width) << i;
+        EXPECT_LE(plan.y[i] + heights[i], plan.height) << i;
+        for (int j = 0; j < i; ++j) {
+            const bool apart = plan.x[i] >= plan.x[j] + widths[j] || plan.x[j] >= plan.x[i] + widths[i] ||
+                               plan.y[i] >= plan.y[j] + heights[j] || plan.y[j] >= plan.y[i] + heights[i];
+            EXPECT_TRUE(apart) << i << " overlaps " << j;
+        }
+    }
+    EXPECT_EQ(placed, 6);
+    EXPECT_EQ(plan.height & (plan.height - 1), 0) << plan.height;
+    EXPECT_GE(plan.height, 20 + 40 + 7);  // three rows at least
+}
+
+TEST(PlanAtlas, WhatDoesNotFitIsLeftOut) {
+    const std::int32_t widths[] = {100, 20, 0, 20};
+    const std::int32_t heights[] = {10, 20, 10, 50};
+    const AtlasPlan plan = planAtlas(widths, heights, 4, 64, 32);
+    EXPECT_FALSE(plan.placed[0]);  // wider than the texture
+    EXPECT_TRUE(plan.placed[1]);
+    EXPECT_FALSE(plan.placed[2]);  // nothing to place
+    EXPECT_FALSE(plan.placed[3]);  // taller than the largest side
+    EXPECT_EQ(plan.height, 32);
+}
+
+TEST(SpriteCorners, LandWhereTranslateRotateScaleWouldPutThem) {
+    const Vector at(0.75f, -1.25f, 0.5f);
+    for (const float degrees : {0.0f, 30.0f, 90.0f, 181.0f, -45.0f}) {
+        const SpriteTurn turn = spriteTurn(degrees);
+        const double a = degrees * 3.14159265358979323846 / 180.0;
+        for (const float x : {-1.0f, 0.25f, 1.0f}) {
+            for (const float y : {-1.0f, 0.5f, 1.0f}) {
+                const SpriteCorner c = placeCorner(at, 0.3f, -0.2f, turn, x, y);
+                const double sx = 0.3 * x;
+                const double sy = -0.2 * y;
+                EXPECT_NEAR(c.x, 0.75 + std::cos(a) * sx - std::sin(a) * sy, 1e-6) << degrees;
+                EXPECT_NEAR(c.y, -1.25 + std::sin(a) * sx + std::cos(a) * sy, 1e-6) << degrees;
+                EXPECT_FLOAT_EQ(c.z, 0.5f);
+            }
+        }
+    }
+    // No turn leaves the sine exactly 0: the corners are plain sums.
+    const SpriteCorner still = placeCorner(at, 0.5f, 0.25f, spriteTurn(0.0f), -1.0f, 1.0f);
+    EXPECT_EQ(still.x, 0.75f - 0.5f);
+    EXPECT_EQ(still.y, -1.25f + 0.25f);
+}
