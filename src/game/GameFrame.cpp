@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "game/Game.h"
+#include "game/ScreenRenderer.h"
 #include "world/World.h"
 
 namespace {
@@ -157,7 +158,12 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
         }
         clearHudMarks();
     } else {
+        // Under the menu's opaque frame the dance is worked out as ever but
+        // not rasterised.
+        const bool hidden = paused && screens->menuHidesStage();
+        if (hidden) screens->beginHiddenDrawing();
         danceFrame(dancerCount, paused, dt);
+        if (hidden) screens->endHiddenDrawing();
         if (world->nameEntry != wasNameEntry) resetNameEntry();
         if (world->nameEntry) nameEntryFrame(in, dt);
         wasNameEntry = world->nameEntry;

@@ -174,6 +174,12 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     }
 }
 
+bool ScreenRenderer::menuHidesStage() const {
+    // composeMenu lays the frame first, over the whole window, at the view's
+    // alpha; the menu never fades, so that alpha is the view's own 1.
+    return MenuView{}.alpha >= 1.0f && paint.coversWindow(menuFrame);
+}
+
 void ScreenRenderer::drawMenu(const MenuView& view) {
     batch.clear();
     composeMenu(view, batch);

@@ -46,6 +46,12 @@ public:
                         bool startTransition, std::uint8_t resultRank, std::uint8_t resultMedal);
     void drawInterface(const InterfaceView& view, HudMarks& marks);
     void print(const TextBatch& texts);
+    // The menu's first square is its frame over the whole window at the
+    // menu's alpha: when that picture hides the window, what the frame draws
+    // before the menu cannot show and need not reach the window.
+    bool menuHidesStage() const;
+    void beginHiddenDrawing() { paint.beginHiddenDrawing(); }
+    void endHiddenDrawing() { paint.endHiddenDrawing(); }
     // Model-view back to the plain stage view, for drawing after the World.
     void resetView();
 

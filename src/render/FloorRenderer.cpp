@@ -5,8 +5,26 @@
 #include "actors/FloorMesh.h"
 
 void FloorRenderer::load(unsigned set, unsigned frameCount) {
-    if (frameCount == 0) return;
+    if (frameCount == 0 || store.isLoaded(set)) return;
     store.loadSpriteSet(set, frameCount);
+    if (set >= firstStoreSet && set <= lastStoreSet) {
+        for (unsigned f = 0; f < slotsPerSet; ++f) opacity[(set - firstStoreSet) * slotsPerSet + f] = 0;
+    }
+}
+
+bool FloorRenderer::opaquePattern(unsigned set, std::int32_t frame) {
+    const Picture* pattern = store.frame(set, frame);
+    // Without a pattern, or with one that has no image, only the colours show.
+    if (pattern == nullptr || !pattern->holdsImage()) return true;
+    std::uint8_t& known = opacity[(set - firstStoreSet) * slotsPerSet + static_cast<unsigned>(frame)];
+    if (known == 0) {
+        known = 1;
+        const std::size_t bytes = static_cast<std::size_t>(pattern->width) * static_cast<std::size_t>(pattern->height) * 4u;
+        for (std::size_t i = 3; i < bytes && known == 1; i += 4) {
+            if (pattern->pixels[i] != 255) known = 2;
+        }
+    }
+    return known == 1;
 }
 
 void FloorRenderer::draw(const FloorMesh& mesh, unsigned set, std::int32_t frame) {
@@ -23,11 +41,16 @@ void FloorRenderer::draw(const FloorMesh& mesh, unsigned set, std::int32_t frame
 
     // Each strip zig-zags from the upper row to the lower one: its triangles
     // turn clockwise seen from the viewer.
+    // Opaque colours over an opaque pattern: blending would give each pixel
+    // the floor's own colour, so the old one need not be read.
+    const bool blending = opaquePattern(set, frame) && glIsEnabled(GL_BLEND);
+    if (blending) glDisable(GL_BLEND);
     glFrontFace(GL_CW);
     for (int r = 0; r < FloorMesh::stripCount; ++r) {
         glDrawElements(GL_TRIANGLE_STRIP, FloorMesh::indicesPerStrip, GL_UNSIGNED_INT, mesh.strip(r));
     }
     glFrontFace(GL_CCW);
+    if (blending) glEnable(GL_BLEND);
 
     if (pattern == nullptr) glEnable(GL_TEXTURE_2D);
 }

@@ -29,7 +29,12 @@ public:
     void draw(const FloorMesh& mesh, unsigned set, std::int32_t frame);
 
     const SpriteSetStore& sets() const { return store; }
+    // True when the frame's pattern is opaque or there is none: the mesh's
+    // colours are opaque, so the floor then replaces what lies under it.
+    bool opaquePattern(unsigned set, std::int32_t frame);
 
 private:
     SpriteSetStore store{firstStoreSet, lastStoreSet, slotsPerSet};
+    // Per set and frame: 0 not yet known, 1 opaque, 2 not opaque.
+    std::uint8_t opacity[(lastStoreSet - firstStoreSet + 1) * slotsPerSet] = {};
 };

@@ -17,15 +17,52 @@ void ScreenPainter::destroy() {
     deleteUnitQuad(unitQuad);
 }
 
+namespace {
+
+bool everyTexelOpaque(const Picture* picture) {
+    if (picture == nullptr || !picture->holdsImage()) return false;
+    const std::size_t bytes = static_cast<std::size_t>(picture->width) * static_cast<std::size_t>(picture->height) * 4u;
+    for (std::size_t i = 3; i < bytes; i += 4) {
+        if (picture->pixels[i] != 255) return false;
+    }
+    return true;
+}
+
+// The square over the whole window, as the screens place it.
+bool overWholeWindow(float x, float y, float halfWidth, float halfHeight, float angle) {
+    return x == 0.0f && y == 0.0f && angle == 0.0f && halfWidth == ScreenPainter::windowHalfWidth &&
+           halfHeight == ScreenPainter::windowHalfHeight;
+}
+
+}  // namespace
+
 void ScreenPainter::load(unsigned number, TextureWrap wrap) {
     if (number >= tableSize) return;
     makePictureTexture(pictures[number], number, wrap);
+    opaque[number] = everyTexelOpaque(pictures[number]) ? 1 : 0;
 }
 
 void ScreenPainter::release(unsigned number) {
     if (number >= tableSize) return;
     deletePicture(pictures[number]);
+    opaque[number] = 0;
 }
+
+bool ScreenPainter::coversWindow(unsigned number) const {
+    const Picture* shown = picture(number);
+    if (shown == nullptr || unitQuad == 0 || !isOpaque(number)) return false;
+    // Pixel centres then sample at least half a texel inside every edge.
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    return viewport[2] > 0 && viewport[3] > 0 && shown->width >= viewport[2] && shown->height >= viewport[3];
+}
+
+void ScreenPainter::beginHiddenDrawing() {
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(0, 0, 0, 0);
+}
+
+void ScreenPainter::endHiddenDrawing() { glDisable(GL_SCISSOR_TEST); }
 
 int ScreenPainter::loadedCount() const {
     int count = 0;
@@ -45,7 +82,13 @@ void ScreenPainter::drawPicture(unsigned number, float x, float y, float halfWid
     glScalef(halfWidth, halfHeight, 1.0f);
     glColor4f(red, green, blue, alpha);
     bindPicture(shown);
+    // An opaque picture over the whole window at alpha 1 replaces every pixel
+    // as blending would: the same pixels without reading the old ones.
+    const bool replaces = alpha >= 1.0f && overWholeWindow(x, y, halfWidth, halfHeight, angle) && coversWindow(number);
+    const bool blending = replaces && glIsEnabled(GL_BLEND);
+    if (blending) glDisable(GL_BLEND);
     glCallList(unitQuad);
+    if (blending) glEnable(GL_BLEND);
     glPopMatrix();
 }
 

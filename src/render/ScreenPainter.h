@@ -42,6 +42,21 @@ public:
                      float green, float blue, float alpha);
     void draw(const PictureBatch& batch);
 
+    // A picture whose every texel is opaque (worked out as it is loaded).
+    bool isOpaque(unsigned number) const { return number < tableSize && opaque[number] != 0; }
+    // True when the picture, drawn as a square over the whole window (centre
+    // 0, 0, half sizes windowHalfWidth x windowHalfHeight, no turn) at alpha
+    // 1, hides everything drawn before it: it is opaque and at least as large
+    // as the viewport, so that no pixel's filter reaches the clamped border.
+    bool coversWindow(unsigned number) const;
+    static constexpr float windowHalfWidth = 2.8f;
+    static constexpr float windowHalfHeight = 2.1f;
+
+    // Between these nothing reaches the window (an empty scissor box), while
+    // the drawing code runs as ever: for what a later square will cover.
+    void beginHiddenDrawing();
+    void endHiddenDrawing();
+
     // The loading screen comes before the stage projection is set: it draws
     // in the window's own -1..1 square. begin saves the projection and
     // switches blending and texturing on; end restores the projection.
@@ -55,5 +70,6 @@ public:
 
 private:
     Picture* pictures[tableSize] = {};
+    std::uint8_t opaque[tableSize] = {};
     std::uint32_t unitQuad = 0;
 };
