@@ -109,6 +109,16 @@ void World::recordHistory() {
     }
 }
 
+namespace {
+// What a rewind entry holds of a muse, a talent or a blossom.
+void restoreActor(Actor& actor, const Snapshot& snapshot) {
+    actor.kind = snapshot.kind;
+    actor.position = snapshot.position;
+    actor.angle = snapshot.angle;
+    actor.energy = snapshot.energy;
+}
+}  // namespace
+
 // Sets every pool actor back to the recorded moment that rewindElapsed has
 // reached, 0.025 s of rewind per entry, between entry 1 and the oldest.
 void World::rewindActors(float seconds) {
@@ -133,23 +143,8 @@ void World::rewindActors(float seconds) {
         ballerina.position = o.position;
         ballerina.angle = o.angle;
         ballerina.sadness = o.energy;
-        const Snapshot& m = recorder->entry(RewindRecorder::musePool, i, index);
-        Muse& muse = *muses[i];
-        muse.kind = m.kind;
-        muse.position = m.position;
-        muse.angle = m.angle;
-        muse.energy = m.energy;
-        const Snapshot& t = recorder->entry(RewindRecorder::powerUpPool, i, index);
-        PowerUp& talent = *powerUps[i];
-        talent.kind = t.kind;
-        talent.position = t.position;
-        talent.angle = t.angle;
-        talent.energy = t.energy;
-        const Snapshot& b = recorder->entry(RewindRecorder::projectilePool, i, index);
-        Projectile& blossom = *projectiles[i];
-        blossom.kind = b.kind;
-        blossom.position = b.position;
-        blossom.angle = b.angle;
-        blossom.energy = b.energy;
+        restoreActor(*muses[i], recorder->entry(RewindRecorder::musePool, i, index));
+        restoreActor(*powerUps[i], recorder->entry(RewindRecorder::powerUpPool, i, index));
+        restoreActor(*projectiles[i], recorder->entry(RewindRecorder::projectilePool, i, index));
     }
 }
