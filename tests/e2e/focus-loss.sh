@@ -1,53 +1,39 @@
 #!/usr/bin/env bash
 # Pause when left: switching to another window during a dance opens the
-# menu, as Escape does; the dance stands still meanwhile, and Play brings
-# back the same dance.
+# menu, as Escape does, and Play brings the dance back. (That it is the same
+# dance, where it stood, the gl tests check; the floor's colours drift too
+# much for screenshots to tell.)
 source "$(dirname "$0")/lib/common.bash"
 source "$(dirname "$0")/lib/play.bash"
 
-SHOTS=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-focus.XXXXXX") || fail "mktemp"
 OTHER_PID=""
-trap 'cleanup; [ -n "$OTHER_PID" ] && kill "$OTHER_PID" 2>/dev/null; rm -rf "$SHOTS"' EXIT
+trap 'cleanup; [ -n "$OTHER_PID" ] && kill "$OTHER_PID" 2>/dev/null' EXIT
 
 copy_run_dir
-start_game
-wait_for_window 30
-sleep 3
-shot welcome
-click
-wait_for_screen menu welcome -gt 40 15 || fail "the click did not leave the welcome screen"
-sleep 1
-shot menu
+start_to_welcome
+enter_menu
 click_play_from_menu
-wait_for_screen dance menu -gt 40 15 || fail "Play did not start the dance"
-sleep 1
+wait_for_screen dance menu -gt 40 20 || fail "Play did not start the dance"
 
 # Another window takes the input focus, as Alt-Tab gives it.
 xmessage -geometry 200x80+20+20 "elsewhere" 2>/dev/null &
 OTHER_PID=$!
 other=""
-for _ in $(seq 1 50); do
+for _ in $(seq 1 100); do
   other=$(xdotool search --name '^xmessage$' 2>/dev/null | head -n 1)
   [ -n "$other" ] && break
   sleep 0.1
 done
 [ -n "$other" ] || fail "no other window to switch to"
 xdotool windowfocus "$other" || fail "could not focus the other window"
-sleep 1
-game_running || fail "the game ended when it lost the focus"
+wait_for_screen away menu -lt 25 20 || fail "leaving the window did not open the menu"
 
-# Back in the game: the menu is up.
+# Back in the game: the menu stays up, the cat on Play.
 xdotool windowfocus "$WINDOW_ID"
 kill "$OTHER_PID" 2>/dev/null
 OTHER_PID=""
-wait_for_screen back menu -lt 25 15 || fail "leaving the window did not open the menu"
-
-# The menu put the cat on Play: the dance comes back. (That it is the same
-# dance, where it stood, the scripted-play tests check; the floor's colours
-# drift too much for screenshots to tell.)
+wait_for_screen back menu -lt 25 20 || fail "the menu went away when the focus came back"
 click
-wait_for_screen resumed back -gt 40 15 || fail "Play did not resume the dance"
-game_running || fail "the game ended"
-
+wait_for_screen resumed back -gt 40 20 || fail "Play did not resume the dance"
 close_and_expect_clean_end
 echo "focus-loss: ok"

@@ -139,7 +139,7 @@ wait_for_exit() {
 # closing line last.
 close_and_expect_clean_end() {
   close_window
-  wait_for_exit 20
+  wait_for_exit 30
   [ "$GAME_STATUS" = 0 ] || fail "exit code $GAME_STATUS after closing the window"
   [ "$(tail -n 1 "$RUN_DIR/log.txt")" = "-- Closing Log..." ] ||
     fail "the log does not end with the closing line"

@@ -1,6 +1,6 @@
 # Playing the real game through its window with xdotool: clicks, pointer
 # steps the cat can follow, the way from the menu onto Play, screenshots and
-# their comparison. Source after common.bash; set SHOTS to a directory.
+# waits on what they show. Source after common.bash.
 
 # A click the game sees: its frames read the held buttons, so the button
 # stays down for a few frames.
@@ -9,6 +9,12 @@ click() {
   sleep 0.3
   xdotool mouseup 1
   sleep 0.5
+}
+
+press_escape() {
+  xdotool keydown Escape
+  sleep 0.3
+  xdotool keyup Escape
 }
 
 # The cat follows the mouse by at most 30 pixels a frame, so the pointer
@@ -48,27 +54,60 @@ click_play_from_menu() {
   click
 }
 
+# Screenshots go to $E2E_SHOTS when that is set (to look at them), else
+# beside the game, where cleanup removes them.
+shots_dir() {
+  if [ -n "${E2E_SHOTS:-}" ]; then echo "$E2E_SHOTS"; else echo "$RUN_DIR/shots"; fi
+}
+
 shot() {
-  import -window root "$SHOTS/$1.png" || fail "no screenshot $1"
+  mkdir -p "$(shots_dir)"
+  import -window root "$(shots_dir)/$1.png" || fail "no screenshot $1"
 }
 
 # Share of pixels that differ noticeably between two screenshots, in percent.
 differs() {
   local pixels
-  pixels=$(compare -metric AE -fuzz 10% "$SHOTS/$1.png" "$SHOTS/$2.png" null: 2>&1 | cut -d' ' -f1)
+  pixels=$(compare -metric AE -fuzz 10% "$(shots_dir)/$1.png" "$(shots_dir)/$2.png" null: 2>&1 | cut -d' ' -f1)
   echo $((${pixels%.*} * 100 / (1024 * 768)))
 }
 
 # Takes screenshot $1 until it differs from screenshot $2 by less (-lt) or
 # more (-gt) than $4 percent, as $3 says; at most $5 seconds. False if it
-# never did. For busy machines, where a fixed sleep may come too early.
+# never did: a loaded machine may draw the change late, never early.
 wait_for_screen() {
   local name=$1 reference=$2 test=$3 percent=$4 limit=$5
-  local tries=$((limit * 2))
-  for _ in $(seq 1 "$tries"); do
+  local deadline=$((SECONDS + limit))
+  while :; do
+    game_running || fail "the game ended while waiting for screen $name"
     shot "$name"
     [ "$(differs "$reference" "$name")" "$test" "$percent" ] && return 0
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.5
   done
-  return 1
+}
+
+# Starts the game and waits for its welcome screen: anything drawn over the
+# empty display. Leaves screenshots "empty" and "welcome".
+start_to_welcome() {
+  shot empty
+  start_game
+  wait_for_window 30
+  wait_for_screen welcome empty -gt 0 30 || fail "the welcome screen never showed"
+}
+
+# A click from the welcome screen into the menu; leaves screenshot "menu".
+# A loaded machine may show the welcome screen before the game reads the
+# pointer: while the screen still is the welcome screen, the click is
+# given again.
+enter_menu() {
+  for _ in 1 2 3; do
+    click
+    if wait_for_screen menu welcome -gt 40 10; then
+      sleep 1
+      shot menu
+      return 0
+    fi
+  done
+  fail "the click did not leave the welcome screen"
 }
