@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
+#include <vector>
 
 #include "game/ProgressStore.h"
 #include "game/ScreenRenderer.h"
@@ -10,54 +10,34 @@
 
 namespace {
 
-// Menu places (stage units) the cat is steered onto.
-const Vector playButton{-1.235f, -1.72f};
-const Vector quitButton{0.35f, -1.7f};
-const Vector levelUpArrow{0.025f, -1.0f};
-const Vector previousArrow{-1.5f, 0.05f};
-const Vector nextArrow{-0.95f, 0.05f};
+using GamePlay = GameSession;
 
-class GamePlay : public GlTest {
-protected:
-    void SetUp() override {
-        GlTest::SetUp();
-        ASSERT_TRUE(run.ok()) << "no generated run directory in VELVETARIUM_GAME_DIR";
-        ASSERT_TRUE(game.init(GlContext::width, GlContext::height, releaseOnQuit));
-    }
-
-    // From the welcome screen into the menu, ready for a click on Play.
-    void enterMenu() {
-        player.wait(0.3f);
-        ASSERT_FALSE(game.entered);
-        player.click();
-        ASSERT_TRUE(game.entered);
-        ASSERT_TRUE(game.paused);
-        player.wait(0.6f);
-    }
-
-    void clickOn(Vector place) {
-        ASSERT_TRUE(player.moveCatTo(place)) << "the cat never reached (" << place.x << ", " << place.y << ")";
-        player.click();
-    }
-
-    // Types a name on the keyboard, as the name entry takes it (y and z exchanged).
-    void typeName(const char* name) {
-        for (const char* c = name; *c != 0; ++c) {
-            char key = static_cast<char>(*c >= 'A' && *c <= 'Z' ? *c - 'A' + 'a' : *c);
-            if (key == 'y') {
-                key = 'z';
-            } else if (key == 'z') {
-                key = 'y';
-            }
-            player.key(key);
-        }
-    }
-
-    bool releaseOnQuit = false;
-    RunDirectory run;
-    Game game;
-    Player player{game};
+// Where the other ballerinas stand, by slot.
+struct Ballerina {
+    int slot;
+    Vector position;
 };
+
+std::vector<Ballerina> ballerinas(World& world) {
+    std::vector<Ballerina> found;
+    for (int i = 0; i < World::poolCapacity; ++i) {
+        if (Kind::isDancer(world.obstacles[i]->kind)) found.push_back({i, world.obstacles[i]->position});
+    }
+    return found;
+}
+
+// Types a name on the keyboard, as the name entry takes it (y and z exchanged).
+void typeName(Player& player, const std::string& name) {
+    for (char c : name) {
+        char key = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+        if (key == 'y') {
+            key = 'z';
+        } else if (key == 'z') {
+            key = 'y';
+        }
+        player.key(key);
+    }
+}
 
 TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     // A first start: the tables derived and written, the guided dance next.
@@ -65,7 +45,7 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     EXPECT_EQ(game.level, 34u);
     EXPECT_EQ(game.selectedLevel, 34);
     EXPECT_EQ(game.progression.menuMessage, 0);
-    World& w = player.world();
+    World& w = world();
     ProgressStore store;
     EXPECT_EQ(store.getField(1, 1), 6 * w.levelBaseScore(1));
     EXPECT_GT(store.getField(1, 3), 0);
@@ -116,7 +96,7 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     player.input.leftButton = false;
     const std::string herName = w.obstacles[w.chosenObstacle]->name;
     const std::string primaBefore = w.prima().name;
-    typeName(herName.c_str());
+    typeName(player, herName);
     player.wait(1.0f);
     EXPECT_EQ(std::string(w.prima().name), herName);
     EXPECT_NE(std::string(w.prima().name), primaBefore);
@@ -157,39 +137,54 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     EXPECT_EQ(w.level, 1);
 }
 
-TEST_F(GamePlay, EscapePausesALostDanceIsTriedAgain) {
-    enterMenu();
-    // Up from the guided dance to the first dance.
-    clickOn(levelUpArrow);
-    EXPECT_EQ(game.selectedLevel, 1);
-    EXPECT_EQ(game.level, 1u);
-    World& w = player.world();
-    EXPECT_EQ(w.level, 1);
-    player.wait(0.6f);
-    clickOn(playButton);
-    ASSERT_FALSE(game.paused);
-    player.wait(1.3f);
-    player.click();  // past "Press a mouse key"
-    player.wait(1.0f);
+TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAgain) {
+    startFirstDance();
+    World& w = world();
 
-    // Escape opens the menu; Play resumes the same dance where it stood.
-    const Vector before = w.primaPositionNow();
-    player.escape();
-    EXPECT_TRUE(game.paused);
-    EXPECT_FALSE(game.freshLevel);
-    player.wait(0.6f);
-    clickOn(playButton);
-    ASSERT_FALSE(game.paused);
-    EXPECT_NEAR(w.primaPositionNow().x, before.x, 0.01f);
-    EXPECT_NEAR(w.primaPositionNow().y, before.y, 0.01f);
-    EXPECT_EQ(game.level, 1u);
-    EXPECT_TRUE(game.waitForClick);
-    player.wait(0.2f);
-    player.click();
-    EXPECT_FALSE(game.waitForClick);
+    // Escape and leaving the window both open the menu over the dance, which
+    // stands still meanwhile; Play brings back the same dance where it stood.
+    for (const bool leave : {false, true}) {
+        SCOPED_TRACE(leave ? "window left" : "Escape");
+        const Vector prima = w.primaPositionNow();
+        const std::vector<Ballerina> dancers = ballerinas(w);
+        ASSERT_FALSE(dancers.empty());
+        if (leave) {
+            game.focusLost();
+            player.frame();
+        } else {
+            player.escape();
+        }
+        EXPECT_TRUE(game.paused);
+        EXPECT_FALSE(game.freshLevel) << "a paused dance, not a new one";
+        const float levelTime = w.levelTime;
+        const float danceTime = w.danceTime;
+        player.wait(1.5f);
+        EXPECT_EQ(w.levelTime, levelTime);
+        EXPECT_EQ(w.danceTime, danceTime);
+
+        clickOn(playButton);
+        ASSERT_FALSE(game.paused);
+        EXPECT_EQ(game.level, 1u);
+        EXPECT_EQ(w.level, 1);
+        EXPECT_EQ(w.levelTime, levelTime) << "Play started the dance afresh";
+        EXPECT_NEAR(w.primaPositionNow().x, prima.x, 0.01f);
+        EXPECT_NEAR(w.primaPositionNow().y, prima.y, 0.01f);
+        for (const Ballerina& b : dancers) {
+            SCOPED_TRACE(b.slot);
+            EXPECT_TRUE(Kind::isDancer(w.obstacles[b.slot]->kind));
+            EXPECT_NEAR(w.obstacles[b.slot]->position.x, b.position.x, 0.05f);
+            EXPECT_NEAR(w.obstacles[b.slot]->position.y, b.position.y, 0.05f);
+        }
+        EXPECT_TRUE(game.waitForClick);
+        player.wait(0.2f);
+        player.click();
+        EXPECT_FALSE(game.waitForClick);
+        player.wait(0.6f);
+        EXPECT_FALSE(game.paused) << "the menu came back";
+        EXPECT_GT(w.levelTime, levelTime);
+    }
 
     // Escape first ends a freeze; only the next one opens the menu.
-    player.wait(0.6f);
     player.rightClick();
     ASSERT_TRUE(w.frozen);
     player.escape();
@@ -200,6 +195,23 @@ TEST_F(GamePlay, EscapePausesALostDanceIsTriedAgain) {
     player.wait(0.6f);
     player.escape();
     EXPECT_TRUE(game.paused);
+    player.wait(0.6f);
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    player.wait(0.2f);
+    player.click();
+
+    // Leaving the window ends a freeze and opens the menu in the same frame.
+    player.wait(0.6f);
+    player.input.rightButton = true;
+    player.wait(0.2f);
+    ASSERT_TRUE(w.frozen);
+    game.focusLost();
+    player.frame();
+    player.input.rightButton = false;
+    EXPECT_FALSE(w.frozen);
+    EXPECT_TRUE(game.paused);
+    EXPECT_FALSE(game.freshLevel);
     player.wait(0.6f);
     clickOn(playButton);
     ASSERT_FALSE(game.paused);
@@ -236,7 +248,7 @@ TEST_F(GamePlay, TheArrowsBesideTheLevelPictureChooseTheDance) {
     player.click();
     EXPECT_EQ(game.selectedLevel, 1);
     EXPECT_EQ(game.level, 1u);
-    EXPECT_EQ(player.world().level, 1);
+    EXPECT_EQ(world().level, 1);
     EXPECT_TRUE(game.freshLevel);
     player.wait(0.6f);
     clickOn(previousArrow);
@@ -252,14 +264,8 @@ TEST_F(GamePlay, TheArrowsBesideTheLevelPictureChooseTheDance) {
 }
 
 TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
-    enterMenu();
-    clickOn(levelUpArrow);
-    player.wait(0.6f);
-    clickOn(playButton);
-    ASSERT_FALSE(game.paused);
-    player.wait(1.3f);
-    player.click();
-    World& w = player.world();
+    startFirstDance();
+    World& w = world();
 
     // She is steered with the right arrow (the d key) when her entry begins.
     player.input.letters['d' - 'a'] = true;
@@ -282,21 +288,35 @@ TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
     EXPECT_EQ(game.entry.typedName[0], 'D');
 }
 
-TEST_F(GamePlay, FiveIdleMinutesInTheMenuStartAFreshDanceOnly) {
+TEST_F(GamePlay, LeavingOutsideADanceIsNotKeptAndIdleMinutesStartAFreshDanceOnly) {
+    // Leaving the window keeps the welcome screen up, and the menu as it is.
+    player.wait(0.3f);
+    game.focusLost();
+    player.frame();
+    EXPECT_FALSE(game.entered);
+    EXPECT_TRUE(game.paused);
     enterMenu();
+    game.focusLost();
+    player.wait(0.6f);
+    EXPECT_TRUE(game.paused);
+    EXPECT_TRUE(game.freshLevel);
+
+    // Five idle minutes in the menu start the guided dance by itself, at its
+    // first page as after Play; the request to pause was not kept for it.
     player.frame(100.0f);
     EXPECT_TRUE(game.paused);
     player.frame(201.0f);
-    EXPECT_FALSE(game.paused);  // the guided dance starts by itself
+    EXPECT_FALSE(game.paused);
     EXPECT_EQ(game.level, 34u);
-    EXPECT_EQ(game.tutorialPage, 1);  // at its first page, as after Play
+    EXPECT_EQ(game.tutorialPage, 1);
     // After its first second it waits for the player's click.
     EXPECT_TRUE(game.waitForClick);
     player.wait(1.3f);
-    const Vector standing = player.world().primaPositionNow();
+    const Vector standing = world().primaPositionNow();
     player.wait(0.3f);
-    EXPECT_NEAR(player.world().primaPositionNow().x, standing.x, 0.01f);
-    EXPECT_NEAR(player.world().primaPositionNow().y, standing.y, 0.01f);
+    EXPECT_FALSE(game.paused);
+    EXPECT_NEAR(world().primaPositionNow().x, standing.x, 0.01f);
+    EXPECT_NEAR(world().primaPositionNow().y, standing.y, 0.01f);
 
     // A dance that has run stays paused however long the menu waits. (The
     // lesson's pages 2 to 4 each wait for their click.)
@@ -306,7 +326,7 @@ TEST_F(GamePlay, FiveIdleMinutesInTheMenuStartAFreshDanceOnly) {
     }
     EXPECT_FALSE(game.waitForClick);
     player.wait(0.5f);
-    EXPECT_GT(player.world().danceTime, 1.0f);
+    EXPECT_GT(world().danceTime, 1.0f);
     player.escape();
     ASSERT_TRUE(game.paused);
     player.frame(301.0f);
@@ -314,7 +334,7 @@ TEST_F(GamePlay, FiveIdleMinutesInTheMenuStartAFreshDanceOnly) {
     EXPECT_TRUE(game.paused);
 }
 
-class GameQuit : public GamePlay {
+class GameQuit : public GameSession {
 protected:
     GameQuit() { releaseOnQuit = true; }
 };

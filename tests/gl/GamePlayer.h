@@ -15,6 +15,7 @@
 #include "actors/Avatar.h"
 #include "actors/Obstacle.h"
 #include "game/Game.h"
+#include "gl/GlContext.h"
 #include "support/TempDirectory.h"
 #include "world/World.h"
 
@@ -136,6 +137,62 @@ public:
 private:
     Game& game;
     bool ended = false;
+};
+
+// Menu places (stage units) the cat is steered onto.
+const Vector playButton{-1.235f, -1.72f};
+const Vector quitButton{0.35f, -1.7f};
+const Vector levelUpArrow{0.025f, -1.0f};
+const Vector previousArrow{-1.5f, 0.05f};
+const Vector nextArrow{-0.95f, 0.05f};
+
+// The real Game in a run directory of its own, at its welcome screen.
+class GameSession : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        ASSERT_TRUE(run.ok()) << "no generated run directory in VELVETARIUM_GAME_DIR";
+        ASSERT_TRUE(game.init(GlContext::width, GlContext::height, releaseOnQuit));
+    }
+
+    // From the welcome screen into the menu, ready for a click on Play.
+    void enterMenu() {
+        player.wait(0.3f);
+        ASSERT_FALSE(game.entered);
+        player.click();
+        ASSERT_TRUE(game.entered);
+        ASSERT_TRUE(game.paused);
+        player.wait(0.6f);
+    }
+
+    void clickOn(Vector place) {
+        ASSERT_TRUE(player.moveCatTo(place)) << "the cat never reached (" << place.x << ", " << place.y << ")";
+        player.click();
+    }
+
+    // The first city dance, running past its "Press a mouse key".
+    void startFirstDance() {
+        enterMenu();
+        clickOn(levelUpArrow);
+        ASSERT_EQ(game.selectedLevel, 1);
+        ASSERT_EQ(game.level, 1u);
+        ASSERT_EQ(world().level, 1);
+        player.wait(0.6f);
+        clickOn(playButton);
+        ASSERT_FALSE(game.paused);
+        player.wait(1.3f);
+        player.click();
+        player.wait(1.0f);
+        ASSERT_FALSE(game.paused);
+        ASSERT_FALSE(game.waitForClick);
+    }
+
+    World& world() { return player.world(); }
+
+    bool releaseOnQuit = false;
+    RunDirectory run;
+    Game game;
+    Player player{game};
 };
 
 // The slot of the ballerina of kind 'o' nearest to the Prima Ballerina, or -1.

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <vector>
 
 struct Rgba {
     std::uint8_t r = 0, g = 0, b = 0, a = 0;
@@ -60,6 +61,15 @@ public:
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
         glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, c);
         return {c[0], c[1], c[2], c[3]};
+    }
+
+    // Every pixel of the window, RGBA, row after row from the bottom.
+    static std::vector<std::uint8_t> windowPixels() {
+        glFinish();
+        std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
     }
 
     // The colour at a stage point under the projection of resetState().

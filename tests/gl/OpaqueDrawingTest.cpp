@@ -27,14 +27,6 @@ pf::Bytes opaqueBackdrop(int w, int h, std::uint8_t alphaOfOne = 255) {
     return pf::tgaRgba(w, h, rgba);
 }
 
-std::vector<std::uint8_t> window() {
-    glFinish();
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(GlContext::width) * GlContext::height * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, GlContext::width, GlContext::height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 class OpaqueDrawing : public GlTest {
 protected:
     void SetUp() override {
@@ -93,14 +85,14 @@ TEST_F(OpaqueDrawing, TheCoveringPictureReplacesEveryPixelAsBlendingWould) {
     glVertex3f(1.0f, 1.0f, 0.0f);
     glEnd();
     glPopMatrix();
-    const std::vector<std::uint8_t> blended = window();
+    const std::vector<std::uint8_t> blended = GlContext::windowPixels();
 
     // The painter's square over black and a turned red square.
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     painter.drawPicture(900, 0.5f, 0.5f, 1.0f, 1.0f, 30.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     drawOverWindow(98);
-    EXPECT_TRUE(window() == blended);
+    EXPECT_TRUE(GlContext::windowPixels() == blended);
     EXPECT_TRUE(glIsEnabled(GL_BLEND)) << "blending is on again for what follows";
 
     // The nearly opaque picture stays blended: the red shows through its texel.
@@ -108,19 +100,19 @@ TEST_F(OpaqueDrawing, TheCoveringPictureReplacesEveryPixelAsBlendingWould) {
     glClearColor(1.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     drawOverWindow(97);
-    EXPECT_FALSE(window() == blended);
+    EXPECT_FALSE(GlContext::windowPixels() == blended);
 }
 
 TEST_F(OpaqueDrawing, HiddenDrawingReachesNoPixelAndEndsCleanly) {
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
-    const std::vector<std::uint8_t> before = window();
+    const std::vector<std::uint8_t> before = GlContext::windowPixels();
     painter.beginHiddenDrawing();
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     painter.drawPicture(900, 0.0f, 0.0f, 2.0f, 2.0f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     painter.endHiddenDrawing();
-    EXPECT_TRUE(window() == before);
+    EXPECT_TRUE(GlContext::windowPixels() == before);
     EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
     painter.drawPicture(900, 0.0f, 0.0f, 0.5f, 0.5f, 0.0f, 1.0f, 1.0f, 1.0f, 1.0f);
     EXPECT_TRUE(colourNear(GlContext::stagePixel(0.0f, 0.0f), Rgba{255, 0, 0, 255}));
@@ -150,17 +142,17 @@ TEST(OpaqueFloor, AnOpaquePatternIsDrawnWithoutBlendingToTheSamePixels) {
     glClear(GL_COLOR_BUFFER_BIT);
     glDisable(GL_BLEND);  // the reference: blending left to the floor, which keeps it off
     floor.draw(mesh, 171, 1);
-    const std::vector<std::uint8_t> unblended = window();
+    const std::vector<std::uint8_t> unblended = GlContext::windowPixels();
     glEnable(GL_BLEND);
     glClearColor(0.0f, 0.0f, 1.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     floor.draw(mesh, 171, 1);
-    EXPECT_TRUE(window() == unblended) << "nothing under an opaque floor shows";
+    EXPECT_TRUE(GlContext::windowPixels() == unblended) << "nothing under an opaque floor shows";
     EXPECT_TRUE(glIsEnabled(GL_BLEND));
 
     // A pattern with transparent texels still lets the blue through.
     glClear(GL_COLOR_BUFFER_BIT);
     floor.draw(mesh, 171, 2);
-    EXPECT_FALSE(window() == unblended);
+    EXPECT_FALSE(GlContext::windowPixels() == unblended);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

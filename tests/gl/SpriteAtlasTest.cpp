@@ -42,14 +42,6 @@ pf::Bytes edgeFrame() {
     return pf::tgaRgba(16, 16, rgba);
 }
 
-std::vector<std::uint8_t> window() {
-    glFinish();
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(GlContext::width) * GlContext::height * 4);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, GlContext::width, GlContext::height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
 struct Difference {
     int largest = 0;  // the largest difference of a colour channel
     int pixels = 0;   // pixels that differ at all
@@ -151,11 +143,11 @@ TEST_F(AtlasDraw, DrawsThePixelsOfTheFramesOwnTexture) {
         glClear(GL_COLOR_BUFFER_BIT);
         // 127 / 255 and 80 percent, as the sprite draw turns its bytes into colours.
         drawAlone(101, c.frame, at, c.scale, c.scale * 1.3f, c.angle, 1.0f, 127 / 255.0f, 1.0f, 0.8f);
-        const std::vector<std::uint8_t> reference = window();
+        const std::vector<std::uint8_t> reference = GlContext::windowPixels();
         glClear(GL_COLOR_BUFFER_BIT);
-        const std::vector<std::uint8_t> cleared = window();
+        const std::vector<std::uint8_t> cleared = GlContext::windowPixels();
         drawFromAtlas(101, c.frame, at, c.scale, c.scale * 1.3f, c.angle, 255, 127, 255, 80);
-        const std::vector<std::uint8_t> atlas = window();
+        const std::vector<std::uint8_t> atlas = GlContext::windowPixels();
         const Difference d = compare(reference, atlas);
         ASSERT_GT(compare(reference, cleared).pixels, 0) << "the frame showed nothing";
         // Only the rounding of the texture coordinates may differ.
@@ -168,9 +160,9 @@ TEST_F(AtlasDraw, DrawsThePixelsOfTheFramesOwnTexture) {
 
 TEST_F(AtlasDraw, ABlankFrameDrawsNothingAndLeavesItsColourCurrent) {
     glClear(GL_COLOR_BUFFER_BIT);
-    const std::vector<std::uint8_t> cleared = window();
+    const std::vector<std::uint8_t> cleared = GlContext::windowPixels();
     drawFromAtlas(101, 3, Vector(0, 0, 0), 1.0f, 1.0f, 0.0f, 51, 102, 153, 40);
-    EXPECT_EQ(compare(cleared, window()).pixels, 0);
+    EXPECT_EQ(compare(cleared, GlContext::windowPixels()).pixels, 0);
     GLfloat colour[4] = {};
     glGetFloatv(GL_CURRENT_COLOR, colour);
     EXPECT_FLOAT_EQ(colour[0], 0.2f);
