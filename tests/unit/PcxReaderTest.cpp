@@ -107,52 +107,34 @@ TEST(PcxReader, DataEndingEarlyOrAMissingPaletteGivesAnEmptyPicture) {
 }
 
 TEST(PcxReader, RefusesWrongMagicVersionLayoutAndSides) {
-    auto refused = [](pf::PcxLayout layout) {
-        Picture picture;
-        const bool loaded = decodePcxPicture(picture, pf::pcx(layout, pf::Bytes(64, 1), pf::rampPalette()));
-        return !loaded && picture.pixels == nullptr && picture.width == 0 && picture.height == 0;
+    struct Case {
+        const char* what;
+        void (*change)(pf::PcxLayout&);
     };
-    pf::PcxLayout magic = sized(2, 2);
-    magic.manufacturer = 11;
-    EXPECT_TRUE(refused(magic));
-    pf::PcxLayout version = sized(2, 2);
-    version.version = 3;
-    EXPECT_TRUE(refused(version));
-    pf::PcxLayout planes = sized(2, 2);
-    planes.planes = 3;
-    EXPECT_TRUE(refused(planes));
-    pf::PcxLayout depth = sized(2, 2);
-    depth.bitsPerPixel = 1;
-    EXPECT_TRUE(refused(depth));
-
-    pf::PcxLayout backwards;
-    backwards.xMin = 10;
-    backwards.xMax = 5;
-    backwards.yMax = 1;
-    EXPECT_TRUE(refused(backwards));
-    pf::PcxLayout wide;  // 65536 x 65536: the product is 0 in 32 bits
-    wide.xMax = 65535;
-    wide.yMax = 65535;
-    EXPECT_TRUE(refused(wide));
-    EXPECT_TRUE(refused(sized(4097, 1)));
-    EXPECT_FALSE(refused(sized(8, 8)));
+    const Case cases[] = {
+        {"magic", [](pf::PcxLayout& l) { l.manufacturer = 11; }},
+        {"version", [](pf::PcxLayout& l) { l.version = 3; }},
+        {"planes", [](pf::PcxLayout& l) { l.planes = 3; }},
+        {"depth", [](pf::PcxLayout& l) { l.bitsPerPixel = 1; }},
+        {"backwards", [](pf::PcxLayout& l) { l.xMin = 10, l.xMax = 5; }},
+        {"65536 x 65536: the product is 0 in 32 bits", [](pf::PcxLayout& l) { l.xMax = l.yMax = 65535; }},
+        {"too wide", [](pf::PcxLayout& l) { l.xMax = 4096; }},
+    };
+    for (const Case& c : cases) {
+        pf::PcxLayout layout = sized(2, 2);
+        c.change(layout);
+        Picture picture;
+        EXPECT_FALSE(decodePcxPicture(picture, pf::pcx(layout, pf::Bytes(64, 1), pf::rampPalette()))) << c.what;
+        EXPECT_TRUE(picture.pixels == nullptr && picture.width == 0 && picture.height == 0) << c.what;
+    }
+    Picture fine;
+    EXPECT_TRUE(decodePcxPicture(fine, pf::pcx(sized(8, 8), pf::Bytes(64, 1), pf::rampPalette())));
 }
 
-TEST(PcxReader, IntegerPowerSquaresAndDividesForNegativeExponents) {
-    EXPECT_EQ(integerPower(2, 0), 1);
-    EXPECT_EQ(integerPower(2, 10), 1024);
-    EXPECT_EQ(integerPower(3, 5), 243);
-    EXPECT_EQ(integerPower(10, 9), 1000000000);
-    EXPECT_EQ(integerPower(2, -1), 0);
-    EXPECT_EQ(integerPower(1, -7), 1);
-    EXPECT_EQ(integerPower(0, -1), 0);
-    EXPECT_EQ(integerPower(0, 0), 1);
-    EXPECT_EQ(integerPower(1, INT_MIN), 1);
-
-    EXPECT_EQ(largestPowerOfTwoNotAbove(100), 64);
-    EXPECT_EQ(largestPowerOfTwoNotAbove(60), 32);
-    EXPECT_EQ(largestPowerOfTwoNotAbove(256), 256);
-    EXPECT_EQ(largestPowerOfTwoNotAbove(255), 128);
-    EXPECT_EQ(largestPowerOfTwoNotAbove(1), 1);
-    EXPECT_EQ(largestPowerOfTwoNotAbove(0), 0);
+TEST(PcxReader, IntegerPowerAndLargestPowerOfTwo) {
+    const int powers[][3] = {{2, 0, 1},  {2, 10, 1024}, {3, 5, 243}, {10, 9, 1000000000}, {2, -1, 0},
+                             {1, -7, 1}, {0, -1, 0},    {0, 0, 1},   {1, INT_MIN, 1}};
+    for (const auto& p : powers) EXPECT_EQ(integerPower(p[0], p[1]), p[2]) << p[0] << "^" << p[1];
+    const int below[][2] = {{100, 64}, {60, 32}, {256, 256}, {255, 128}, {1, 1}, {0, 0}};
+    for (const auto& b : below) EXPECT_EQ(largestPowerOfTwoNotAbove(b[0]), b[1]) << b[0];
 }

@@ -11,23 +11,19 @@
 namespace pf = picturefiles;
 
 TEST(PictureLoader, ChoosesTheReaderByTheTextAfterTheFirstDot) {
-    EXPECT_EQ(pictureFormatOfName("601.tga"), PictureFormat::tga);
-    EXPECT_EQ(pictureFormatOfName("601.TGA"), PictureFormat::tga);
-    EXPECT_EQ(pictureFormatOfName("601.Tga"), PictureFormat::tga);
-    EXPECT_EQ(pictureFormatOfName("icon.bmp"), PictureFormat::bmp);
-    EXPECT_EQ(pictureFormatOfName("icon.BmP"), PictureFormat::bmp);
-    EXPECT_EQ(pictureFormatOfName("title.pcx"), PictureFormat::pcx);
-    EXPECT_EQ(pictureFormatOfName("title.PCX"), PictureFormat::pcx);
-    EXPECT_EQ(pictureFormatOfName("601.png"), PictureFormat::none);
-    EXPECT_EQ(pictureFormatOfName("601"), PictureFormat::none);
-    EXPECT_EQ(pictureFormatOfName("601."), PictureFormat::none);
-    EXPECT_EQ(pictureFormatOfName("pics.old.tga"), PictureFormat::none);
-    EXPECT_EQ(pictureFormatOfName("601.tgax"), PictureFormat::none);
-    EXPECT_EQ(pictureFormatOfName(""), PictureFormat::none);
-    EXPECT_EQ(pictureFormatOfName(nullptr), PictureFormat::none);
-    // Only the file's own name counts, not dots in the directories above it.
-    EXPECT_EQ(pictureFormatOfName("/home/someone/.local/share/velvetarium/601.tga"), PictureFormat::tga);
-    EXPECT_EQ(pictureFormatOfName("data.d/pics.old.tga"), PictureFormat::none);
+    const struct {
+        const char* name;
+        PictureFormat format;
+    } cases[] = {
+        {"601.tga", PictureFormat::tga}, {"601.Tga", PictureFormat::tga}, {"icon.BmP", PictureFormat::bmp},
+        {"title.PCX", PictureFormat::pcx}, {"601.png", PictureFormat::none}, {"601", PictureFormat::none},
+        {"601.", PictureFormat::none}, {"pics.old.tga", PictureFormat::none}, {"601.tgax", PictureFormat::none},
+        {"", PictureFormat::none}, {nullptr, PictureFormat::none},
+        // Only the file's own name counts, not dots in the directories above it.
+        {"/home/someone/.local/share/velvetarium/601.tga", PictureFormat::tga},
+        {"data.d/pics.old.tga", PictureFormat::none},
+    };
+    for (const auto& c : cases) EXPECT_EQ(pictureFormatOfName(c.name), c.format) << (c.name ? c.name : "(null)");
 }
 
 TEST(PictureLoader, LoadsFilesByExtensionAndLeavesUnknownOnesAlone) {

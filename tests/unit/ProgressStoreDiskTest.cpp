@@ -175,6 +175,30 @@ TEST(ProgressStoreDisk, FilesTheGameMayNotReadOrWriteAreNeverReplaced) {
     }
 }
 
+// In a directory the game may not write to, a write fails and the old file
+// survives untouched.
+TEST(ProgressStoreDisk, AReadOnlyDirectoryKeepsTheOldFileIntact) {
+    TempDirectory dir;
+    ASSERT_TRUE(dir.ok());
+    const Bytes old = progressOnDisk(dir);
+    fs::permissions(dir.path(""), fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                      fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    const int result = inChild([&]() -> int {
+        ProgressStore store;
+        store.setDirectory(dir.path("").c_str());
+        if (store.getField(3, 4) != 103) return 77;  // cannot even read: not the case under test
+        store.setField(3, 4, 999);
+        store.setHighscoreName("Nobody");
+        if (store.write()) return 1;
+        return store.getField(3, 4) == 103 ? 0 : 2;  // the next read reloads the old file
+    }, true);
+    fs::permissions(dir.path(""), fs::perms::owner_all, fs::perm_options::add);
+    if (result == 77) GTEST_SKIP() << "no unprivileged user can reach the temporary directory";
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(readFile(dir.path("savegame.txt")), old);
+    EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"});
+}
+
 // A progress file kept elsewhere through a symbolic link stays there: the
 // link is kept and its target gets the new progress.
 TEST(ProgressStoreDisk, ALinkedFileIsReplacedBehindItsLink) {
@@ -214,7 +238,7 @@ TEST(ProgressStoreDisk, StartUpNeverChangesAFileAndWritesKeepEveryOtherByte) {
         {"non-digits", Bytes(1000, 'x')},
         {"minus signs and spaces", Bytes(1200, '-')},
     };
-    for (std::size_t length : {1u, 17u, 999u, 1000u, 1001u, 4096u}) {
+    for (std::size_t length : {1u, 17u, 565u, 999u, 1000u, 1001u, 4096u}) {
         Bytes bytes(length);
         for (auto& b : bytes) b = static_cast<std::uint8_t>(random());
         files.emplace_back("random " + std::to_string(length), bytes);
@@ -225,6 +249,8 @@ TEST(ProgressStoreDisk, StartUpNeverChangesAFileAndWritesKeepEveryOtherByte) {
         ProgressStore store;
         store.setDirectory(dir.path("").c_str());
         startUpReads(store);
+        EXPECT_EQ(store.highscoreName[10], '\0') << what;
+        for (const char* c = store.highscoreName; *c; ++c) EXPECT_TRUE(*c >= 32 && *c <= 126) << what;
         for (int level = 1; level <= 50; ++level) {
             for (int field = 1; field <= 5; ++field) {
                 const std::int32_t value = store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field));

@@ -93,30 +93,34 @@ protected:
     std::string iconFile;
 };
 
-TEST_F(WindowIconTest, MissingFileIsLoggedAndGivesNoIcon) {
-    EXPECT_EQ(loadWindowIcon((iconFile + ".missing").c_str()), nullptr);
-    const std::string text = messages();
-    EXPECT_EQ(text.rfind("Unable to load icon: ", 0), 0u) << text;
-    EXPECT_GT(text.size(), std::string("Unable to load icon: \n").size()) << "no reason given";
-    EXPECT_EQ(text.back(), '\n');
-}
-
-TEST_F(WindowIconTest, NotABitmapIsLoggedAsUnloadable) {
-    writeIcon({'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'});
-    EXPECT_EQ(loadWindowIcon(iconFile.c_str()), nullptr);
-    EXPECT_EQ(messages().rfind("Unable to load icon: ", 0), 0u);
-}
-
-TEST_F(WindowIconTest, WidthThatIsNoMultipleOfEightIsRefused) {
-    writeIcon(makeBmp(12, 8, 8, std::vector<std::uint8_t>(12 * 8, 1)));
-    EXPECT_EQ(loadWindowIcon(iconFile.c_str()), nullptr);
-    EXPECT_EQ(messages(), "Icon width must be a multiple of 8\n");
-}
-
-TEST_F(WindowIconTest, IconWithoutPaletteIsRefused) {
-    writeIcon(makeBmp(8, 8, 24, std::vector<std::uint8_t>(8 * 8, 1)));
-    EXPECT_EQ(loadWindowIcon(iconFile.c_str()), nullptr);
-    EXPECT_EQ(messages(), "Icon file must have a palette.\n");
+// Each refused icon gives no icon and says why in the log.
+TEST_F(WindowIconTest, UnusableIconsAreLoggedAndGiveNoIcon) {
+    const struct {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        const char* message;  // nullptr: SDL's own reason after the prefix
+    } cases[] = {
+        {"missing", {}, nullptr},
+        {"not a bitmap", {'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'}, nullptr},
+        {"width no multiple of 8", makeBmp(12, 8, 8, std::vector<std::uint8_t>(12 * 8, 1)),
+         "Icon width must be a multiple of 8\n"},
+        {"no palette", makeBmp(8, 8, 24, std::vector<std::uint8_t>(8 * 8, 1)), "Icon file must have a palette.\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::remove(iconFile.c_str());
+        if (!c.bytes.empty()) writeIcon(c.bytes);
+        const std::size_t before = messages().size();
+        EXPECT_EQ(loadWindowIcon(iconFile.c_str()), nullptr);
+        const std::string text = messages().substr(before);
+        if (c.message != nullptr) {
+            EXPECT_EQ(text, c.message);
+        } else {
+            EXPECT_EQ(text.rfind("Unable to load icon: ", 0), 0u) << text;
+            EXPECT_GT(text.size(), std::string("Unable to load icon: \n").size()) << "no reason given";
+            EXPECT_EQ(text.back(), '\n');
+        }
+    }
 }
 
 TEST_F(WindowIconTest, PalettisedIconIsKeyedByItsTopLeftPixel) {
