@@ -97,10 +97,4 @@ TEST(Badge, TheDescriptionTurnsClockwiseAndWraps) {
     EXPECT_FLOAT_EQ(Badge::turnText(10.0f, 0.05f), 5.0f);
     EXPECT_FLOAT_EQ(Badge::turnText(0.0f, 0.016f), 3600.0f);
     EXPECT_FLOAT_EQ(Badge::turnText(1.0f, 0.01f), 3600.0f);
-    EXPECT_FLOAT_EQ(Badge::descriptionRadius(111), 2.65f);
-    EXPECT_FLOAT_EQ(Badge::descriptionRadius(133), 1.9f);
-    EXPECT_FLOAT_EQ(Badge::descriptionRadius(161), 1.65f);
-    EXPECT_FLOAT_EQ(Badge::titleDrop(111), 0.25f);
-    EXPECT_FLOAT_EQ(Badge::titleDrop(131), 0.5f);
-    EXPECT_FLOAT_EQ(Badge::titleDrop(161), 0.8f);
 }

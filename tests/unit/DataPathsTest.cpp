@@ -6,10 +6,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <vector>
+
+#include "support/TempDirectory.h"
 
 namespace {
 
@@ -42,74 +42,55 @@ protected:
     PathEnvironment environment;
 };
 
-TEST_F(DataPathsTest, RunDirectoryKeepsEverythingInTheWorkingDirectory) {
-    disk.withData = {"", "/usr/share/games/velvetarium"};
+TEST_F(DataPathsTest, WhereTheDataLiesDecidesTheModeAndThePlayersDirectories) {
+    using Mode = DataPaths::Mode;
+    const char* usr = "/usr/share/games/velvetarium";
+    const char* local = "/usr/local/share/games/velvetarium";
+    const char* home = "/home/player/.local/share/velvetarium";
+    const char* state = "/home/player/.local/state/velvetarium";
+    const struct {
+        const char* what;
+        const char* executable;
+        const char* prefix;
+        std::vector<std::string> withData;
+        Mode mode;
+        const char* data;
+        const char* progress;
+        const char* log;
+    } cases[] = {
+        {"run directory", "/usr/games/velvetarium", "/usr", {"", usr}, Mode::workingDirectory, "", "", ""},
+        {"installed", "/usr/games/velvetarium", "/usr", {usr}, Mode::installed, usr, home, state},
+        {"unknown executable", nullptr, "/usr/local", {local}, Mode::installed, local, home, state},
+        {"a copy elsewhere", "/some/copy/velvetarium", "/usr/local", {local}, Mode::installed, local, home, state},
+        {"no directory part", "velvetarium", "/usr/local", {local}, Mode::installed, local, home, state},
+        {"relocated install", "/opt/velvet/games/velvetarium", "/usr",
+         {usr, "/opt/velvet/share/games/velvetarium"}, Mode::installed, "/opt/velvet/share/games/velvetarium", home,
+         state},
+        {"relocated without its data", "/opt/velvet/games/velvetarium", "/usr", {usr}, Mode::installed, usr, home,
+         state},
+        {"run directory started from elsewhere", "/src/velvetarium/build/game/velvetarium", "/usr",
+         {"/src/velvetarium/build/game", usr}, Mode::runDirectory, "/src/velvetarium/build/game", "", ""},
+        {"no data anywhere, relative prefix never used", "/usr/games/velvetarium", "relative/prefix",
+         {"/somewhere/else", "relative/prefix/share/games/velvetarium"}, Mode::notFound, "", "", ""},
+        {"nothing known", nullptr, nullptr, {usr}, Mode::notFound, "", "", ""},
+    };
+    environment.xdgDataHome = nullptr;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        environment.executable = c.executable;
+        environment.installPrefix = c.prefix;
+        disk.withData = c.withData;
+        const DataPaths paths = decide();
+        EXPECT_EQ(paths.mode, c.mode);
+        EXPECT_EQ(paths.perUser(), c.mode == Mode::installed);
+        EXPECT_STREQ(paths.dataDirectory, c.data);
+        EXPECT_STREQ(paths.progressDirectory, c.progress);
+        EXPECT_STREQ(paths.logDirectory, c.log);
+    }
+    // A run directory keeps the player's files beside it whatever XDG says.
+    disk.withData = {"", usr};
     environment.xdgDataHome = "/elsewhere/data";
-    const DataPaths paths = decide();
-    EXPECT_EQ(paths.mode, DataPaths::Mode::workingDirectory);
-    EXPECT_FALSE(paths.perUser());
-    EXPECT_STREQ(paths.dataDirectory, "");
-    EXPECT_STREQ(paths.progressDirectory, "");
-    EXPECT_STREQ(paths.logDirectory, "");
-}
-
-TEST_F(DataPathsTest, InstalledGameReadsItsDataAndKeepsPlayerFilesAtHome) {
-    disk.withData = {"/usr/share/games/velvetarium"};
-    const DataPaths paths = decide();
-    EXPECT_EQ(paths.mode, DataPaths::Mode::installed);
-    EXPECT_TRUE(paths.perUser());
-    EXPECT_STREQ(paths.dataDirectory, "/usr/share/games/velvetarium");
-    EXPECT_STREQ(paths.progressDirectory, "/home/player/.local/share/velvetarium");
-    EXPECT_STREQ(paths.logDirectory, "/home/player/.local/state/velvetarium");
-}
-
-TEST_F(DataPathsTest, BuiltInPrefixServesWhenTheExecutableIsUnknownOrElsewhere) {
-    environment.installPrefix = "/usr/local";
-    disk.withData = {"/usr/local/share/games/velvetarium"};
-    environment.executable = nullptr;
-    EXPECT_STREQ(decide().dataDirectory, "/usr/local/share/games/velvetarium");
-    environment.executable = "/some/copy/velvetarium";
-    EXPECT_STREQ(decide().dataDirectory, "/usr/local/share/games/velvetarium");
-    environment.executable = "velvetarium";  // no directory part
-    EXPECT_STREQ(decide().dataDirectory, "/usr/local/share/games/velvetarium");
-}
-
-TEST_F(DataPathsTest, RelocatedInstallFindsItsOwnDataFirst) {
-    environment.executable = "/opt/velvet/games/velvetarium";
-    disk.withData = {"/usr/share/games/velvetarium", "/opt/velvet/share/games/velvetarium"};
-    const DataPaths paths = decide();
-    EXPECT_EQ(paths.mode, DataPaths::Mode::installed);
-    EXPECT_STREQ(paths.dataDirectory, "/opt/velvet/share/games/velvetarium");
-
-    // Without its own data it falls back to the built-in prefix.
-    disk.withData = {"/usr/share/games/velvetarium"};
-    EXPECT_STREQ(decide().dataDirectory, "/usr/share/games/velvetarium");
-}
-
-TEST_F(DataPathsTest, RunDirectoryStartedFromElsewhereStaysARunDirectory) {
-    environment.executable = "/src/velvetarium/build/game/velvetarium";
-    disk.withData = {"/src/velvetarium/build/game", "/usr/share/games/velvetarium"};
-    const DataPaths paths = decide();
-    EXPECT_EQ(paths.mode, DataPaths::Mode::runDirectory);
-    EXPECT_FALSE(paths.perUser());
-    EXPECT_STREQ(paths.dataDirectory, "/src/velvetarium/build/game");
-    EXPECT_STREQ(paths.progressDirectory, "");
-    EXPECT_STREQ(paths.logDirectory, "");
-}
-
-TEST_F(DataPathsTest, NoDataAnywhereStaysInTheWorkingDirectory) {
-    disk.withData = {"/somewhere/else"};
-    environment.installPrefix = "relative/prefix";  // never used: not absolute
-    disk.withData.push_back("relative/prefix/share/games/velvetarium");
-    const DataPaths paths = decide();
-    EXPECT_EQ(paths.mode, DataPaths::Mode::notFound);
-    EXPECT_STREQ(paths.dataDirectory, "");
-    EXPECT_STREQ(paths.progressDirectory, "");
-    EXPECT_STREQ(paths.logDirectory, "");
-
-    environment.installPrefix = nullptr;
-    environment.executable = nullptr;
-    EXPECT_EQ(decide().mode, DataPaths::Mode::notFound);
+    EXPECT_STREQ(decide().progressDirectory, "");
 }
 
 // The XDG variables: absolute values are used, anything else is ignored.
@@ -197,13 +178,9 @@ TEST(ParentDirectory, CutsTheLastComponent) {
 class SystemPathsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/velvetarium-paths.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root = pattern;
-    }
-    void TearDown() override {
-        const std::string command = "rm -rf '" + root + "'";
-        ASSERT_EQ(std::system(command.c_str()), 0);
+        ASSERT_TRUE(dir.ok());
+        root = dir.path("tree");
+        ASSERT_EQ(mkdir(root.c_str(), 0755), 0);
     }
     static bool isDirectory(const std::string& path, mode_t* mode = nullptr) {
         struct stat info {};
@@ -211,11 +188,7 @@ protected:
         if (mode) *mode = info.st_mode & 07777;
         return true;
     }
-    static void touch(const std::string& path) {
-        std::FILE* f = std::fopen(path.c_str(), "w");
-        ASSERT_NE(f, nullptr);
-        std::fclose(f);
-    }
+    TempDirectory dir;
     std::string root;
 };
 
@@ -233,7 +206,7 @@ TEST_F(SystemPathsTest, MakeDirectoriesCreatesEveryMissingLevelPrivately) {
 }
 
 TEST_F(SystemPathsTest, MakeDirectoriesFailsOnAFileInTheWayOrNoPath) {
-    touch(root + "/file");
+    ASSERT_TRUE(dir.write("tree/file", {}));
     EXPECT_FALSE(makeDirectories((root + "/file").c_str()));
     EXPECT_FALSE(makeDirectories((root + "/file/below").c_str()));
     EXPECT_FALSE(makeDirectories(""));
@@ -249,7 +222,7 @@ TEST_F(SystemPathsTest, GameDataIsRecognisedByItsFontPicture) {
     EXPECT_FALSE(directoryHoldsGameData(root.c_str(), nullptr));
     const std::string data = root + "/data";
     ASSERT_EQ(mkdir(data.c_str(), 0755), 0);
-    touch(data + "/" + dataProbeFile);
+    ASSERT_TRUE(dir.write(std::string("tree/data/") + dataProbeFile, {}));
     EXPECT_TRUE(directoryHoldsGameData(data.c_str(), nullptr));
     EXPECT_FALSE(directoryHoldsGameData(nullptr, nullptr));
 }

@@ -16,27 +16,19 @@ SoundLevel ambientAt(float distance, float x, float factor = 1.0f) {
 }
 }  // namespace
 
-TEST(DistanceLaw, PansFromFullyLeftThroughCentreToFullyRight) {
-    const SoundLevel left = ambientAt(1.0f, -range / 2);
-    EXPECT_EQ(left.left, 255);
-    EXPECT_EQ(left.right, 0);
-
-    const SoundLevel centre = ambientAt(1.0f, 0.0f);
-    EXPECT_EQ(centre.left, 127);
-    EXPECT_EQ(centre.right, 127);
-
-    const SoundLevel right = ambientAt(1.0f, range / 2);
-    EXPECT_EQ(right.left, 0);
-    EXPECT_EQ(right.right, 255);
-
-    // Event sounds never mute an ear completely.
-    EXPECT_EQ(eventAt(1.0f, -range / 2).right, 1);
-    EXPECT_EQ(eventAt(1.0f, -range / 2).left, 255);
-    EXPECT_EQ(eventAt(1.0f, range / 2).left, 1);
-    EXPECT_EQ(eventAt(1.0f, range / 2).right, 255);
-}
-
-TEST(DistanceLaw, PanningMovesSteadilyAcrossTheHearingWidth) {
+TEST(DistanceLaw, PansSteadilyFromFullyLeftToFullyRightEventsNeverMuteAnEar) {
+    const struct {
+        float x;
+        LevelClamp clamp;
+        int left, right;
+    } cases[] = {{-range / 2, LevelClamp::ambient, 255, 0}, {0.0f, LevelClamp::ambient, 127, 127},
+                 {range / 2, LevelClamp::ambient, 0, 255},  {-range / 2, LevelClamp::event, 255, 1},
+                 {range / 2, LevelClamp::event, 1, 255},    {-range * 4, LevelClamp::ambient, 255, 0}};
+    for (const auto& c : cases) {
+        const SoundLevel level = distanceLaw(1.0f, range, c.x, 1.0f, 1.0f, c.clamp);
+        EXPECT_EQ(level.left, c.left) << c.x;
+        EXPECT_EQ(level.right, c.right) << c.x;
+    }
     int previousLeft = 256;
     int previousRight = -1;
     for (int step = 0; step <= 16; ++step) {
@@ -60,6 +52,8 @@ TEST(DistanceLaw, VolumeFallsToNothingAtTheEdgeOfTheRange) {
     EXPECT_EQ(eventAt(range * 3, 0.0f).volume, 0);
     EXPECT_EQ(ambientAt(range * 3, 0.0f).volume, 0);
     EXPECT_EQ(eventAt(-range, 0.0f).volume, 127);
+    // Just inside the range an ambient level is a fraction of one step: silence.
+    EXPECT_EQ(ambientAt(range * 0.999f, 0.0f).volume, 0);
 
     int previous = 128;
     for (int step = 0; step <= 20; ++step) {
@@ -67,19 +61,6 @@ TEST(DistanceLaw, VolumeFallsToNothingAtTheEdgeOfTheRange) {
         EXPECT_LE(volume, previous);
         previous = volume;
     }
-}
-
-TEST(DistanceLaw, AmbientLevelsBelowOneBecomeSilenceAndCapsHold) {
-    // Just inside the range the volume is a fraction of one step: silence.
-    EXPECT_EQ(ambientAt(range * 0.999f, 0.0f).volume, 0);
-    // Far outside the panning width the sides are clamped, never negative or above 255.
-    const SoundLevel farLeft = ambientAt(0.0f, -range * 4);
-    EXPECT_EQ(farLeft.left, 255);
-    EXPECT_EQ(farLeft.right, 0);
-    const SoundLevel farRight = eventAt(0.0f, range * 4);
-    EXPECT_EQ(farRight.left, 1);
-    EXPECT_GE(farRight.right, 1);
-    EXPECT_LE(farRight.right, 255);
 }
 
 TEST(DistanceLaw, NearScaleMakesASoundFourTimesAsLoudButCapped) {

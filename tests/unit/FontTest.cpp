@@ -2,19 +2,10 @@
 
 #include "render/Font.h"
 
-TEST(FontLayout, CharactersMapToTheListsOfTheirSet) {
-    EXPECT_EQ(Font::listOfCharacter(0, 'A'), 33);
-    EXPECT_EQ(Font::listOfCharacter(1, 'A'), 161);
-    EXPECT_EQ(Font::listOfCharacter(2, 'A'), 289);
-    EXPECT_EQ(Font::listOfCharacter(3, 'A'), 289);
-    EXPECT_EQ(Font::listOfCharacter(200, 'A'), 289);
-    EXPECT_EQ(Font::listOfCharacter(-1, 'A'), 33);
-    EXPECT_EQ(Font::listOfCharacter(0, ' '), 0);
-    EXPECT_EQ(Font::listOfCharacter(1, ' '), 128);
-    EXPECT_EQ(Font::listOfCharacter(2, 127), 351);
-}
-
-TEST(FontLayout, CharactersOutsidePrintableAsciiAreSkipped) {
+TEST(FontLayout, PrintableCharactersMapToTheListsOfTheirSetOthersAreSkipped) {
+    const int cases[][3] = {{0, 'A', 33},   {1, 'A', 161}, {2, 'A', 289},   {3, 'A', 289},
+                            {200, 'A', 289}, {-1, 'A', 33}, {0, ' ', 0}, {1, ' ', 128}, {2, 127, 351}};
+    for (const auto& c : cases) EXPECT_EQ(Font::listOfCharacter(c[0], static_cast<unsigned char>(c[1])), c[2]) << c[0];
     for (int set = 0; set <= 3; ++set) {
         for (int c = 0; c < 256; ++c) {
             const int list = Font::listOfCharacter(set, static_cast<unsigned char>(c));
@@ -55,19 +46,9 @@ TEST(FontLayout, ListsCutCellsOutOfASixteenBySixteenGrid) {
 }
 
 TEST(FontLayout, SetsHaveTheirOwnSizeAndAdvance) {
-    EXPECT_EQ(Font::metricsOfList(0).size, 24);
-    EXPECT_EQ(Font::metricsOfList(127).advance, 10);
-    EXPECT_EQ(Font::metricsOfList(128).size, 32);
-    EXPECT_EQ(Font::metricsOfList(255).advance, 10);
-    EXPECT_EQ(Font::metricsOfList(256).size, 18);
-    EXPECT_EQ(Font::metricsOfList(256).advance, 8);
-    EXPECT_EQ(Font::metricsOfList(384).size, 18);
-    EXPECT_EQ(Font::metricsOfList(384).advance, 8);
-}
-
-TEST(FontLayout, ANewFontIsNotBuiltAndHoldsNothing) {
-    Font font;
-    EXPECT_FALSE(font.isBuilt());
-    EXPECT_EQ(font.picture(), nullptr);
-    EXPECT_EQ(font.firstList(), 0u);
+    const int cases[][3] = {{0, 24, 10}, {127, 24, 10}, {128, 32, 10}, {255, 32, 10}, {256, 18, 8}, {384, 18, 8}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(Font::metricsOfList(c[0]).size, c[1]) << c[0];
+        EXPECT_EQ(Font::metricsOfList(c[0]).advance, c[2]) << c[0];
+    }
 }

@@ -116,6 +116,12 @@ TEST_F(InputEventsTest, OtherKeysChangeNothingButStillReportAKeyPress) {
     EXPECT_EQ(lettersHeld(), 0);
     EXPECT_FALSE(input.enter || input.space || input.backspace || input.escape);
     EXPECT_FALSE(apply(keyEvent(SDL_KEYUP, 'q')).keyWentDown);
+
+    // A quit is reported and changes no flag.
+    apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
+    EXPECT_TRUE(apply(blankEvent(SDL_QUIT)).quitEvent);
+    EXPECT_TRUE(input.escape);
+    EXPECT_FALSE(apply(keyEvent(SDL_KEYUP, SDLK_ESCAPE)).quitEvent);
 }
 
 TEST_F(InputEventsTest, LeftAndRightButtonsAreHeldTheMiddleIsIgnored) {
@@ -133,24 +139,12 @@ TEST_F(InputEventsTest, LeftAndRightButtonsAreHeldTheMiddleIsIgnored) {
     EXPECT_FALSE(input.rightButton);
 }
 
-TEST(WarpRuleTest, EdgesOfTheFreeAreaDoNotWarpOnePixelBeyondDoes) {
-    EXPECT_EQ(warpCount(512, 384), 0);
-    EXPECT_EQ(warpCount(100, 384), 0);
-    EXPECT_EQ(warpCount(924, 384), 0);
-    EXPECT_EQ(warpCount(99, 384), 1);
-    EXPECT_EQ(warpCount(925, 384), 1);
-    EXPECT_EQ(warpCount(512, 100), 0);
-    EXPECT_EQ(warpCount(512, 668), 0);
-    EXPECT_EQ(warpCount(512, 99), 1);
-    EXPECT_EQ(warpCount(512, 669), 1);
-    EXPECT_EQ(warpCount(100, 668), 0);
-}
-
-TEST(WarpRuleTest, OutOnBothAxesWarpsTwice) {
-    EXPECT_EQ(warpCount(0, 0), 2);
-    EXPECT_EQ(warpCount(99, 669), 2);
-    EXPECT_EQ(warpCount(1023, 767), 2);
-    EXPECT_EQ(warpCount(925, 99), 2);
+// The edges of the free area do not warp, one pixel beyond does, once per axis.
+TEST(WarpRuleTest, EachAxisOutsideTheFreeAreaWarpsOnce) {
+    const int cases[][3] = {{512, 384, 0}, {100, 384, 0}, {924, 384, 0}, {99, 384, 1},  {925, 384, 1},
+                            {512, 100, 0}, {512, 668, 0}, {512, 99, 1},  {512, 669, 1}, {100, 668, 0},
+                            {0, 0, 2},     {99, 669, 2},  {1023, 767, 2}, {925, 99, 2}};
+    for (const auto& c : cases) EXPECT_EQ(warpCount(c[0], c[1]), c[2]) << c[0] << ", " << c[1];
 }
 
 TEST_F(InputEventsTest, MotionKeepsTheEventsPositionEvenWhenItWarps) {
@@ -192,14 +186,6 @@ TEST_F(InputEventsTest, FocusLossIsReportedOnceWhenThePlayerGoesElsewhere) {
     // Other events never report it.
     EXPECT_FALSE(apply(activeEvent(SDL_APPACTIVE | SDL_APPINPUTFOCUS, true)).focusLost);
     EXPECT_FALSE(apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)).focusLost);
-}
-
-TEST_F(InputEventsTest, QuitIsReportedAndChangesNoFlag) {
-    apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
-    const EventOutcome outcome = apply(blankEvent(SDL_QUIT));
-    EXPECT_TRUE(outcome.quitEvent);
-    EXPECT_TRUE(input.escape);
-    EXPECT_FALSE(apply(keyEvent(SDL_KEYUP, SDLK_ESCAPE)).quitEvent);
 }
 
 }  // namespace

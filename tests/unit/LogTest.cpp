@@ -33,48 +33,23 @@ protected:
     std::string path;
 };
 
-TEST_F(LogTest, RunWritesBannerMessagesAndClosingLine) {
-    logInit();
-    logWrite("Unable to load icon: %s\n", "Couldn't open whirligig.bmp");
-    logWrite("%d of %d\n", 3, 7);
-    logClose();
-    EXPECT_EQ(contents(), std::string(banner) + "Unable to load icon: Couldn't open whirligig.bmp\n" +
-                              "3 of 7\n" + closing);
-}
-
-TEST_F(LogTest, EveryWriteReachesTheFileAtOnce) {
-    logInit();
-    EXPECT_EQ(contents(), banner);
-    logWrite("Unable to open SDL: %s\n", "no display");
-    // A fatal start-up error leaves through exit(1) without logClose.
-    EXPECT_EQ(contents(), std::string(banner) + "Unable to open SDL: no display\n");
-    logClose();
-}
-
-TEST_F(LogTest, WritesWhileNoLogIsOpenAreDropped) {
-    EXPECT_EQ(logWrite("before %s\n", "init"), 0);
-    logInit();
-    logWrite("during\n");
-    logClose();
-    EXPECT_EQ(logWrite("after close\n"), 0);
-    EXPECT_EQ(contents(), std::string(banner) + "during\n" + closing);
-}
-
-TEST_F(LogTest, InitTruncatesThePreviousLog) {
+TEST_F(LogTest, RunWritesBannerMessagesAtOnceAndOneClosingLine) {
     {
         std::ofstream old(path);
         old << "a long log of an earlier run\nwith several lines\n";
     }
+    EXPECT_EQ(logWrite("before %s\n", "init"), 0);  // no log open: dropped
     logInit();
+    EXPECT_EQ(contents(), banner) << "init truncates the previous log";
+    logWrite("Unable to load icon: %s\n", "Couldn't open whirligig.bmp");
+    // A fatal start-up error leaves through exit(1) without logClose.
+    EXPECT_EQ(contents(), std::string(banner) + "Unable to load icon: Couldn't open whirligig.bmp\n");
+    logWrite("%d of %d\n", 3, 7);
     logClose();
-    EXPECT_EQ(contents(), std::string(banner) + closing);
-}
-
-TEST_F(LogTest, ClosingTwiceWritesOneClosingLine) {
-    logInit();
     logClose();
-    logClose();
-    EXPECT_EQ(contents(), std::string(banner) + closing);
+    EXPECT_EQ(logWrite("after close\n"), 0);
+    EXPECT_EQ(contents(), std::string(banner) + "Unable to load icon: Couldn't open whirligig.bmp\n" + "3 of 7\n" +
+                              closing);
 }
 
 TEST(LogPathTest, RefusesUnusablePathsAndKeepsTheOldOne) {

@@ -96,23 +96,6 @@ TEST_F(SoundBankTest, KindsChooseTheirLoopsAndUnacceptedKindsNothing) {
     EXPECT_EQ(allChannels(*bank), before);
 }
 
-TEST_F(SoundBankTest, KindsBeyondTheAmbientChannelsAreCountedButSilent) {
-    // Channels 0 .. n-5 carry ambient loops: one kind each.
-    const int kinds[] = {101, 107, 108, 111, 112, 113, 131, 132, 133, 134, 141, 142, 143, 161};
-    const int ambientChannels = n - 4;
-    for (int kind : kinds) bank->reportAmbient(kind, 0, 1.0f, range, 0.0f);
-    int placed = 0;
-    for (int kind : kinds) placed += bank->ambient(kind).channel != -1;
-    EXPECT_EQ(placed, ambientChannels);
-    const AmbientView dropped = bank->ambient(kinds[ambientChannels]);
-    EXPECT_EQ(dropped.channel, -1);
-    EXPECT_EQ(dropped.reports, 1);
-    EXPECT_EQ(dropped.volumeSum, 0);
-    for (int channel = n - 4; channel < n; ++channel) EXPECT_EQ(bank->channel(channel).record, -1);
-    bank->mixAmbient(1.0f);
-    EXPECT_EQ(bank->ambient(kinds[ambientChannels]).previousChannel, -1);
-}
-
 TEST_F(SoundBankTest, PositionalEventsTakeTheFirstFreeChannelAndPanByPosition) {
     bank->playEvent(0, 0.0f, range, -range / 2);
     bank->playEvent(5, range / 2, range, range / 2);
@@ -142,15 +125,29 @@ TEST_F(SoundBankTest, PositionalEventsTakeTheFirstFreeChannelAndPanByPosition) {
     EXPECT_EQ(bank->channel(3).volume, 63);
 }
 
-TEST_F(SoundBankTest, PositionalEventsAreDroppedWhenEveryEventChannelIsBusy) {
-    // Ambient loops fill channels 0 .. n-6.
-    const int kinds[] = {101, 107, 108, 111, 112, 113, 131, 132, 133, 134, 141};
-    for (int kind : kinds) bank->reportAmbient(kind, 0, 1.0f, range, 0.0f);
+TEST_F(SoundBankTest, BusyChannelsDropEventsThenKindsBeyondTheAmbientChannels) {
+    // Loops fill channels 0 .. n-6, the ones positional events may take.
+    const int kinds[] = {101, 107, 108, 111, 112, 113, 131, 132, 133, 134, 141, 142, 143, 161};
+    for (int i = 0; i < 11; ++i) bank->reportAmbient(kinds[i], 0, 1.0f, range, 0.0f);
     for (int channel = 0; channel <= n - 6; ++channel) ASSERT_TRUE(bank->channel(channel).looping);
     const std::vector<ChannelView> before = allChannels(*bank);
     for (int code : {0, 4, 5, 8, 27}) bank->playEvent(code, 1.0f, range, 0.0f);
     EXPECT_EQ(allChannels(*bank), before);
     EXPECT_EQ(bank->channel(n - 5).record, -1) << "channel n-5 is not for events";
+
+    // Channels 0 .. n-5 carry ambient loops: one kind each; the rest are counted but silent.
+    for (int i = 11; i < 14; ++i) bank->reportAmbient(kinds[i], 0, 1.0f, range, 0.0f);
+    const int ambientChannels = n - 4;
+    int placed = 0;
+    for (int kind : kinds) placed += bank->ambient(kind).channel != -1;
+    EXPECT_EQ(placed, ambientChannels);
+    const AmbientView dropped = bank->ambient(kinds[ambientChannels]);
+    EXPECT_EQ(dropped.channel, -1);
+    EXPECT_EQ(dropped.reports, 1);
+    EXPECT_EQ(dropped.volumeSum, 0);
+    for (int channel = n - 4; channel < n; ++channel) EXPECT_EQ(bank->channel(channel).record, -1);
+    bank->mixAmbient(1.0f);
+    EXPECT_EQ(bank->ambient(kinds[ambientChannels]).previousChannel, -1);
 }
 
 TEST_F(SoundBankTest, FixedChannelEventsFollowTheChannelPlan) {
