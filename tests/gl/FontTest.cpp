@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "gl/GlContext.h"
@@ -45,12 +46,13 @@ protected:
         return GlContext::pixel(static_cast<int>(x * textScale), static_cast<int>(y * textScale));
     }
 
-    // The first and last window columns, along the text-space line y, whose red is lit.
+    // The first and last window columns, along the text-space line y, that are lit.
     static std::pair<int, int> litSpan(float y) {
         const int row = static_cast<int>(y * textScale);
         int first = -1, last = -1;
         for (int x = 0; x < GlContext::width / 2; ++x) {
-            if (GlContext::pixel(x, row).r > 127) {
+            const Rgba c = GlContext::pixel(x, row);
+            if (std::max({c.r, c.g, c.b}) > 127) {
                 if (first < 0) first = x;
                 last = x;
             }
@@ -63,41 +65,39 @@ protected:
 };
 }  // namespace
 
-TEST_F(FontDraw, PrintsTheCharacterCellAtItsPlaceAndSize) {
-    font.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "A");
-    EXPECT_TRUE(colourNear(textPixel(112, 112), {255, 255, 255, 255}));
-    const auto [first, last] = litSpan(112);
-    EXPECT_NEAR(first, 100 * textScale, 2.0);
-    EXPECT_NEAR(last, 124 * textScale, 2.0);
-    EXPECT_TRUE(colourNear(textPixel(112, 130), {0, 0, 0, 255}));
-    EXPECT_TRUE(colourNear(textPixel(112, 95), {0, 0, 0, 255}));
-}
-
-TEST_F(FontDraw, TheColourTintsTheText) {
-    font.print(100, 100, 0, 1.0f, 0.0f, 1.0f, 0.0f, "A");
-    EXPECT_TRUE(colourNear(textPixel(112, 112), {0, 255, 0, 255}));
-}
-
-TEST_F(FontDraw, EachSetHasItsCellsSizeAndAdvance) {
-    struct Case { int set; const char* text; float left; float size; Rgba colour; };
-    for (const Case c : {Case{0, "BA", 110, 24, {255, 255, 255, 255}}, Case{0, " A", 110, 24, {255, 255, 255, 255}},
-                         Case{1, " A", 110, 32, {255, 0, 0, 255}}, Case{2, " A", 108, 18, {255, 255, 255, 255}},
-                         Case{3, " A", 108, 18, {255, 255, 255, 255}}, Case{9, "BA", 108, 18, {255, 255, 255, 255}}}) {
+TEST_F(FontDraw, EachSetHasItsCellsSizeAdvanceAndTint) {
+    struct Case {
+        int set;
+        const char* text;
+        float left;
+        float size;
+        float red, green, blue;
+        Rgba colour;
+    };
+    const Rgba white{255, 255, 255, 255};
+    const Case cases[] = {
+        {0, "A", 100, 24, 1, 1, 1, white},
+        {0, "A", 100, 24, 0, 1, 0, {0, 255, 0, 255}},  // the colour tints the text
+        {0, "BA", 110, 24, 1, 1, 1, white},
+        {0, " A", 110, 24, 1, 1, 1, white},
+        {0, "\xC1\x01" "A\xFF", 100, 24, 1, 1, 1, white},  // characters outside ASCII are skipped
+        {1, " A", 110, 32, 1, 1, 1, {255, 0, 0, 255}},
+        {2, " A", 108, 18, 1, 1, 1, white},
+        {3, " A", 108, 18, 1, 1, 1, white},
+        {9, "BA", 108, 18, 1, 1, 1, white},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "set " << c.set << " \"" << c.text << "\"");
         glClear(GL_COLOR_BUFFER_BIT);
-        font.print(100, 100, c.set, 1.0f, 1.0f, 1.0f, 1.0f, "%s", c.text);
+        font.print(100, 100, c.set, 1.0f, c.red, c.green, c.blue, "%s", c.text);
         const float middle = 100 + c.size / 2;
         const auto [first, last] = litSpan(middle);
-        EXPECT_NEAR(first, c.left * textScale, 2.0) << "set " << c.set << " \"" << c.text << "\"";
-        EXPECT_NEAR(last, (c.left + c.size) * textScale, 2.0) << "set " << c.set << " \"" << c.text << "\"";
-        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, middle), c.colour)) << "set " << c.set;
+        EXPECT_NEAR(first, c.left * textScale, 2.0);
+        EXPECT_NEAR(last, (c.left + c.size) * textScale, 2.0);
+        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, middle), c.colour));
+        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, 100 + c.size + 6), {0, 0, 0, 255})) << "above";
+        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, 95), {0, 0, 0, 255})) << "below";
     }
-}
-
-TEST_F(FontDraw, CharactersOutsideAsciiAreSkipped) {
-    font.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "\xC1\x01" "A\xFF");
-    const auto [first, last] = litSpan(112);
-    EXPECT_NEAR(first, 100 * textScale, 2.0);
-    EXPECT_NEAR(last, 124 * textScale, 2.0);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -153,9 +153,9 @@ TEST_F(FontDraw, TheFontTextureRepeatsAndDeletingFreesListsAndTexture) {
     EXPECT_TRUE(colourNear(textPixel(112, 112), {0, 0, 0, 255}));
 }
 
-TEST(FontWithoutPicture, AMissingFontPictureStillBuildsItsLists) {
-    ASSERT_TRUE(GlContext::ensure());
-    GlContext::resetState();
+using FontWithoutPicture = GlTest;
+
+TEST_F(FontWithoutPicture, AMissingFontPictureStillBuildsItsLists) {
     TempDirectory empty(true);
     Font font;
     font.buildFont();

@@ -60,7 +60,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(WorldRendererDraw, PictureRowZeroLiesAtTheBottomOfTheSprite) {
+TEST_F(WorldRendererDraw, PictureRowZeroLiesAtTheBottomAndTintAndTurnApplyAroundThePosition) {
     renderer.loadSpriteSet(101, 2);
     draw(0, 1, 1, 0.016f);
     EXPECT_TRUE(colourNear(GlContext::stagePixel(0.75f, 0.25f), red));
@@ -71,17 +71,16 @@ TEST_F(WorldRendererDraw, PictureRowZeroLiesAtTheBottomOfTheSprite) {
     EXPECT_TRUE(colourNear(GlContext::stagePixel(1.6f, 0.5f), black));
     EXPECT_TRUE(colourNear(GlContext::stagePixel(0.4f, 0.5f), black));
     EXPECT_TRUE(colourNear(GlContext::stagePixel(1.0f, 1.1f), black));
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
 
-TEST_F(WorldRendererDraw, TintAndRotationApplyAroundThePosition) {
-    renderer.loadSpriteSet(101, 2);
+    // Turned a quarter counter-clockwise under a magenta tint: the lower left
+    // corner now lies at the lower right, green turns black, white magenta.
+    glClear(GL_COLOR_BUFFER_BIT);
     draw(0, 1, 1, 0.016f, 90.0f, 255, 0, 255);
-    // Turned a quarter counter-clockwise: the lower left corner now lies at the lower right.
     EXPECT_TRUE(colourNear(GlContext::stagePixel(1.25f, 0.25f), red));
-    EXPECT_TRUE(colourNear(GlContext::stagePixel(1.25f, 0.75f), black));  // green under a magenta tint
-    EXPECT_TRUE(colourNear(GlContext::stagePixel(0.75f, 0.75f), {255, 0, 255, 255}));  // white under it
+    EXPECT_TRUE(colourNear(GlContext::stagePixel(1.25f, 0.75f), black));
+    EXPECT_TRUE(colourNear(GlContext::stagePixel(0.75f, 0.75f), {255, 0, 255, 255}));
     EXPECT_TRUE(colourNear(GlContext::stagePixel(0.75f, 0.25f), blue));
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
 TEST_F(WorldRendererDraw, TheClockChoosesTheFrameThatIsBound) {
@@ -123,7 +122,7 @@ TEST_F(WorldRendererDraw, MissingAndBrokenPicturesStillGetATextureAndDraw) {
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(WorldRendererDraw, SetsAreLoadedOnceAndReleasedWithTheirTextures) {
+TEST_F(WorldRendererDraw, SetsAreLoadedOnceReleasedWithTheirTexturesAndOnlyFloorSetsRepeat) {
     renderer.loadSpriteSet(101, 2);
     ASSERT_TRUE(renderer.spriteSets().isLoaded(101));
     Picture* first = renderer.spriteSets().frame(101, 1);
@@ -146,17 +145,17 @@ TEST_F(WorldRendererDraw, SetsAreLoadedOnceAndReleasedWithTheirTextures) {
     renderer.loadSpriteSet(101, 1);
     ASSERT_NE(renderer.spriteSets().frame(101, 1), nullptr);
     EXPECT_TRUE(renderer.spriteSets().frame(101, 1)->holdsImage());
-}
 
-TEST_F(WorldRendererDraw, FloorSetsRepeatAndOtherSetsAreClamped) {
     for (unsigned set : {170u, 175u, 181u}) renderer.loadSpriteSet(set, 1);
     EXPECT_EQ(wrapOf(renderer.spriteSets().frame(175, 1)), GL_REPEAT);
     EXPECT_EQ(wrapOf(renderer.spriteSets().frame(170, 1)), GL_CLAMP);
     EXPECT_EQ(wrapOf(renderer.spriteSets().frame(181, 1)), GL_CLAMP);
 }
 
-TEST(SpriteSetStoreGl, AStoreOfFortyEightSlotsMakesAtMostFortySevenFrames) {
-    ASSERT_TRUE(GlContext::ensure());
+using SpriteSetStoreGl = GlTest;
+using WorldRendererLoad = GlTest;
+
+TEST_F(SpriteSetStoreGl, AStoreOfFortyEightSlotsMakesAtMostFortySevenFrames) {
     SpriteSetStore floor(171, 180, 48);
     floor.loadSpriteSet(171, 60);
     EXPECT_TRUE(floor.isLoaded(171));
@@ -168,9 +167,7 @@ TEST(SpriteSetStoreGl, AStoreOfFortyEightSlotsMakesAtMostFortySevenFrames) {
     EXPECT_FALSE(glIsTexture(name));
 }
 
-TEST(WorldRendererLoad, LoadsEveryStagePictureAndDestructionDeletesThem) {
-    ASSERT_TRUE(GlContext::ensure());
-    GlContext::resetState();
+TEST_F(WorldRendererLoad, LoadsTheStagePicturesAndDestructionDeletesThem) {
     TempDirectory dir(true);
     ASSERT_TRUE(dir.write("601.tga", pf::tgaFilled(2, 2, 10, 20, 30, 255)));
     ASSERT_TRUE(dir.write("863.tga", pf::tgaFilled(2, 2, 1, 2, 3, 255)));
@@ -190,18 +187,12 @@ TEST(WorldRendererLoad, LoadsEveryStagePictureAndDestructionDeletesThem) {
         ASSERT_NE(renderer.picture(863), nullptr);
         EXPECT_TRUE(renderer.picture(863)->holdsImage());
 
-        std::vector<unsigned> expected;
-        for (unsigned n = 601; n <= 663; ++n) expected.push_back(n);
-        for (unsigned n = 851; n <= 859; ++n) expected.push_back(n);
-        for (unsigned n = 861; n <= 869; ++n) expected.push_back(n);
-        expected.push_back(872);
-        for (unsigned n = 881; n <= 888; ++n) expected.push_back(n);
-        for (unsigned n : expected) {
+        // The first and last of each run of stage pictures; 863-869 repeat.
+        for (unsigned n : {601u, 663u, 851u, 859u, 861u, 862u, 863u, 869u, 872u, 881u, 888u}) {
             const Picture* picture = renderer.picture(n);
             ASSERT_NE(picture, nullptr) << n;
             EXPECT_TRUE(glIsTexture(picture->textureName)) << n;
-            const bool repeats = n >= 863 && n <= 869;
-            EXPECT_EQ(wrapOf(picture), repeats ? GL_REPEAT : GL_CLAMP) << n;
+            EXPECT_EQ(wrapOf(picture), n >= 863 && n <= 869 ? GL_REPEAT : GL_CLAMP) << n;
             names.push_back(picture->textureName);
         }
         for (unsigned n : {600u, 664u, 850u, 860u, 870u, 871u, 873u, 880u}) EXPECT_EQ(renderer.picture(n), nullptr) << n;
