@@ -112,7 +112,7 @@ int ringTalentCount(int level) {
 
 class LevelCatalogue : public ::testing::TestWithParam<CatalogueRow> {};
 
-TEST_P(LevelCatalogue, MatchesTheLevelsCatalogue) {
+TEST_P(LevelCatalogue, MatchesTheCatalogueWithinTheReadEntriesAndThePools) {
     const CatalogueRow& row = GetParam();
     ASSERT_TRUE(hasLevelScript(static_cast<std::uint8_t>(row.level)));
     LevelLayout layout;
@@ -151,27 +151,15 @@ TEST_P(LevelCatalogue, MatchesTheLevelsCatalogue) {
     EXPECT_EQ(countRange(layout, 161, 170), row.muses);
     EXPECT_EQ(countRange(layout, 131, 134), row.placedTalents + row.ringTalents);
     EXPECT_EQ(ringTalentCount(row.level), row.ringTalents);
+    for (std::uint8_t k = 135; k <= 138; ++k) EXPECT_EQ(layout.countKind(k), row.landmarks ? 1 : 0) << int(k);
 
-    const int landmarkCount = countRange(layout, 135, 138);
-    if (row.landmarks) {
-        EXPECT_EQ(landmarkCount, 4);
-        for (std::uint8_t k = 135; k <= 138; ++k) EXPECT_EQ(layout.countKind(k), 1) << int(k);
-    } else {
-        EXPECT_EQ(landmarkCount, 0);
-    }
-}
-
-TEST_P(LevelCatalogue, StaysWithinTheReadEntriesAndThePools) {
-    const CatalogueRow& row = GetParam();
-    LevelLayout layout;
-    layout.buildLayout(static_cast<std::uint8_t>(row.level));
+    // Only entries 1..119 are read, and slots 39 down to 1 of each pool take them.
     EXPECT_EQ(layout.entry(0).kind, 0);
     for (int i = LevelLayout::readLimit; i < LevelLayout::entryCount; ++i) EXPECT_EQ(layout.entry(i).kind, 0) << i;
-    // Slots 39 down to 1 of each pool take the entries.
     EXPECT_LE(countRange(layout, 111, 130), 39);
     EXPECT_LE(countRange(layout, 161, 170), 39);
     const int powerUps = countRange(layout, 131, 138);
-    if (row.level == 7 || row.level == 29) EXPECT_EQ(powerUps, 40);
+    if (row.level == 7 || row.level == 29) EXPECT_EQ(powerUps, 40);  // the World drops the last
     else EXPECT_LE(powerUps, 39);
 
     for (int i = 1; i < LevelLayout::readLimit; ++i) {
@@ -193,19 +181,14 @@ INSTANTIATE_TEST_SUITE_P(EveryScriptedLevel, LevelCatalogue, ::testing::ValuesIn
                              return "Level" + std::to_string(info.param.level);
                          });
 
-TEST(LevelScripts, ExactlyTheCatalogueLevelsHaveScripts) {
+TEST(LevelScripts, OnlyTheCatalogueLevelsHaveScriptsTheOthersStayEmpty) {
     std::vector<int> scripted;
-    for (int level = 0; level < 256; ++level)
-        if (hasLevelScript(static_cast<std::uint8_t>(level))) scripted.push_back(level);
-    std::vector<int> expected;
-    for (const CatalogueRow& row : catalogue) expected.push_back(row.level);
-    EXPECT_EQ(scripted, expected);
-}
-
-TEST(LevelScripts, LevelsWithoutAScriptStayEmpty) {
     LevelLayout layout;
     for (int level = 0; level < 256; ++level) {
-        if (hasLevelScript(static_cast<std::uint8_t>(level))) continue;
+        if (hasLevelScript(static_cast<std::uint8_t>(level))) {
+            scripted.push_back(level);
+            continue;
+        }
         layout.buildLayout(1);  // a full table first: the rebuild must clear it
         layout.buildLayout(static_cast<std::uint8_t>(level));
         EXPECT_EQ(countRange(layout, 1, 255), 0) << level;
@@ -213,20 +196,31 @@ TEST(LevelScripts, LevelsWithoutAScriptStayEmpty) {
         LevelLayout fresh;
         EXPECT_FALSE(runLevelScript(fresh, static_cast<std::uint8_t>(level)));
     }
+    std::vector<int> expected;
+    for (const CatalogueRow& row : catalogue) expected.push_back(row.level);
+    EXPECT_EQ(scripted, expected);
 }
 
-TEST(LevelScripts, SeventhAndTwentyNinthLeaveTheirLastPowerUpWithoutASlot) {
+TEST(LevelScripts, SydneysTwoRingsAreGroupsGatheredAroundTheirCentres) {
     LevelLayout layout;
+    layout.buildLayout(5);
     const struct {
-        int level;
-        std::uint8_t lastKind;
-    } cases[] = {{7, 137}, {29, 134}};
-    for (const auto& c : cases) {
-        layout.buildLayout(static_cast<std::uint8_t>(c.level));
-        int last = 0;
-        for (int i = 1; i < LevelLayout::readLimit; ++i)
-            if (LevelLayout::placesPowerUp(layout.entry(i).kind)) last = i;
-        EXPECT_EQ(layout.entry(last).kind, c.lastKind) << c.level;
+        Vector centre;
+        int firstEntry, group;
+    } rings[] = {{Vector{6, 6}, 9, 2}, {Vector{-6, -6}, 14, 1}};
+    for (const auto& ring : rings) {
+        for (int k = 0; k < 5; ++k) {
+            const PlacementEntry& e = layout.entry(ring.firstEntry + k);
+            SCOPED_TRACE(ring.firstEntry + k);
+            const Vector at = ringPoint(ring.centre, 2.25f, k, 5);
+            EXPECT_EQ(e.kind, 111);
+            EXPECT_NEAR(e.position.x, at.x, eps);
+            EXPECT_NEAR(e.position.y, at.y, eps);
+            EXPECT_EQ(e.groupType, 2);
+            EXPECT_EQ(e.groupNumber, ring.group);
+            EXPECT_NEAR(e.home.x, ring.centre.x, eps);
+            EXPECT_NEAR(e.home.y, ring.centre.y, eps);
+        }
     }
 }
 
@@ -249,16 +243,4 @@ TEST(LevelScripts, LevelFiftySixRunsTwiceOverTheSameEntries) {
     EXPECT_EQ(twice.entry(1).kind, LevelLayout::kindPrima);
     EXPECT_EQ(twice.entry(2).kind, LevelLayout::kindCat);
     EXPECT_TRUE(LevelLayout::placesPowerUp(twice.entry(3).kind));
-}
-
-TEST(LevelScripts, CityDancesGrowFromParisToKairo) {
-    // Each city adds ballerinas to be made happy: the contest's ramp.
-    LevelLayout layout;
-    int previous = 0;
-    for (int level = 1; level <= 9; ++level) {
-        layout.buildLayout(static_cast<std::uint8_t>(level));
-        const int toMakeHappy = countRange(layout, 111, 130) - layout.goalB();
-        EXPECT_GT(toMakeHappy, previous) << level;
-        previous = toMakeHappy;
-    }
 }
