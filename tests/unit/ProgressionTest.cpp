@@ -20,23 +20,32 @@ protected:
 
     // Every dance 1..9 finished at the given difficulty with own score own.
     void finishAll(std::int32_t difficulty, std::int32_t own) {
-        for (std::uint32_t level = 1; level <= levelCount; ++level) {
-            records[level] = LevelRecord{60, 30, 10, own, difficulty};
-        }
+        for (std::uint32_t level = 1; level <= levelCount; ++level) records[level] = LevelRecord{60, 30, 10, own, difficulty};
     }
 
     void writeRecord(std::uint8_t level, const LevelRecord& record) {
-        store.setField(level, 1, record.gold);
-        store.setField(level, 2, record.silver);
-        store.setField(level, 3, record.bronze);
-        store.setField(level, 4, record.own);
-        store.setField(level, 5, record.ownDifficulty);
+        const std::int32_t fields[] = {record.gold, record.silver, record.bronze, record.own, record.ownDifficulty};
+        for (int field = 1; field <= 5; ++field) store.setField(level, field, fields[field - 1]);
+    }
+    void writeAll() {
+        for (std::uint8_t level = 1; level <= levelCount; ++level) writeRecord(level, records[level]);
+    }
+
+    LevelChoice load() {
+        progression.readRecords(store);
+        return progression.chooseStart(difficulty);
+    }
+    LevelChoice finish(std::uint32_t level, std::int32_t score) {
+        return progression.finishDance(store, level, static_cast<std::uint8_t>(level), score, difficulty, total, medal);
     }
 
     TempDirectory dir;
     ProgressStore store;
     LevelRecord records[Progression::recordCount];
     Progression progression{records, levelCount};
+    std::uint8_t difficulty = 1;
+    std::int32_t total = 0;
+    std::uint8_t medal = 0;
 };
 
 TEST_F(ProgressionTest, FirstStartDerivesEveryTableAndEntersTheGuidedDance) {
@@ -46,14 +55,14 @@ TEST_F(ProgressionTest, FirstStartDerivesEveryTableAndEntersTheGuidedDance) {
     for (int level = 0; level < Progression::firstStartLevels; ++level) baseScores[level] = 7 + level;
     progression.deriveFirstStart(store, baseScores);
 
+    ProgressStore again;  // written through: a fresh store reads the same table back
+    again.setDirectory(dir.path("").c_str());
     for (std::uint8_t level = 1; level < Progression::firstStartLevels; ++level) {
+        SCOPED_TRACE(int(level));
         const std::int32_t n = baseScores[level];
-        EXPECT_EQ(records[level].bronze, n) << int(level);
-        EXPECT_EQ(records[level].silver, 3 * n) << int(level);
-        EXPECT_EQ(records[level].gold, 6 * n) << int(level);
-        // Written through: a fresh store reads the same table back.
-        ProgressStore again;
-        again.setDirectory(dir.path("").c_str());
+        EXPECT_EQ(records[level].bronze, n);
+        EXPECT_EQ(records[level].silver, 3 * n);
+        EXPECT_EQ(records[level].gold, 6 * n);
         EXPECT_EQ(again.getField(level, 1), 6 * n);
         EXPECT_EQ(again.getField(level, 3), n);
         EXPECT_EQ(again.getField(level, 4), 0);
@@ -62,7 +71,6 @@ TEST_F(ProgressionTest, FirstStartDerivesEveryTableAndEntersTheGuidedDance) {
     EXPECT_EQ(records[0].gold, 0);
     EXPECT_EQ(std::filesystem::file_size(dir.path("savegame.txt")), 1000u);
 
-    std::uint8_t difficulty = 1;
     const LevelChoice start = progression.chooseStart(difficulty);
     EXPECT_EQ(start.level, 34u);
     EXPECT_EQ(start.selectedLevel, 34);
@@ -72,31 +80,24 @@ TEST_F(ProgressionTest, FirstStartDerivesEveryTableAndEntersTheGuidedDance) {
     EXPECT_EQ(progression.medalOfLevel[5], Medal::none);
 }
 
-TEST_F(ProgressionTest, LoadingResumesAtTheLevelAfterTheLastOneFinished) {
+TEST_F(ProgressionTest, LoadingResumesAfterTheLastDanceFinishedWithTheRankItEarned) {
     for (std::uint8_t level = 1; level <= 3; ++level) writeRecord(level, LevelRecord{60, 30, 10, 35, 1});
     writeRecord(4, LevelRecord{60, 30, 10, 0, 0});
-    progression.readRecords(store);
+    LevelChoice start = load();
     EXPECT_EQ(progression.highestLevel, 4);
     EXPECT_EQ(progression.ownTotal(), 105);
     EXPECT_EQ(records[2].silver, 30);
-
-    std::uint8_t difficulty = 1;
-    const LevelChoice start = progression.chooseStart(difficulty);
     EXPECT_EQ(start.level, 4u);
     EXPECT_EQ(start.selectedLevel, 4);
     EXPECT_EQ(start.menuMessage, 1);
     EXPECT_EQ(progression.medalOfLevel[1], Medal::silver);
     EXPECT_EQ(progression.medalOfLevel[4], Medal::none);
-}
 
-TEST_F(ProgressionTest, LoadingAProAndAStar) {
     // A pro: every dance finished, dance 6 only as an amateur.
     finishAll(2, 40);
     records[6].ownDifficulty = 1;
-    for (std::uint8_t level = 1; level <= levelCount; ++level) writeRecord(level, records[level]);
-    progression.readRecords(store);
-    std::uint8_t difficulty = 1;
-    LevelChoice start = progression.chooseStart(difficulty);
+    writeAll();
+    start = load();
     EXPECT_EQ(progression.highestLevel, levelCount);
     EXPECT_EQ(progression.rank, 2);
     EXPECT_EQ(difficulty, 2);
@@ -106,68 +107,60 @@ TEST_F(ProgressionTest, LoadingAProAndAStar) {
     // A star with gold everywhere but silver on dance 7.
     finishAll(3, 60);
     records[7].own = 30;
-    for (std::uint8_t level = 1; level <= levelCount; ++level) writeRecord(level, records[level]);
-    progression.readRecords(store);
-    start = progression.chooseStart(difficulty);
+    writeAll();
+    start = load();
     EXPECT_EQ(progression.rank, 3);
     EXPECT_EQ(difficulty, 3);
     EXPECT_EQ(start.level, 7u);
     EXPECT_EQ(start.menuMessage, 4);
 }
 
-TEST(ProgressionRules, RankFollowsTheLowestDifficultyOfEveryDance) {
+TEST(ProgressionRules, RankFollowsTheLowestDifficultyOfEveryDanceAndDifficultyNeverFalls) {
     LevelRecord records[Progression::recordCount];
     for (auto& record : records) record.ownDifficulty = 3;
-    EXPECT_EQ(Progression::rankFromRecords(records, levelCount), 3);
-    records[9].ownDifficulty = 2;
-    EXPECT_EQ(Progression::rankFromRecords(records, levelCount), 3);
-    records[4].ownDifficulty = 1;
-    EXPECT_EQ(Progression::rankFromRecords(records, levelCount), 2);
-    records[1].ownDifficulty = 0;
-    EXPECT_EQ(Progression::rankFromRecords(records, levelCount), 1);
-    // Level 0 and levels past the dances do not count.
-    records[1].ownDifficulty = 3;
-    records[4].ownDifficulty = 3;
-    records[9].ownDifficulty = 3;
-    records[0].ownDifficulty = 0;
-    records[10].ownDifficulty = 0;
-    EXPECT_EQ(Progression::rankFromRecords(records, levelCount), 3);
-    // A damaged negative value reads as finished high, not as never.
-    records[5].ownDifficulty = -1;
-    EXPECT_EQ(Progression::rankFromRecords(records, levelCount), 3);
+    const struct {
+        int level, difficulty, rank;
+    } steps[] = {{0, 3, 3}, {9, 2, 3}, {4, 1, 2}, {1, 0, 1}, {1, 3, 2}, {4, 3, 3},
+                 // Level 0 and levels past the dances do not count.
+                 {0, 0, 3}, {10, 0, 3},
+                 // A damaged negative value reads as finished high, not as never.
+                 {5, -1, 3}};
+    for (const auto& s : steps) {
+        records[s.level].ownDifficulty = s.difficulty;
+        EXPECT_EQ(Progression::rankFromRecords(records, levelCount), s.rank) << s.level << " " << s.difficulty;
+    }
+    EXPECT_EQ(Progression::difficultyForRank(1, 1), 1);
+    EXPECT_EQ(Progression::difficultyForRank(2, 1), 2);
+    EXPECT_EQ(Progression::difficultyForRank(3, 1), 3);
+    EXPECT_EQ(Progression::difficultyForRank(1, 3), 3);
 }
 
-TEST(ProgressionRules, MedalTableInsertion) {
-    LevelRecord equalToGold{100, 50, 20, 0, 0};
-    EXPECT_EQ(Progression::enterScore(equalToGold, 100), Medal::gold);
-    EXPECT_EQ(equalToGold.gold, 100);
-    EXPECT_EQ(equalToGold.silver, 100);
-    EXPECT_EQ(equalToGold.bronze, 50);
-    EXPECT_EQ(equalToGold.own, 100);
-
-    LevelRecord silver{100, 50, 20, 70, 0};
-    EXPECT_EQ(Progression::enterScore(silver, 60), Medal::silver);
-    EXPECT_EQ(silver.gold, 100);
-    EXPECT_EQ(silver.silver, 60);
-    EXPECT_EQ(silver.bronze, 50);
-    EXPECT_EQ(silver.own, 70);  // the better own score stays
-
-    LevelRecord bronze{100, 50, 20, 0, 0};
-    EXPECT_EQ(Progression::enterScore(bronze, 20), Medal::bronze);
-    EXPECT_EQ(bronze.bronze, 20);
-    EXPECT_EQ(bronze.silver, 50);
-
-    LevelRecord below{100, 50, 20, 0, 0};
-    EXPECT_EQ(Progression::enterScore(below, 19), 0);
-    EXPECT_EQ(below.gold, 100);
-    EXPECT_EQ(below.silver, 50);
-    EXPECT_EQ(below.bronze, 20);
-    EXPECT_EQ(below.own, 19);
-    EXPECT_EQ(Progression::medalOf(below), Medal::none);
-
-    EXPECT_EQ(Progression::medalOf(LevelRecord{100, 50, 20, 100, 0}), Medal::gold);
-    EXPECT_EQ(Progression::medalOf(LevelRecord{100, 50, 20, 99, 0}), Medal::silver);
-    EXPECT_EQ(Progression::medalOf(LevelRecord{100, 50, 20, 20, 0}), Medal::bronze);
+TEST(ProgressionRules, AScoreEntersTheMedalTableInItsPlace) {
+    const struct {
+        LevelRecord before;
+        std::int32_t score;
+        std::uint8_t medal;
+        LevelRecord after;
+    } cases[] = {
+        {{100, 50, 20, 0, 0}, 100, Medal::gold, {100, 100, 50, 100, 0}},  // equal to gold
+        {{100, 50, 20, 70, 0}, 60, Medal::silver, {100, 60, 50, 70, 0}},  // the better own score stays
+        {{100, 50, 20, 0, 0}, 20, Medal::bronze, {100, 50, 20, 20, 0}},
+        {{100, 50, 20, 0, 0}, 19, 0, {100, 50, 20, 19, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.score);
+        LevelRecord r = c.before;
+        EXPECT_EQ(Progression::enterScore(r, c.score), c.medal);
+        EXPECT_EQ(r.gold, c.after.gold);
+        EXPECT_EQ(r.silver, c.after.silver);
+        EXPECT_EQ(r.bronze, c.after.bronze);
+        EXPECT_EQ(r.own, c.after.own);
+    }
+    const struct {
+        std::int32_t own;
+        std::uint8_t medal;
+    } held[] = {{100, Medal::gold}, {99, Medal::silver}, {20, Medal::bronze}, {19, Medal::none}};
+    for (const auto& h : held) EXPECT_EQ(Progression::medalOf(LevelRecord{100, 50, 20, h.own, 0}), h.medal) << h.own;
 }
 
 TEST_F(ProgressionTest, AnAmateurGoesOnToTheNextDance) {
@@ -175,10 +168,7 @@ TEST_F(ProgressionTest, AnAmateurGoesOnToTheNextDance) {
     records[1] = LevelRecord{60, 30, 10, 45, 1};
     records[2] = LevelRecord{60, 30, 10, 0, 0};
     progression.highestLevel = 2;
-    std::uint8_t difficulty = 1;
-    std::int32_t total = 0;
-    std::uint8_t medal = 0;
-    const LevelChoice next = progression.finishDance(store, 2, 2, 60, difficulty, total, medal);
+    const LevelChoice next = finish(2, 60);
     EXPECT_EQ(medal, Medal::gold);
     EXPECT_EQ(next.level, 3u);
     EXPECT_EQ(next.selectedLevel, 3);
@@ -196,10 +186,7 @@ TEST_F(ProgressionTest, AnAmateurGoesOnToTheNextDance) {
 
 TEST_F(ProgressionTest, TheGuidedDanceAndTheLastDanceLeadToTheFirst) {
     finishAll(0, 0);
-    std::uint8_t difficulty = 1;
-    std::int32_t total = 0;
-    std::uint8_t medal = 0;
-    LevelChoice next = progression.finishDance(store, 34, 34, 5, difficulty, total, medal);
+    LevelChoice next = finish(34, 5);
     EXPECT_EQ(next.level, 1u);
     EXPECT_EQ(next.selectedLevel, 1);
     EXPECT_EQ(store.getField(34, 5), 1);
@@ -208,23 +195,17 @@ TEST_F(ProgressionTest, TheGuidedDanceAndTheLastDanceLeadToTheFirst) {
     finishAll(1, 40);
     records[5].ownDifficulty = 0;
     progression.highestLevel = 9;
-    next = progression.finishDance(store, 9, 9, 40, difficulty, total, medal);
+    next = finish(9, 40);
     EXPECT_EQ(next.level, 1u);
     EXPECT_EQ(progression.rank, 1);
-}
 
-TEST_F(ProgressionTest, FinishingTheLastAmateurDanceMakesAPro) {
-    finishAll(1, 40);
+    // The last one missing: a pro, back to the first dance not yet done as a pro.
+    records[5].ownDifficulty = 1;
     records[9] = LevelRecord{60, 30, 10, 0, 0};
-    progression.highestLevel = 9;
-    std::uint8_t difficulty = 1;
-    std::int32_t total = 0;
-    std::uint8_t medal = 0;
-    const LevelChoice next = progression.finishDance(store, 9, 9, 15, difficulty, total, medal);
+    next = finish(9, 15);
     EXPECT_EQ(medal, Medal::bronze);
     EXPECT_EQ(progression.rank, 2);
     EXPECT_EQ(difficulty, 2);
-    // Back to the first dance not yet done as a pro.
     EXPECT_EQ(next.level, 1u);
     EXPECT_EQ(next.menuMessage, 2);
 }
@@ -235,16 +216,14 @@ TEST_F(ProgressionTest, AProPlaysTheDancesStillAtAmateurThenBecomesAStar) {
     records[8].ownDifficulty = 1;
     progression.rank = 2;
     progression.highestLevel = 9;
-    std::uint8_t difficulty = 2;
-    std::int32_t total = 0;
-    std::uint8_t medal = 0;
-    LevelChoice next = progression.finishDance(store, 3, 3, 10, difficulty, total, medal);
+    difficulty = 2;
+    LevelChoice next = finish(3, 10);
     EXPECT_EQ(records[3].ownDifficulty, 2);
     EXPECT_EQ(next.level, 8u);
     EXPECT_EQ(next.selectedLevel, 8);
     EXPECT_EQ(next.menuMessage, 2);
 
-    next = progression.finishDance(store, 8, 8, 10, difficulty, total, medal);
+    next = finish(8, 10);
     EXPECT_EQ(progression.rank, 3);
     EXPECT_EQ(difficulty, 3);
     EXPECT_EQ(next.level, 1u);  // the first dance not yet done as a star
@@ -257,27 +236,18 @@ TEST_F(ProgressionTest, AStarCollectsTheMissingMedals) {
     progression.rank = 3;
     progression.highestLevel = 9;
     progression.refreshMedals();
-    std::uint8_t difficulty = 3;
-    std::int32_t total = 0;
-    std::uint8_t medal = 0;
-    LevelChoice next = progression.finishDance(store, 2, 2, 70, difficulty, total, medal);
+    difficulty = 3;
+    LevelChoice next = finish(2, 70);
     EXPECT_EQ(medal, Medal::gold);
     EXPECT_EQ(next.level, 4u);
     EXPECT_EQ(next.menuMessage, 4);
     EXPECT_EQ(difficulty, 3);
 
     // With gold everywhere, the way starts again at the first dance.
-    next = progression.finishDance(store, 4, 4, 90, difficulty, total, medal);
+    next = finish(4, 90);
     EXPECT_EQ(next.level, 1u);
     EXPECT_EQ(next.selectedLevel, 1);
     EXPECT_EQ(next.menuMessage, 4);
-}
-
-TEST(ProgressionRules, DifficultyRisesWithTheRankAndNeverFalls) {
-    EXPECT_EQ(Progression::difficultyForRank(1, 1), 1);
-    EXPECT_EQ(Progression::difficultyForRank(2, 1), 2);
-    EXPECT_EQ(Progression::difficultyForRank(3, 1), 3);
-    EXPECT_EQ(Progression::difficultyForRank(1, 3), 3);
 }
 
 }  // namespace

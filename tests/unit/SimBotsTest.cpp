@@ -11,14 +11,6 @@
 
 namespace {
 
-SimOptions dance(std::uint8_t level, std::uint8_t difficulty, std::int64_t seed) {
-    SimOptions o;
-    o.level = level;
-    o.difficulty = difficulty;
-    o.seed = seed;
-    return o;
-}
-
 // Wraps a bot and records what its hand did.
 template <typename Bot>
 struct Watched {
@@ -43,7 +35,7 @@ TEST(PlayerBot, TakesOverAStrongerBallerinaWhenHerHeartsRunLow) {
     SimRunner runner;
     PlayerBot bot;
     runner.setBot(PlayerBot::stepOf, &bot);
-    ASSERT_TRUE(runner.start(dance(1, 1, 4)));
+    ASSERT_TRUE(runner.start(SimOptions{1, 1, 4}));
     World& w = runner.world();
     w.prima().energy = 20;  // nearly happy: she must hand over
     std::string herName;
@@ -69,7 +61,7 @@ TEST(PlayerBot, KeepsThePointerInsideTheWarpArea) {
     Watched<PlayerBot> watched{bot};
     SimRunner runner;
     runner.setBot(Watched<PlayerBot>::step, &watched);
-    ASSERT_TRUE(runner.start(dance(5, 3, 2)));
+    ASSERT_TRUE(runner.start(SimOptions{5, 3, 2}));
     runner.run(60 * 60);
     EXPECT_FALSE(watched.leftArea);
     EXPECT_EQ(bot.mouse().warps(), 0);
@@ -83,7 +75,7 @@ TEST(PlayerBot, FreezesNoMoreThanNowAndThen) {
     Watched<PlayerBot> watched{bot};
     SimRunner runner;
     runner.setBot(Watched<PlayerBot>::step, &watched);
-    ASSERT_TRUE(runner.start(dance(34, 1, 1)));
+    ASSERT_TRUE(runner.start(SimOptions{34, 1, 1}));
     runner.run(20 * 60);
     // The guided dance never freezes; a right click that does nothing is
     // not hammered.
@@ -95,7 +87,7 @@ TEST(RandomBot, WandersClicksAndFreezesWithinTheWindowAndLeavesTheDanceRandomAlo
     Watched<RandomBot> watched{bot};
     SimRunner runner;
     runner.setBot(Watched<RandomBot>::step, &watched);
-    ASSERT_TRUE(runner.start(dance(3, 2, 11)));
+    ASSERT_TRUE(runner.start(SimOptions{3, 2, 11}));
     runner.run(60 * 60);
     EXPECT_FALSE(watched.leftWindow);
     EXPECT_TRUE(watched.leftArea);  // and then the warp rule brought it back
@@ -110,25 +102,4 @@ TEST(RandomBot, WandersClicksAndFreezesWithinTheWindowAndLeavesTheDanceRandomAlo
     std::srand(77);
     bot.step(runner.world(), runner.framesRun());
     EXPECT_EQ(std::rand(), expected);
-}
-
-TEST(SimRunner, TheGuidedDanceTakesTheRightButtonAsReleased) {
-    struct RightHeld {
-        static SimInput step(const World&, std::int32_t frame, void*) {
-            SimInput input;
-            input.rightButton = frame % 30 == 0;
-            return input;
-        }
-    };
-    for (const std::uint8_t level : {std::uint8_t{1}, std::uint8_t{34}}) {
-        SimRunner runner;
-        runner.setBot(RightHeld::step, nullptr);
-        ASSERT_TRUE(runner.start(dance(level, 1, 1)));
-        bool frozen = false;
-        for (int i = 0; i < 120; ++i) {
-            runner.step();
-            frozen = frozen || runner.world().frozen;
-        }
-        EXPECT_EQ(frozen, level != 34) << static_cast<int>(level);
-    }
 }

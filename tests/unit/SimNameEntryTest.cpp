@@ -15,14 +15,6 @@ namespace {
 
 constexpr float frame = 1.0f / 60.0f;
 
-SimOptions guidedDance(std::int64_t seed) {
-    SimOptions o;
-    o.level = 34;
-    o.difficulty = 1;
-    o.seed = seed;
-    return o;
-}
-
 int firstBallerina(const World& w) {
     for (int i = 0; i < w.poolSize; ++i)
         if (w.obstacles[i]->kind == Kind::ballerina) return i;
@@ -70,7 +62,7 @@ struct Spelling {
 
 TEST(SimNameEntry, TheMouseStepsTheLetterCursorAsTheGameDoes) {
     SimRunner runner;
-    ASSERT_TRUE(runner.start(guidedDance(3)));
+    ASSERT_TRUE(runner.start(SimOptions{34, 1, 3}));
     World& w = runner.world();
     const int slot = firstBallerina(w);
     ASSERT_GE(slot, 0);
@@ -119,7 +111,7 @@ TEST(SimNameEntry, ASpelledNameChangesThePrimaBallerinaWithinTheGuards) {
     for (std::int64_t seed : {1, 2, 5}) {
         SCOPED_TRACE(seed);
         SimRunner runner;
-        ASSERT_TRUE(runner.start(guidedDance(seed)));
+        ASSERT_TRUE(runner.start(SimOptions{34, 1, seed}));
         World& w = runner.world();
         const int slot = firstBallerina(w);
         ASSERT_GE(slot, 0);
