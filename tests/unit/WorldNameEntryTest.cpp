@@ -1,18 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "WorldFixture.h"
 
 namespace {
 
+template <typename Dancer>
+std::array<int, 3> colours(const Dancer& d) {
+    return {d.blue(), d.green(), d.red()};
+}
+
+std::string sorted(std::string s) {
+    std::sort(s.begin(), s.end());
+    return s;
+}
+
 class WorldNameEntryTest : public worldtest::WorldTest {
 protected:
-    // Ballerina "Elaine" in slot 5, chosen, her name being entered.
+    // Prima Ballerina "Odile"; ballerina "Elaine" in slot 5, chosen, no entry yet.
     Obstacle& chosenBallerina() {
         emptyStage(Vector{0, 0});
+        std::strcpy(world->prima().name, "Odile");
         Obstacle& o = ballerina(5, Vector{3, 3}, Kind::ballerina, 2, 1, 0, 40);
         names(5, "Elaine");
         world->chosenObstacle = 5;
@@ -27,6 +40,15 @@ protected:
         world->update(handed, false, seconds);
     }
 
+    // The cat clicks on the ballerina it stands on.
+    void clickOn(Vector at) {
+        world->cat().position = at;
+        world->sinceSelection = 2.0f;
+        world->sinceClick = 2.0f;
+        world->cat().clicked = 1;
+        world->update(worldtest::noName(), false, 0.01f);
+    }
+
     std::string shuffled() const { return std::string(world->shuffledLetters); }
 };
 
@@ -34,7 +56,11 @@ protected:
 
 TEST_F(WorldNameEntryTest, OnlyTheWholeNameWithNothingAfterItMatches) {
     chosenBallerina();
-    std::strcpy(world->prima().name, "Odile");
+    EXPECT_TRUE(world->letterMatches('E', 0));
+    EXPECT_TRUE(world->letterMatches('l', 1));
+    const std::pair<char, int> misses[] = {{'l', 2}, {'e', 0}, {0, 6}, {'E', -1}, {'E', 10}};
+    for (const auto& [letter, at] : misses) EXPECT_FALSE(world->letterMatches(letter, at)) << int(letter) << " " << at;
+
     world->nameEntry = true;
     for (const char* wrong : {"Elain", "E", "Elainee", "elaine", "Elaina"}) {
         SCOPED_TRACE(wrong);
@@ -58,9 +84,8 @@ TEST_F(WorldNameEntryTest, OnlyTheWholeNameWithNothingAfterItMatches) {
     EXPECT_TRUE(world->letterHits[9]);
 }
 
-TEST_F(WorldNameEntryTest, TheRightNameMakesHerThePrimaBallerina) {
+TEST_F(WorldNameEntryTest, TheRightNameMakesHerThePrimaBallerinaForOneFrame) {
     chosenBallerina();
-    std::strcpy(world->prima().name, "Odile");
     world->prima().points = 4;
     world->score = 10;
     world->scoreAtLastSwitch = 4;
@@ -79,9 +104,8 @@ TEST_F(WorldNameEntryTest, TheRightNameMakesHerThePrimaBallerina) {
     EXPECT_EQ(world->letterCursor, 0);
     EXPECT_EQ(world->wrongClicks, 0);
     EXPECT_LT(world->sinceClick, 0.01f);
-    // The next think celebrates: the change sound and the 'Y' effect.
+    // After the think that celebrates, the next update clears the one-frame flags.
     world->think(0.01f);
-    // The next update clears the one-frame flags.
     hand("Elaine");
     EXPECT_FALSE(world->switchSucceeded);
     EXPECT_FALSE(world->switchDone);
@@ -90,7 +114,6 @@ TEST_F(WorldNameEntryTest, TheRightNameMakesHerThePrimaBallerina) {
 TEST_F(WorldNameEntryTest, SwitchingExchangesTheTwoDancers) {
     Obstacle& o = chosenBallerina();
     Avatar& p = world->prima();
-    std::strcpy(p.name, "Odile");
     std::strcpy(p.saying, "it is an honour to be in your computer");
     std::strcpy(o.saying, "i dream of pixel sheep");
     p.energy = 70;
@@ -112,12 +135,8 @@ TEST_F(WorldNameEntryTest, SwitchingExchangesTheTwoDancers) {
     EXPECT_STREQ(o.saying, "it is an honour to be in your computer");
     EXPECT_EQ(p.energy, 40);
     EXPECT_EQ(o.sadness, 70);
-    EXPECT_EQ(p.blue(), 2);
-    EXPECT_EQ(p.green(), 1);
-    EXPECT_EQ(p.red(), 0);
-    EXPECT_EQ(o.blue(), 1);
-    EXPECT_EQ(o.green(), 3);
-    EXPECT_EQ(o.red(), 0);
+    EXPECT_EQ(colours(p), (std::array{2, 1, 0}));
+    EXPECT_EQ(colours(o), (std::array{1, 3, 0}));
     EXPECT_EQ(p.position, (Vector{3, 3}));
     EXPECT_EQ(o.position, (Vector{0, 0}));
     EXPECT_FLOAT_EQ(p.facing, 200.0f);
@@ -141,64 +160,37 @@ TEST_F(WorldNameEntryTest, SwitchingExchangesTheTwoDancers) {
     EXPECT_EQ(world->happyTotal, 1);
 }
 
-TEST_F(WorldNameEntryTest, AClickOnTheChosenBallerinaStartsTheEntry) {
+TEST_F(WorldNameEntryTest, AClickOnTheChosenBallerinaStartsTheEntryWithHerLettersShuffled) {
     Obstacle& o = chosenBallerina();
-    world->cat().position = o.position;
-    world->prima().position = Vector{0, 0};
-    world->sinceSelection = 2.0f;
-    world->sinceClick = 2.0f;
-    world->cat().clicked = 1;
     world->prima().throwNow = 1;
-    world->update(worldtest::noName(), false, 0.01f);
+    clickOn(o.position);
     EXPECT_TRUE(world->hasChosen);
     EXPECT_EQ(world->chosenObstacle, 5);
     ASSERT_TRUE(world->nameEntry);
     EXPECT_FLOAT_EQ(world->nameEntryElapsed, 0.0f);
     EXPECT_EQ(world->letterCount, 6);
-    std::string letters = shuffled();
-    EXPECT_EQ(letters[0], 'E');
-    std::string sortedLetters = letters, sortedName = "Elaine";
-    std::sort(sortedLetters.begin(), sortedLetters.end());
-    std::sort(sortedName.begin(), sortedName.end());
-    EXPECT_EQ(sortedLetters, sortedName);
+    EXPECT_EQ(shuffled()[0], 'E');
+    EXPECT_EQ(sorted(shuffled()), sorted("Elaine"));
     EXPECT_EQ(world->prima().throwNow, 0);
 
-    // A 'p' dancer has no name to enter.
-    chosenBallerina();
-    ballerina(5, Vector{3, 3}, Kind::dancerP);
-    world->cat().position = Vector{3, 3};
-    world->sinceSelection = 2.0f;
-    world->sinceClick = 2.0f;
-    world->cat().clicked = 1;
-    world->update(worldtest::noName(), false, 0.01f);
-    EXPECT_TRUE(world->hasChosen);
-    EXPECT_FALSE(world->nameEntry);
-}
-
-TEST_F(WorldNameEntryTest, ShuffledLettersKeepTheFirstLetterFirst) {
-    chosenBallerina();
-    names(5, "A");
-    world->shuffleLetters();
-    EXPECT_EQ(world->letterCount, 1);
-    EXPECT_EQ(shuffled(), "A");
-
-    for (const char* name : {"Ulua", "Obimoe", "Xavuwe", "Aemeli"}) {
+    // Every shuffle keeps the first letter first.
+    for (const char* name : {"A", "Ulua", "Obimoe", "Xavuwe", "Aemeli", ""}) {
         SCOPED_TRACE(name);
         names(5, name);
         for (int round = 0; round < 20; ++round) {
             world->shuffleLetters();
-            std::string letters = shuffled(), expected = name;
-            EXPECT_EQ(world->letterCount, static_cast<int>(expected.size()));
-            EXPECT_EQ(letters[0], name[0]);
-            std::sort(letters.begin(), letters.end());
-            std::sort(expected.begin(), expected.end());
-            EXPECT_EQ(letters, expected);
+            EXPECT_EQ(world->letterCount, static_cast<int>(std::strlen(name)));
+            EXPECT_EQ(shuffled().substr(0, 1), std::string(name).substr(0, 1));
+            EXPECT_EQ(sorted(shuffled()), sorted(name));
         }
     }
-    names(5, "");
-    world->shuffleLetters();
-    EXPECT_EQ(world->letterCount, 0);
-    EXPECT_EQ(shuffled(), "");
+
+    // A 'p' dancer has no name to enter.
+    chosenBallerina();
+    ballerina(5, Vector{3, 3}, Kind::dancerP);
+    clickOn(Vector{3, 3});
+    EXPECT_TRUE(world->hasChosen);
+    EXPECT_FALSE(world->nameEntry);
 }
 
 TEST_F(WorldNameEntryTest, TheEntryTimesOutAfterNineRealSeconds) {
@@ -225,23 +217,12 @@ TEST_F(WorldNameEntryTest, TheEntryTimesOutAfterNineRealSeconds) {
     EXPECT_EQ(world->wrongClicks, 0);
 }
 
-TEST_F(WorldNameEntryTest, TheLetterTestReadsTheChosenName) {
-    chosenBallerina();
-    EXPECT_TRUE(world->letterMatches('E', 0));
-    EXPECT_TRUE(world->letterMatches('l', 1));
-    EXPECT_FALSE(world->letterMatches('l', 2));
-    EXPECT_FALSE(world->letterMatches('e', 0));
-    EXPECT_FALSE(world->letterMatches(0, 6));
-    EXPECT_FALSE(world->letterMatches('E', -1));
-    EXPECT_FALSE(world->letterMatches('E', 10));
-}
-
-TEST_F(WorldNameEntryTest, AnEntryEndsWhenTheChosenBallerinaLeaves) {
-    // Contacts go on costing hearts at full speed while the stage all but
-    // stands: she may become happy and leave in the middle of the entry.
+// Contacts go on costing hearts at full speed while the stage all but stands:
+// she may become happy and leave in the middle of the entry, or in the very
+// update the cat selects her.
+TEST_F(WorldNameEntryTest, ABallerinaWhoLeavesEndsTheEntryAndIsNeitherTargetNorChoice) {
     Obstacle& o = chosenBallerina();
     Avatar& p = world->prima();
-    std::strcpy(p.name, "Odile");
     p.energy = 70;
     world->nameEntry = true;
     world->letterCursor = 5;
@@ -257,25 +238,22 @@ TEST_F(WorldNameEntryTest, AnEntryEndsWhenTheChosenBallerinaLeaves) {
     EXPECT_EQ(p.kind, Kind::prima);
     EXPECT_EQ(world->letterCursor, 0);
     EXPECT_EQ(world->wrongClicks, 0);
-}
 
-TEST_F(WorldNameEntryTest, ABallerinaWhoLeftInThisUpdateIsNeitherTargetNorChoice) {
-    Obstacle& o = chosenBallerina();
+    Obstacle& next = chosenBallerina();
     world->chosenObstacle = 0;
     world->hasChosen = false;
-    world->cat().position = o.position;  // the cat stands on her: she is selected
-    o.sadness = 0;                       // and leaves in the same update
+    world->cat().position = next.position;  // the cat stands on her: she is selected
+    next.sadness = 0;                       // and leaves in the same update
     world->prima().throwNow = 0;
     world->update(worldtest::noName(), false, 0.01f);
-    EXPECT_EQ(o.kind, Kind::none);
-    EXPECT_EQ(o.selected, 1);
+    EXPECT_EQ(next.kind, Kind::none);
+    EXPECT_EQ(next.selected, 1);
     EXPECT_FALSE(world->hasChosen);
     EXPECT_EQ(world->prima().throwNow, 0);
 }
 
 TEST_F(WorldNameEntryTest, TheChosenBallerinaStaysTheOneClickedWhileHerNameIsEntered) {
     Obstacle& o = chosenBallerina();
-    std::strcpy(world->prima().name, "Odile");
     // A neighbour in a lower slot close enough for the cat, set down on the
     // chosen one, to stand on her as well.
     ballerina(2, o.position + Vector{0.1f, 0.0f});

@@ -1,96 +1,23 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
 
 #include "WorldFixture.h"
 #include "audio/SoundBank.h"
 #include "render/WorldRenderer.h"
 #include "world/LevelLayout.h"
+#include "world/LevelScripts.h"
 
 using worldtest::WorldTest;
-
-namespace {
-
-// The catalogue of every scripted level: goals, the Prima Ballerina's start,
-// the cat's energy (-1: hers) and what the pools hold after startLevel.
-struct Row {
-    int level;
-    int goalB, goalMuses, goalHappy;
-    float x, y;
-    int energy, blue, green, red;
-    int catEnergy;
-    int o, p, q, muses;
-    int placedTalents, ringTalents;
-    bool landmarks;
-};
-
-const Row catalogue[] = {
-    {0, 0, 0, 0, 0.01f, -1, 100, 1, 1, 1, -1, 1, 0, 0, 0, 0, 10, true},
-    {1, 0, 0, 0, 0, -2, 90, 0, 0, 0, -1, 1, 0, 0, 16, 4, 12, true},
-    {2, 0, 0, 0, 7, 6, 90, 0, 0, 0, -1, 2, 0, 0, 32, 4, 20, true},
-    {3, 0, 0, 0, 0, 0.1f, 90, 2, 0, 1, -1, 3, 0, 0, 36, 0, 20, true},
-    {4, 0, 0, 0, 0.5f, 0, 80, 0, 0, 0, -1, 6, 0, 0, 32, 4, 30, true},
-    {5, 2, 0, 0, 0, 0, 5, 0, 0, 0, -1, 10, 2, 0, 12, 4, 16, true},
-    {6, 0, 0, 0, 0, 0, 40, 0, 0, 0, -1, 15, 0, 0, 34, 4, 30, true},
-    {7, 4, 0, 0, 1, 0, 20, 2, 1, 1, -1, 20, 4, 0, 24, 4, 32, true},
-    {8, 0, 0, 0, -12, 4, 20, 0, 0, 0, -1, 25, 0, 0, 30, 4, 24, true},
-    {9, 0, 0, 0, 0, 0, 40, 0, 0, 0, 80, 30, 0, 0, 30, 4, 30, true},
-    {10, 0, 0, 9, 0, 0, 100, 2, 1, 1, -1, 9, 0, 0, 34, 0, 30, true},
-    {11, 0, 0, 3, 1, -10, 90, 1, 1, 1, -1, 6, 0, 0, 34, 0, 30, true},
-    {12, 0, 0, 4, 0, 0, 90, 2, 2, 2, -1, 6, 0, 0, 34, 0, 30, true},
-    {13, 0, 0, 0, 1, -1, 90, 3, 3, 3, -1, 0, 0, 1, 4, 0, 32, true},
-    {14, 0, 0, 2, 1, -4, 30, 1, 1, 1, -1, 3, 0, 0, 32, 0, 30, true},
-    {15, 0, 0, 4, 0, 0, 30, 1, 1, 1, -1, 8, 0, 0, 34, 0, 30, true},
-    {16, 0, 0, 5, 1, -11, 100, 2, 2, 2, 20, 5, 1, 1, 32, 0, 30, true},
-    {17, 0, 0, 5, 0, 0, 100, 2, 2, 2, 20, 10, 2, 0, 34, 0, 30, true},
-    {18, 0, 0, 10, 1, -5, 100, 2, 2, 2, -1, 15, 2, 0, 8, 0, 30, true},
-    {19, 12, 0, 12, 0, 8, 30, 0, 0, 0, -1, 12, 0, 0, 12, 4, 0, true},
-    {20, 16, 0, 16, 0, 8, 30, 0, 0, 0, -1, 16, 0, 0, 24, 4, 0, true},
-    {21, 20, 0, 20, 0, 8, 30, 0, 0, 0, -1, 20, 0, 0, 36, 4, 0, true},
-    {22, 0, 0, 5, 0, 0, 100, 2, 2, 2, -1, 10, 0, 0, 34, 0, 30, true},
-    {23, 0, 0, 10, 6, -6, 100, 2, 2, 2, -1, 15, 0, 0, 33, 0, 30, true},
-    {24, 0, 0, 12, 0, 0, 100, 2, 2, 2, -1, 24, 0, 0, 36, 0, 32, true},
-    {25, 0, 0, 5, 1, -3, 100, 2, 2, 2, -1, 15, 2, 0, 32, 8, 0, true},
-    {26, 0, 0, 5, 1, -7, 100, 2, 2, 2, -1, 26, 2, 0, 32, 4, 0, true},
-    {27, 0, 0, 5, 1, -8, 100, 2, 2, 2, -1, 32, 0, 0, 18, 4, 0, true},
-    {28, 0, 0, 24, -11, 11, 100, 2, 2, 2, -1, 34, 0, 0, 34, 4, 0, true},
-    {29, 0, 0, 10, 1, 11, 100, 4, 4, 4, -1, 20, 0, 0, 34, 4, 32, true},
-    {30, 35, 0, 0, 1, 9, 100, 0, 0, 0, -1, 32, 2, 2, 32, 0, 32, true},
-    {31, 32, 0, 30, 0.001f, 0.001f, 100, 0, 0, 0, -1, 30, 0, 2, 34, 4, 0, true},
-    {32, 3, 0, 0, 0.001f, 0.001f, 100, 0, 0, 0, -1, 30, 0, 3, 34, 0, 30, true},
-    {33, 4, 0, 30, 0.001f, 0.001f, 100, 0, 0, 0, -1, 30, 0, 4, 34, 0, 30, true},
-    {34, 0, 0, 1, 0, 5, 90, 1, 1, 1, -1, 1, 0, 0, 0, 0, 0, false},
-    {52, 0, 32, 0, 0, 0, 100, 2, 2, 2, -1, 0, 0, 0, 32, 0, 36, false},
-    {54, 0, 32, 0, 0, 0, 100, 2, 2, 2, -1, 0, 0, 0, 32, 0, 36, false},
-    {56, 15, 0, 15, 0, 0, 100, 3, 3, 3, -1, 15, 0, 0, 34, 4, 0, false},
-    {58, 0, 0, 20, 0, 0, 20, 0, 0, 0, 100, 20, 0, 0, 5, 4, 20, false},
-    {59, 0, 0, 20, 0, 0, 20, 0, 0, 0, 100, 20, 0, 5, 5, 0, 20, false},
-};
-
-int countKind(const World& w, std::uint8_t kind) {
-    int n = 0;
-    for (int i = 0; i < w.poolSize; ++i) n += w.obstacles[i]->kind == kind;
-    return n;
-}
-
-int countTalentKind(const World& w, std::uint8_t kind) {
-    int n = 0;
-    for (int i = 0; i < w.poolSize; ++i) n += w.powerUps[i]->kind == kind;
-    return n;
-}
-
-}  // namespace
 
 TEST_F(WorldTest, FreshWorldHasTwoHundredInactiveActorsAndCountsReturnTheirStart) {
     ASSERT_TRUE(world->complete());
     EXPECT_EQ(world->poolSize, 40);
     for (int i = 0; i < World::poolCapacity; ++i) {
-        EXPECT_EQ(world->avatars[i]->kind, 0);
-        EXPECT_EQ(world->obstacles[i]->kind, 0);
-        EXPECT_EQ(world->muses[i]->kind, 0);
-        EXPECT_EQ(world->projectiles[i]->kind, 0);
-        EXPECT_EQ(world->powerUps[i]->kind, 0);
+        EXPECT_EQ(world->avatars[i]->kind + world->obstacles[i]->kind + world->muses[i]->kind +
+                      world->projectiles[i]->kind + world->powerUps[i]->kind,
+                  0)
+            << i;
     }
     for (const std::int32_t start : {0, 7, -3}) {
         EXPECT_EQ(world->countObstacles(start), start);
@@ -99,13 +26,6 @@ TEST_F(WorldTest, FreshWorldHasTwoHundredInactiveActorsAndCountsReturnTheirStart
         EXPECT_EQ(world->countPowerUps(start), start);
     }
     EXPECT_FALSE(world->graphicsReady());
-    for (const LevelRecord& r : world->records) {
-        EXPECT_EQ(r.gold, 15);
-        EXPECT_EQ(r.silver, 10);
-        EXPECT_EQ(r.bronze, 5);
-        EXPECT_EQ(r.own, 0);
-        EXPECT_EQ(r.ownDifficulty, 0);
-    }
     EXPECT_LE(world->floorColourA, 40);
     EXPECT_EQ(world->floorColourA, world->floorColourB);
 }
@@ -166,92 +86,62 @@ TEST_F(WorldTest, CensusCountsTheStageAndItsTotalsOnlyGrow) {
     world->muses[10]->kind = 0;
     world->census();
     EXPECT_EQ(world->sungTotal, 1);
-}
 
-TEST_F(WorldTest, AnObstacleAtExactlyTheOriginIsNotCounted) {
+    // One at exactly the origin is in use but not counted on the stage.
     emptyStage();
     ballerina(7, Vector{0.0f, 0.0f});
     ballerina(8, Vector{0.0f, 0.001f});
     world->census();
     EXPECT_EQ(world->counts[World::countObstaclesIndex], 1);
-    EXPECT_EQ(world->countObstacles(0), 2);  // in use all the same
+    EXPECT_EQ(world->countObstacles(0), 2);
 }
 
-TEST_F(WorldTest, EveryScriptedLevelStartsAsItsCatalogueSays) {
-    for (const Row& row : catalogue) {
-        SCOPED_TRACE(row.level);
-        startLevel(static_cast<std::uint8_t>(row.level));
+// The k-th entry of a pool's kinds, in table order, takes slot 39 - k; slot 0
+// stays free, so the fortieth talent of a level is dropped.
+TEST_F(WorldTest, EveryScriptedLevelFillsThePoolsFromItsLayoutTopDown) {
+    LevelLayout layout;
+    for (int level = 0; level < 256; ++level) {
+        if (!hasLevelScript(static_cast<std::uint8_t>(level))) continue;
+        SCOPED_TRACE(level);
+        startLevel(static_cast<std::uint8_t>(level));
+        layout.buildLayout(static_cast<std::uint8_t>(level));  // same clock seed: the same talent colours
         const World& w = *world;
-        EXPECT_EQ(countKind(w, Kind::ballerina), row.o);
-        EXPECT_EQ(countKind(w, Kind::dancerP), row.p);
-        EXPECT_EQ(countKind(w, Kind::dancerQ), row.q);
-        EXPECT_EQ(w.countMuses(0), row.muses);
-        EXPECT_EQ(w.maxMuses, row.muses);
-        const int talents = row.placedTalents + row.ringTalents + (row.landmarks ? 4 : 0);
-        EXPECT_EQ(w.countPowerUps(0), talents < 40 ? talents : 39);
-        const int landmarks = countTalentKind(w, 135) + countTalentKind(w, 136) + countTalentKind(w, 137) +
-                              countTalentKind(w, 138);
-        if (row.landmarks)
-            EXPECT_EQ(landmarks, row.level == 7 ? 3 : 4);
-        else
-            EXPECT_EQ(landmarks, 0);
+        int nextSlot[3] = {39, 39, 39};
+        const PlacementEntry* prima = nullptr;
+        const PlacementEntry* cat = nullptr;
+        for (int k = 1; k < LevelLayout::readLimit; ++k) {
+            const PlacementEntry& e = layout.entry(k);
+            if (e.kind == LevelLayout::kindPrima) prima = &e;
+            if (e.kind == LevelLayout::kindCat && !cat) cat = &e;
+            const int pool = LevelLayout::placesBallerina(e.kind) ? 0
+                             : LevelLayout::placesMuse(e.kind)    ? 1
+                             : LevelLayout::placesPowerUp(e.kind) ? 2
+                                                                  : -1;
+            if (pool < 0 || nextSlot[pool] < 1) continue;
+            const int slot = nextSlot[pool]--;
+            const Actor& a = pool == 0   ? static_cast<const Actor&>(*w.obstacles[slot])
+                             : pool == 1 ? static_cast<const Actor&>(*w.muses[slot])
+                                         : static_cast<const Actor&>(*w.powerUps[slot]);
+            EXPECT_EQ(a.kind, e.kind) << "entry " << k;
+            EXPECT_EQ(a.position, e.position) << "entry " << k;
+        }
+        for (int slot = 0; slot <= nextSlot[0]; ++slot) EXPECT_EQ(w.obstacles[slot]->kind, 0) << slot;
+        for (int slot = 0; slot <= nextSlot[1]; ++slot) EXPECT_EQ(w.muses[slot]->kind, 0) << slot;
+        for (int slot = 0; slot <= nextSlot[2]; ++slot) EXPECT_EQ(w.powerUps[slot]->kind, 0) << slot;
+        EXPECT_EQ(w.maxMuses, 39 - nextSlot[1]);
 
+        ASSERT_TRUE(prima && cat);
         const Avatar& p = w.prima();
         EXPECT_EQ(p.kind, Kind::prima);
-        EXPECT_NEAR(p.position.x, row.x, 1e-5f);
-        EXPECT_NEAR(p.position.y, row.y, 1e-5f);
-        EXPECT_EQ(p.energy, row.energy);
-        EXPECT_EQ(w.primaHearts, row.energy);
-        EXPECT_EQ(p.blue(), row.blue);
-        EXPECT_EQ(p.green(), row.green);
-        EXPECT_EQ(p.red(), row.red);
+        EXPECT_EQ(p.position, prima->position);
+        EXPECT_EQ(p.energy, prima->energy);
+        EXPECT_EQ(w.primaHearts, prima->energy);
+        EXPECT_EQ(p.blue() * 100 + p.green() * 10 + p.red(), prima->blue * 100 + prima->green * 10 + prima->red);
         EXPECT_EQ(w.cat().kind, Kind::cat);
-        EXPECT_EQ(w.cat().energy, row.catEnergy < 0 ? row.energy : row.catEnergy);
-
-        // Slot 0 is never placed; the difficulty reached every ballerina.
-        EXPECT_EQ(w.obstacles[0]->kind, 0);
-        EXPECT_EQ(w.muses[0]->kind, 0);
-        EXPECT_EQ(w.powerUps[0]->kind, 0);
-        EXPECT_FLOAT_EQ(w.prima().sensitivity, 0.333f);
+        EXPECT_EQ(w.cat().energy, cat->energy);
+        // The difficulty reached every ballerina.
+        EXPECT_FLOAT_EQ(p.sensitivity, 0.333f);
         for (int i = 1; i < w.poolSize; ++i) EXPECT_FLOAT_EQ(w.obstacles[i]->sensitivity, 1.666f);
-
-        // The goals come with the level preview's copy, not with startLevel.
-        world->layout->buildLayout(static_cast<std::uint8_t>(row.level));
-        EXPECT_EQ(world->layout->goalB(), row.goalB);
-        EXPECT_EQ(world->layout->goalMuses(), row.goalMuses);
-        EXPECT_EQ(world->layout->goalHappy(), row.goalHappy);
-        world->clearLevel();
-    }
-}
-
-TEST_F(WorldTest, LevelFiftySixKeepsOnlyTheSecondRunOfItsScript) {
-    startLevel(56);
-    EXPECT_EQ(countKind(*world, Kind::ballerina), 15);
-    EXPECT_EQ(world->countMuses(0), 34);
-    EXPECT_EQ(world->countPowerUps(0), 4);
-}
-
-TEST_F(WorldTest, LevelsSevenAndTwentyNineLoseTheirLastPowerUpEntry) {
-    for (const std::uint8_t level : {std::uint8_t{7}, std::uint8_t{29}}) {
-        SCOPED_TRACE(level);
-        startLevel(level);
-        // Forty talents and landmarks for the 39 slots the search may use:
-        // the pool is full and the last entry in table order is missing.
-        world->layout->buildLayout(level);
-        int entries = 0;
-        int last = -1;
-        for (int k = 0; k < LevelLayout::readLimit; ++k) {
-            if (!LevelLayout::placesPowerUp(world->layout->entry(k).kind)) continue;
-            ++entries;
-            last = k;
-        }
-        ASSERT_EQ(entries, 40);
-        for (int i = 1; i < world->poolSize; ++i) EXPECT_NE(world->powerUps[i]->kind, 0);
-        EXPECT_EQ(world->powerUps[0]->kind, 0);
-        const PlacementEntry& missing = world->layout->entry(last);
-        EXPECT_EQ(missing.kind, level == 7 ? 137 : 134);
-        for (int i = 1; i < world->poolSize; ++i)
-            EXPECT_FALSE(world->powerUps[i]->position == missing.position) << "slot " << i;
         world->clearLevel();
     }
 }
