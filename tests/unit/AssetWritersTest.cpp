@@ -9,8 +9,6 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "../../assets/BmpWriter.h"
 #include "../../assets/SeedCorpus.h"
 #include "../../assets/TgaWriter.h"
@@ -18,19 +16,17 @@
 #include "audio/WaveCheck.h"
 #include "image/Picture.h"
 #include "image/PictureLoader.h"
+#include "support/TempDirectory.h"
 
 namespace {
 
 class TempDir : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/velvetarium-assets-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir = pattern;
+        ASSERT_TRUE(files.ok());
+        dir = files.path("");
     }
-    void TearDown() override {
-        if (!dir.empty()) std::system(("rm -rf '" + dir + "'").c_str());
-    }
+    TempDirectory files;
     std::string dir;
 };
 
