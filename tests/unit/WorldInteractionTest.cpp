@@ -12,11 +12,14 @@ protected:
 
 }  // namespace
 
-TEST_F(WorldInteractionTest, TheCatChoosesTheLowestBallerinaItStandsOn) {
+TEST_F(WorldInteractionTest, TheCatChoosesTheLowestBallerinaItStandsOnUnlessPaused) {
     emptyStage(Vector{0, 0});
     ballerina(8, Vector{1.0f, 1.0f});
     ballerina(3, Vector{1.02f, 1.0f});
     world->cat().position = Vector{1.01f, 1.0f};
+    world->update(worldtest::noName(), true, 0.0f);
+    EXPECT_FALSE(world->hasChosen);
+    EXPECT_EQ(world->prima().throwNow, 0);
     frame();
     EXPECT_TRUE(world->hasChosen);
     EXPECT_EQ(world->chosenObstacle, 3);
@@ -43,15 +46,6 @@ TEST_F(WorldInteractionTest, ACatOnAMuseMakesHerTheTarget) {
     EXPECT_EQ(world->prima().throwNow, 1);
     EXPECT_EQ(world->primaTargetKind, Kind::muse);
     EXPECT_EQ(world->primaTargetSlot, 12);
-}
-
-TEST_F(WorldInteractionTest, APausedFrameTouchesNothing) {
-    emptyStage(Vector{0, 0});
-    ballerina(3, Vector{1.0f, 1.0f});
-    world->cat().position = Vector{1.0f, 1.0f};
-    world->update(worldtest::noName(), true, 0.0f);
-    EXPECT_FALSE(world->hasChosen);
-    EXPECT_EQ(world->prima().throwNow, 0);
 }
 
 TEST_F(WorldInteractionTest, AnArmedBlossomTakesAHeartAndBursts) {
