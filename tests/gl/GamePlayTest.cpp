@@ -152,7 +152,7 @@ TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAg
             game.focusLost();
             player.frame();
         } else {
-            player.escape();
+            player.press(player.input.escape);
         }
         EXPECT_TRUE(game.paused);
         EXPECT_FALSE(game.freshLevel) << "a paused dance, not a new one";
@@ -185,15 +185,15 @@ TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAg
     }
 
     // Escape first ends a freeze; only the next one opens the menu.
-    player.rightClick();
+    player.press(player.input.rightButton);
     ASSERT_TRUE(w.frozen);
-    player.escape();
+    player.press(player.input.escape);
     EXPECT_FALSE(w.frozen);
     EXPECT_FALSE(game.paused);
-    player.escape();  // within half a second: ignored
+    player.press(player.input.escape);  // within half a second: ignored
     EXPECT_FALSE(game.paused);
     player.wait(0.6f);
-    player.escape();
+    player.press(player.input.escape);
     EXPECT_TRUE(game.paused);
     player.wait(0.6f);
     clickOn(playButton);
@@ -327,7 +327,7 @@ TEST_F(GamePlay, LeavingOutsideADanceIsNotKeptAndIdleMinutesStartAFreshDanceOnly
     EXPECT_FALSE(game.waitForClick);
     player.wait(0.5f);
     EXPECT_GT(world().danceTime, 1.0f);
-    player.escape();
+    player.press(player.input.escape);
     ASSERT_TRUE(game.paused);
     player.frame(301.0f);
     player.frame();

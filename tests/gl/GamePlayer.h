@@ -72,30 +72,14 @@ public:
         for (float t = 0.0f; t < seconds && !ended; t += frameSeconds) frame();
     }
     // Press in one frame, let go in the next.
-    void click() {
-        input.leftButton = true;
+    void press(bool& held) {
+        held = true;
         frame();
-        input.leftButton = false;
-        frame();
-    }
-    void rightClick() {
-        input.rightButton = true;
-        frame();
-        input.rightButton = false;
+        held = false;
         frame();
     }
-    void key(char letter) {
-        input.letters[letter - 'a'] = true;
-        frame();
-        input.letters[letter - 'a'] = false;
-        frame();
-    }
-    void escape() {
-        input.escape = true;
-        frame();
-        input.escape = false;
-        frame();
-    }
+    void click() { press(input.leftButton); }
+    void key(char letter) { press(input.letters[letter - 'a']); }
 
     // Moves the mouse by whole pixels, one frame for each step of at most 30.
     void nudge(float unitsX, float unitsY) {

@@ -118,9 +118,9 @@ TEST_F(OpaqueDrawing, HiddenDrawingReachesNoPixelAndEndsCleanly) {
     EXPECT_TRUE(colourNear(GlContext::stagePixel(0.0f, 0.0f), Rgba{255, 0, 0, 255}));
 }
 
-TEST(OpaqueFloor, AnOpaquePatternIsDrawnWithoutBlendingToTheSamePixels) {
-    ASSERT_TRUE(GlContext::ensure());
-    GlContext::resetState();
+using OpaqueFloor = GlTest;
+
+TEST_F(OpaqueFloor, AnOpaquePatternIsDrawnWithoutBlendingToTheSamePixels) {
     TempDirectory dir(true);
     ASSERT_TRUE(dir.ok());
     ASSERT_TRUE(dir.write("1711.tga", opaqueBackdrop(16, 16)));

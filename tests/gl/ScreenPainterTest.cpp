@@ -39,7 +39,7 @@ TEST_F(ScreenPainterDraw, SquaresLandWhereTheirStageUnitsSay) {
     EXPECT_TRUE(colourNear(GlContext::stagePixel(-1.4f, 0.0f), Rgba{0, 0, 0, 255}));
 }
 
-TEST_F(ScreenPainterDraw, BatchesAndPicturesNotLoaded) {
+TEST_F(ScreenPainterDraw, BatchesPicturesNotLoadedAndMissingFiles) {
     painter.load(900);
     PictureBatch batch;
     batch.add(900, -2.0f, -1.5f, 0.2f, 0.2f, 0.0f, 0.0f, 0.0f, 1.0f, 1.0f);
@@ -55,15 +55,12 @@ TEST_F(ScreenPainterDraw, BatchesAndPicturesNotLoaded) {
     GlContext::resetState();
     painter.drawPicture(900, -2.0f, -1.5f, 0.2f, 0.2f, 0.0f, 1, 1, 1, 1);
     EXPECT_TRUE(colourNear(GlContext::stagePixel(-2.0f, -1.5f), Rgba{0, 0, 0, 255}));
-}
 
-TEST_F(ScreenPainterDraw, AMissingFileDrawsUntextured) {
     painter.load(902);  // no such file: an empty picture, drawn in its plain colour
     ASSERT_TRUE(painter.isLoaded(902));
     painter.drawPicture(902, 0.0f, 0.0f, 0.3f, 0.3f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f);
     EXPECT_TRUE(colourNear(GlContext::stagePixel(0.0f, 0.0f), Rgba{255, 255, 0, 255}));
-    // Numbers beyond the table are refused.
-    painter.load(ScreenPainter::tableSize);
+    painter.load(ScreenPainter::tableSize);  // beyond the table: refused
     EXPECT_FALSE(painter.isLoaded(ScreenPainter::tableSize));
 }
 

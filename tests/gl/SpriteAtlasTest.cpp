@@ -101,7 +101,7 @@ protected:
 
 }  // namespace
 
-TEST_F(AtlasDraw, FramesLandInTheAtlasCroppedToWhatTheyShow) {
+TEST_F(AtlasDraw, FramesLandInTheAtlasCroppedToWhatTheyShowBlankOnesDrawNothing) {
     const SpriteAtlas* atlas = renderer.spriteSets().atlas(101);
     ASSERT_NE(atlas, nullptr);
     EXPECT_TRUE(glIsTexture(atlas->texture()));
@@ -122,6 +122,16 @@ TEST_F(AtlasDraw, FramesLandInTheAtlasCroppedToWhatTheyShow) {
     ASSERT_NE(atlas->frame(3), nullptr);
     EXPECT_TRUE(atlas->frame(3)->blank);
     EXPECT_EQ(atlas->frame(4), nullptr);
+    // A blank frame draws nothing and leaves its colour current.
+    const std::vector<std::uint8_t> cleared = GlContext::windowPixels();
+    drawFromAtlas(101, 3, Vector(0, 0, 0), 1.0f, 1.0f, 0.0f, 51, 102, 153, 40);
+    EXPECT_EQ(compare(cleared, GlContext::windowPixels()).pixels, 0);
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    EXPECT_FLOAT_EQ(colour[0], 0.2f);
+    EXPECT_FLOAT_EQ(colour[1], 0.4f);
+    EXPECT_FLOAT_EQ(colour[2], 0.6f);
+    EXPECT_FLOAT_EQ(colour[3], 0.4f);
     // The floor's sets repeat: they keep their own textures.
     renderer.loadSpriteSet(175, 1);
     EXPECT_EQ(renderer.spriteSets().atlas(175), nullptr);
@@ -156,19 +166,6 @@ TEST_F(AtlasDraw, DrawsThePixelsOfTheFramesOwnTexture) {
             << "frame " << c.frame << " angle " << c.angle;
     }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(AtlasDraw, ABlankFrameDrawsNothingAndLeavesItsColourCurrent) {
-    glClear(GL_COLOR_BUFFER_BIT);
-    const std::vector<std::uint8_t> cleared = GlContext::windowPixels();
-    drawFromAtlas(101, 3, Vector(0, 0, 0), 1.0f, 1.0f, 0.0f, 51, 102, 153, 40);
-    EXPECT_EQ(compare(cleared, GlContext::windowPixels()).pixels, 0);
-    GLfloat colour[4] = {};
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    EXPECT_FLOAT_EQ(colour[0], 0.2f);
-    EXPECT_FLOAT_EQ(colour[1], 0.4f);
-    EXPECT_FLOAT_EQ(colour[2], 0.6f);
-    EXPECT_FLOAT_EQ(colour[3], 0.4f);
 }
 
 TEST_F(AtlasDraw, ABatchKeepsTheOrderAndGoesOutInOneCallPerAtlas) {
