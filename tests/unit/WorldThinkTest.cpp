@@ -132,7 +132,7 @@ TEST_F(WorldThinkTest, NobodyThrowsFromAFreedSlot) {
     EXPECT_EQ(p.throwNow, 0);
 }
 
-TEST_F(WorldThinkTest, ALeavingBallerinaIsScoredOnceAndLeavesHerTalent) {
+TEST_F(WorldThinkTest, ALeavingBallerinaIsScoredOnceByDifficultyAndLeavesHerTalent) {
     emptyStage(Vector{0, 0}, 90, 1);
     Obstacle& o = leavingBallerina(6, Vector{3, 4}, 1, 1, 1);
     o.favouriteTalent = 133;
@@ -153,9 +153,8 @@ TEST_F(WorldThinkTest, ALeavingBallerinaIsScoredOnceAndLeavesHerTalent) {
     world->think(0.01f);
     EXPECT_EQ(world->score, 3);
     EXPECT_EQ(world->leftCount, 1);
-}
 
-TEST_F(WorldThinkTest, PointsFollowTheDifficultyAndWrapInOneByte) {
+    // Points follow the difficulty and wrap in one byte.
     const struct {
         std::uint8_t difficulty;
         int blue, green, red;
