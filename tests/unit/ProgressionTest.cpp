@@ -10,6 +10,12 @@ namespace {
 
 constexpr std::uint32_t levelCount = 9;
 
+void expectChoice(const LevelChoice& c, std::uint32_t level, int message) {
+    EXPECT_EQ(c.level, level);
+    EXPECT_EQ(c.selectedLevel, level);
+    EXPECT_EQ(c.menuMessage, message);
+}
+
 // A progression on its own table and a store in a fresh directory.
 class ProgressionTest : public ::testing::Test {
 protected:
@@ -72,9 +78,7 @@ TEST_F(ProgressionTest, FirstStartDerivesEveryTableAndEntersTheGuidedDance) {
     EXPECT_EQ(std::filesystem::file_size(dir.path("savegame.txt")), 1000u);
 
     const LevelChoice start = progression.chooseStart(difficulty);
-    EXPECT_EQ(start.level, 34u);
-    EXPECT_EQ(start.selectedLevel, 34);
-    EXPECT_EQ(start.menuMessage, 0);
+    expectChoice(start, 34, 0);
     EXPECT_EQ(progression.rank, 1);
     EXPECT_EQ(difficulty, 1);
     EXPECT_EQ(progression.medalOfLevel[5], Medal::none);
@@ -87,9 +91,7 @@ TEST_F(ProgressionTest, LoadingResumesAfterTheLastDanceFinishedWithTheRankItEarn
     EXPECT_EQ(progression.highestLevel, 4);
     EXPECT_EQ(progression.ownTotal(), 105);
     EXPECT_EQ(records[2].silver, 30);
-    EXPECT_EQ(start.level, 4u);
-    EXPECT_EQ(start.selectedLevel, 4);
-    EXPECT_EQ(start.menuMessage, 1);
+    expectChoice(start, 4, 1);
     EXPECT_EQ(progression.medalOfLevel[1], Medal::silver);
     EXPECT_EQ(progression.medalOfLevel[4], Medal::none);
 
@@ -101,8 +103,7 @@ TEST_F(ProgressionTest, LoadingResumesAfterTheLastDanceFinishedWithTheRankItEarn
     EXPECT_EQ(progression.highestLevel, levelCount);
     EXPECT_EQ(progression.rank, 2);
     EXPECT_EQ(difficulty, 2);
-    EXPECT_EQ(start.level, 6u);
-    EXPECT_EQ(start.menuMessage, 2);
+    expectChoice(start, 6, 2);
 
     // A star with gold everywhere but silver on dance 7.
     finishAll(3, 60);
@@ -111,8 +112,7 @@ TEST_F(ProgressionTest, LoadingResumesAfterTheLastDanceFinishedWithTheRankItEarn
     start = load();
     EXPECT_EQ(progression.rank, 3);
     EXPECT_EQ(difficulty, 3);
-    EXPECT_EQ(start.level, 7u);
-    EXPECT_EQ(start.menuMessage, 4);
+    expectChoice(start, 7, 4);
 }
 
 TEST(ProgressionRules, RankFollowsTheLowestDifficultyOfEveryDanceAndDifficultyNeverFalls) {
@@ -170,9 +170,7 @@ TEST_F(ProgressionTest, AnAmateurGoesOnToTheNextDance) {
     progression.highestLevel = 2;
     const LevelChoice next = finish(2, 60);
     EXPECT_EQ(medal, Medal::gold);
-    EXPECT_EQ(next.level, 3u);
-    EXPECT_EQ(next.selectedLevel, 3);
-    EXPECT_EQ(next.menuMessage, 1);
+    expectChoice(next, 3, 1);
     EXPECT_EQ(progression.highestLevel, 3);
     EXPECT_EQ(total, 105);
     EXPECT_EQ(records[2].ownDifficulty, 1);
@@ -187,8 +185,7 @@ TEST_F(ProgressionTest, AnAmateurGoesOnToTheNextDance) {
 TEST_F(ProgressionTest, TheGuidedDanceAndTheLastDanceLeadToTheFirst) {
     finishAll(0, 0);
     LevelChoice next = finish(34, 5);
-    EXPECT_EQ(next.level, 1u);
-    EXPECT_EQ(next.selectedLevel, 1);
+    expectChoice(next, 1, 1);
     EXPECT_EQ(store.getField(34, 5), 1);
 
     // The ninth dance of an amateur who skipped one: still at rank 1.
@@ -196,7 +193,7 @@ TEST_F(ProgressionTest, TheGuidedDanceAndTheLastDanceLeadToTheFirst) {
     records[5].ownDifficulty = 0;
     progression.highestLevel = 9;
     next = finish(9, 40);
-    EXPECT_EQ(next.level, 1u);
+    expectChoice(next, 1, 1);
     EXPECT_EQ(progression.rank, 1);
 
     // The last one missing: a pro, back to the first dance not yet done as a pro.
@@ -206,8 +203,7 @@ TEST_F(ProgressionTest, TheGuidedDanceAndTheLastDanceLeadToTheFirst) {
     EXPECT_EQ(medal, Medal::bronze);
     EXPECT_EQ(progression.rank, 2);
     EXPECT_EQ(difficulty, 2);
-    EXPECT_EQ(next.level, 1u);
-    EXPECT_EQ(next.menuMessage, 2);
+    expectChoice(next, 1, 2);
 }
 
 TEST_F(ProgressionTest, AProPlaysTheDancesStillAtAmateurThenBecomesAStar) {
@@ -219,15 +215,12 @@ TEST_F(ProgressionTest, AProPlaysTheDancesStillAtAmateurThenBecomesAStar) {
     difficulty = 2;
     LevelChoice next = finish(3, 10);
     EXPECT_EQ(records[3].ownDifficulty, 2);
-    EXPECT_EQ(next.level, 8u);
-    EXPECT_EQ(next.selectedLevel, 8);
-    EXPECT_EQ(next.menuMessage, 2);
+    expectChoice(next, 8, 2);
 
     next = finish(8, 10);
     EXPECT_EQ(progression.rank, 3);
     EXPECT_EQ(difficulty, 3);
-    EXPECT_EQ(next.level, 1u);  // the first dance not yet done as a star
-    EXPECT_EQ(next.menuMessage, 3);
+    expectChoice(next, 1, 3);  // the first dance not yet done as a star
 }
 
 TEST_F(ProgressionTest, AStarCollectsTheMissingMedals) {
@@ -239,15 +232,12 @@ TEST_F(ProgressionTest, AStarCollectsTheMissingMedals) {
     difficulty = 3;
     LevelChoice next = finish(2, 70);
     EXPECT_EQ(medal, Medal::gold);
-    EXPECT_EQ(next.level, 4u);
-    EXPECT_EQ(next.menuMessage, 4);
+    expectChoice(next, 4, 4);
     EXPECT_EQ(difficulty, 3);
 
     // With gold everywhere, the way starts again at the first dance.
     next = finish(4, 90);
-    EXPECT_EQ(next.level, 1u);
-    EXPECT_EQ(next.selectedLevel, 1);
-    EXPECT_EQ(next.menuMessage, 4);
+    expectChoice(next, 1, 4);
 }
 
 }  // namespace
