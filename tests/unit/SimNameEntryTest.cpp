@@ -77,6 +77,10 @@ TEST(SimNameEntry, TheMouseStepsTheLetterCursorAsTheGameDoes) {
         entry.moveCursor(w, x, frame);
         return w.letterCursor;
     };
+    auto afterRest = [&](std::int32_t dx) {  // past the guard
+        for (int i = 0; i < 13; ++i) move(0);
+        return move(dx);
+    };
     EXPECT_EQ(move(2), 0);  // the guard's 0.2 s have not passed since the start
     for (int i = 0; i < 12; ++i) move(0);
     EXPECT_EQ(move(1), 0);  // one pixel is no move
@@ -86,25 +90,17 @@ TEST(SimNameEntry, TheMouseStepsTheLetterCursorAsTheGameDoes) {
     EXPECT_EQ(move(2), 1);  // 11 frames after the step
     move(0);
     EXPECT_EQ(move(2), 2);  // 13 frames after it
-    for (int i = 0; i < 13; ++i) move(0);
-    EXPECT_EQ(move(-5), 1);
+    EXPECT_EQ(afterRest(-5), 1);
     // Clamped to the letters shown.
-    for (int k = 0; k < 3; ++k) {
-        for (int i = 0; i < 13; ++i) move(0);
-        move(-3);
-    }
+    for (int k = 0; k < 3; ++k) afterRest(-3);
     EXPECT_EQ(w.letterCursor, 0);
-    for (int k = 0; k < w.letterCount + 2; ++k) {
-        for (int i = 0; i < 13; ++i) move(0);
-        move(3);
-    }
+    for (int k = 0; k < w.letterCount + 2; ++k) afterRest(3);
     EXPECT_EQ(w.letterCursor, w.letterCount - 1);
 
     // Without an entry the mouse leaves the cursor alone.
     w.nameEntry = false;
     w.letterCursor = 0;
-    for (int i = 0; i < 13; ++i) move(0);
-    EXPECT_EQ(move(4), 0);
+    EXPECT_EQ(afterRest(4), 0);
 }
 
 TEST(SimNameEntry, ASpelledNameChangesThePrimaBallerinaWithinTheGuards) {
