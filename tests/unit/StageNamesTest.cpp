@@ -10,17 +10,14 @@
 
 namespace {
 
-std::string letters(const char (&name)[stageNameSize]) {
-    return std::string(name, strnlen(name, stageNameSize));
-}
+std::string letters(const char (&name)[stageNameSize]) { return std::string(name, strnlen(name, stageNameSize)); }
 
 void expectWellFormed(const char (&name)[stageNameSize]) {
     const std::size_t length = strnlen(name, stageNameSize);
     ASSERT_LT(length, stageNameSize);
     ASSERT_GT(length, 0u);
     EXPECT_TRUE(std::isupper(static_cast<unsigned char>(name[0]))) << name;
-    for (std::size_t i = 1; i < length; ++i)
-        EXPECT_TRUE(std::islower(static_cast<unsigned char>(name[i]))) << name;
+    for (std::size_t i = 1; i < length; ++i) EXPECT_TRUE(std::islower(static_cast<unsigned char>(name[i]))) << name;
     for (std::size_t i = length; i < stageNameSize; ++i) EXPECT_EQ(name[i], 0) << name;
 }
 
@@ -34,85 +31,18 @@ unsigned seedGiving(int modulus, int value) {
 
 }  // namespace
 
-TEST(StageNames, DancerNameLengthFollowsDifficulty) {
+TEST(StageNames, DancerNamesAreWellFormedWithTheDifficultysLengthAndVaried) {
     std::srand(7);
-    for (int round = 0; round < 300; ++round) {
-        for (int difficulty = 1; difficulty <= 3; ++difficulty) {
+    const std::pair<int, std::size_t> lengths[] = {{0, 4}, {1, 4}, {2, 5}, {3, 6}, {9, 6}};
+    for (int round = 0; round < 100; ++round) {
+        for (const auto& [difficulty, length] : lengths) {
             char name[stageNameSize];
             std::memset(name, 'Z', sizeof name);  // stale bytes must be cleared
             makeDancerName(name, difficulty);
             expectWellFormed(name);
-            EXPECT_EQ(letters(name).size(), static_cast<std::size_t>(3 + difficulty)) << name;
+            EXPECT_EQ(letters(name).size(), length) << name;
         }
     }
-}
-
-TEST(StageNames, OutOfRangeDifficultyUsesTheNearestOne) {
-    std::srand(3);
-    char name[stageNameSize];
-    makeDancerName(name, 0);
-    EXPECT_EQ(letters(name).size(), 4u);
-    makeDancerName(name, 9);
-    EXPECT_EQ(letters(name).size(), 6u);
-}
-
-TEST(StageNames, StarPatternThirteenRepeatsItsLetters) {
-    // Star patterns are 11..15; rand() % 5 == 2 picks 13: V x v (3) (2) (3).
-    const unsigned seed = seedGiving(5, 2);
-    std::srand(seed);
-    std::rand();
-    const char capital = "AEIOU"[std::rand() % 5];
-    const char any = static_cast<char>('a' + std::rand() % 26);
-    const char vowel = "aeiou"[std::rand() % 5];
-    const int nextAfterName = std::rand();
-
-    std::srand(seed);
-    char name[stageNameSize];
-    makeDancerName(name, 3);
-    const std::string expected{capital, any, vowel, vowel, any, vowel};
-    EXPECT_EQ(letters(name), expected);
-    EXPECT_EQ(name[2], name[3]);
-    EXPECT_EQ(name[2], name[5]);
-    EXPECT_EQ(name[1], name[4]);
-    // Three pool letters, three rand() calls: the stream goes on unshifted.
-    EXPECT_EQ(std::rand(), nextAfterName);
-}
-
-TEST(StageNames, AmateurPatternOneRepeatsTheThirdLetter) {
-    // Amateur pattern 1: V k w (3), one rand() per pool letter in order.
-    const unsigned seed = seedGiving(5, 0);
-    std::srand(seed);
-    std::rand();
-    const char capital = "AEIOU"[std::rand() % 5];
-    const char consonant = "blmns"[std::rand() % 5];
-    const char vowel = "aeio"[std::rand() % 4];
-    const int nextAfterName = std::rand();
-
-    std::srand(seed);
-    char name[stageNameSize];
-    makeDancerName(name, 1);
-    EXPECT_EQ(letters(name), (std::string{capital, consonant, vowel, vowel}));
-    EXPECT_EQ(std::rand(), nextAfterName);
-}
-
-TEST(StageNames, ProPatternSixStartsWithAnyCapital) {
-    // Pro patterns are 6..10; rand() % 5 == 0 picks 6: X v k (3) w.
-    const unsigned seed = seedGiving(5, 0);
-    std::srand(seed);
-    std::rand();
-    const char capital = static_cast<char>('A' + std::rand() % 26);
-    const char vowel = "aeiou"[std::rand() % 5];
-    const char consonant = "blmns"[std::rand() % 5];
-    const char last = "aeio"[std::rand() % 4];
-
-    std::srand(seed);
-    char name[stageNameSize];
-    makeDancerName(name, 2);
-    EXPECT_EQ(letters(name), (std::string{capital, vowel, consonant, consonant, last}));
-}
-
-TEST(StageNames, ManySeedsGiveManyNames) {
-    std::srand(11);
     std::set<std::string> seen;
     for (int i = 0; i < 200; ++i) {
         char name[stageNameSize];
@@ -122,7 +52,7 @@ TEST(StageNames, ManySeedsGiveManyNames) {
     EXPECT_GT(seen.size(), 150u);
 }
 
-TEST(StageNames, PrimaNamesHaveThreeToEightLetters) {
+TEST(StageNames, PrimaNamesAreWellFormedWithThreeToEightLetters) {
     std::srand(5);
     std::set<std::size_t> lengths;
     for (int i = 0; i < 500; ++i) {
@@ -135,36 +65,65 @@ TEST(StageNames, PrimaNamesHaveThreeToEightLetters) {
     EXPECT_EQ(lengths, (std::set<std::size_t>{3, 4, 5, 6, 7, 8}));
 }
 
-TEST(StageNames, PrimaPatternThirteenRepeatsTheSixthLetter) {
-    // Value 13: X v v x v k (6) w.
-    const unsigned seed = seedGiving(14, 13);
-    std::srand(seed);
-    char name[stageNameSize];
-    makePrimaName(name);
-    ASSERT_EQ(letters(name).size(), 8u);
-    EXPECT_EQ(name[5], name[6]);
-    EXPECT_NE(std::strchr("blmns", name[5]), nullptr);
+// The first rand() picks the pattern; the letters follow from the same stream.
+TEST(StageNames, ThePatternDrawnPicksTheLettersAndTheStreamGoesOnUnshifted) {
+    const struct {
+        int difficulty;  // 0: the Prima Ballerina
+        int modulus, value;
+        const char* pattern;
+    } cases[] = {
+        {1, 5, 0, "Vkw3"}, {2, 5, 0, "Xvk3w"}, {3, 5, 2, "Vxv323"}, {0, 14, 9, "Vxvxww"}, {0, 14, 13, "Xvvxvk6w"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const unsigned seed = seedGiving(c.modulus, c.value);
+        char made[stageNameSize], expected[stageNameSize];
+        std::srand(seed);
+        if (c.difficulty == 0)
+            makePrimaName(made);
+        else
+            makeDancerName(made, c.difficulty);
+        const int nextAfterMade = std::rand();
+        std::srand(seed);
+        std::rand();
+        makeNameFromPattern(expected, c.pattern);
+        EXPECT_EQ(letters(made), letters(expected));
+        EXPECT_EQ(std::rand(), nextAfterMade);
+    }
 }
 
-TEST(StageNames, PrimaPatternNineDrawsBothFinalLettersSeparately) {
-    // Value 9: V x v x w w, six pool letters, six rand() calls after the choice.
-    const unsigned seed = seedGiving(14, 9);
-    std::srand(seed);
-    std::rand();
-    const char capital = "AEIOU"[std::rand() % 5];
-    const char x1 = static_cast<char>('a' + std::rand() % 26);
-    const char v = "aeiou"[std::rand() % 5];
-    const char x2 = static_cast<char>('a' + std::rand() % 26);
-    const char w1 = "aeio"[std::rand() % 4];
-    const char w2 = "aeio"[std::rand() % 4];
-
-    std::srand(seed);
-    char name[stageNameSize];
-    makePrimaName(name);
-    EXPECT_EQ(letters(name), (std::string{capital, x1, v, x2, w1, w2}));
+// Every pool letter costs one rand() in position order; digits repeat an
+// earlier letter.
+TEST(StageNames, PatternLettersComeFromTheirPoolsAndDigitsRepeat) {
+    const std::pair<char, const char*> pools[] = {{'V', "AEIOU"}, {'v', "aeiou"}, {'w', "aeio"}, {'k', "blmns"},
+                                                  {'X', "ABCDEFGHIJKLMNOPQRSTUVWXYZ"},
+                                                  {'x', "abcdefghijklmnopqrstuvwxyz"}};
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        for (const char* pattern : {"Vxv323", "Xvvxvk6w", "Vxvxww"}) {
+            SCOPED_TRACE(testing::Message() << pattern << ", seed " << seed);
+            std::srand(seed);
+            int poolLetters = 0;
+            for (const char* p = pattern; *p; ++p) poolLetters += !std::isdigit(static_cast<unsigned char>(*p));
+            for (int i = 0; i < poolLetters; ++i) std::rand();
+            const int nextAfterName = std::rand();
+            std::srand(seed);
+            char name[stageNameSize];
+            makeNameFromPattern(name, pattern);
+            ASSERT_EQ(letters(name).size(), std::strlen(pattern));
+            EXPECT_EQ(std::rand(), nextAfterName);
+            for (std::size_t i = 0; pattern[i]; ++i) {
+                if (std::isdigit(static_cast<unsigned char>(pattern[i]))) {
+                    EXPECT_EQ(name[i], name[pattern[i] - '1']) << i;
+                    continue;
+                }
+                for (const auto& [code, pool] : pools)
+                    if (code == pattern[i]) EXPECT_NE(std::strchr(pool, name[i]), nullptr) << i;
+            }
+        }
+    }
 }
 
-TEST(StageNames, SayingsAreCopiedExactly) {
+TEST(StageNames, SayingsAreCopiedExactlyAndFitThePrimaBuffer) {
     char saying[54];
     setSaying(saying, sizeof saying, 1);
     EXPECT_STREQ(saying, "why am i");
@@ -175,19 +134,15 @@ TEST(StageNames, SayingsAreCopiedExactly) {
     setSaying(saying, sizeof saying, 40);
     EXPECT_STREQ(saying, "it is an honour to be in your computer");
     EXPECT_STREQ(sayingText(3), "pourquoi il y a plus tot quelque chose que rien");
-}
-
-TEST(StageNames, EverySayingFitsThePrimaBuffer) {
     for (int number = 1; number <= sayingCount; ++number) {
         ASSERT_NE(sayingText(number), nullptr) << number;
-        EXPECT_LE(std::strlen(sayingText(number)), 52u) << number;
-        char saying[53];
-        setSaying(saying, sizeof saying, number);
-        EXPECT_STREQ(saying, sayingText(number));
+        char prima[53];
+        setSaying(prima, sizeof prima, number);
+        EXPECT_STREQ(prima, sayingText(number)) << "saying " << number << " does not fit";
     }
 }
 
-TEST(StageNames, UnknownSayingLeavesTheBufferEmpty) {
+TEST(StageNames, UnknownSayingsLeaveTheBufferEmptyAndSmallBuffersAreTruncatedSafely) {
     char saying[54];
     for (int number : {0, -1, 41, 1000}) {
         std::memset(saying, 'x', sizeof saying);
@@ -195,13 +150,10 @@ TEST(StageNames, UnknownSayingLeavesTheBufferEmpty) {
         for (char c : saying) EXPECT_EQ(c, 0) << number;
         EXPECT_EQ(sayingText(number), nullptr);
     }
-}
-
-TEST(StageNames, SmallBuffersAreTruncatedSafely) {
-    char saying[6];
-    setSaying(saying, sizeof saying, 4);
-    EXPECT_STREQ(saying, "welco");
+    char small[6];
+    setSaying(small, sizeof small, 4);
+    EXPECT_STREQ(small, "welco");
     setSaying(nullptr, 10, 4);  // ignored
-    setSaying(saying, 0, 4);    // ignored, nothing written
-    EXPECT_STREQ(saying, "welco");
+    setSaying(small, 0, 4);     // ignored, nothing written
+    EXPECT_STREQ(small, "welco");
 }
