@@ -4,8 +4,8 @@
 # hicolor theme and the manual page.
 source "$(dirname "$0")/lib/common.bash"
 
+new_run_dir
 BUILD_DIR=$(cd "$GAME_DIR/.." && pwd)
-RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-e2e.XXXXXX") || fail "mktemp"
 PREFIX=$RUN_DIR/prefix
 cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$RUN_DIR/install.txt" 2>&1 || fail "cmake --install"
 SHARE=$PREFIX/share

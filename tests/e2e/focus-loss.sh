@@ -12,19 +12,13 @@ trap 'cleanup; [ -n "$OTHER_PID" ] && kill "$OTHER_PID" 2>/dev/null' EXIT
 copy_run_dir
 start_to_welcome
 enter_menu
-click_play_from_menu
-wait_for_screen dance menu -gt 40 20 || fail "Play did not start the dance"
+start_dance
 
 # Another window takes the input focus, as Alt-Tab gives it.
 xmessage -geometry 200x80+20+20 "elsewhere" 2>/dev/null &
 OTHER_PID=$!
-other=""
-for _ in $(seq 1 100); do
-  other=$(xdotool search --name '^xmessage$' 2>/dev/null | head -n 1)
-  [ -n "$other" ] && break
-  sleep 0.1
-done
-[ -n "$other" ] || fail "no other window to switch to"
+other_shown() { other=$(xdotool search --name '^xmessage$' 2>/dev/null | head -n 1) && [ -n "$other" ]; }
+wait_until 10 other_shown || fail "no other window to switch to"
 xdotool windowfocus "$other" || fail "could not focus the other window"
 wait_for_screen away menu -lt 25 20 || fail "leaving the window did not open the menu"
 

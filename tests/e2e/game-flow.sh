@@ -9,8 +9,7 @@ copy_run_dir
 start_to_welcome
 [ -f "$RUN_DIR/savegame.txt" ] || fail "no progress file after the first start"
 enter_menu
-click_play_from_menu
-wait_for_screen dance menu -gt 40 20 || fail "Play did not start the dance"
+start_dance
 press_escape
 wait_for_screen paused menu -lt 25 20 || fail "Escape did not bring the menu back"
 

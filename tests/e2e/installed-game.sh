@@ -8,9 +8,8 @@
 # its data relative to its own executable (a relocated install).
 source "$(dirname "$0")/lib/common.bash"
 
-[ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under scripts/with-xvfb"
+new_run_dir
 BUILD_DIR=$(cd "$GAME_DIR/.." && pwd)
-RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-e2e.XXXXXX") || fail "mktemp"
 PREFIX=$RUN_DIR/prefix
 PLAYER_HOME=$RUN_DIR/home
 ELSEWHERE=$RUN_DIR/elsewhere
@@ -46,14 +45,6 @@ start_installed() {
   GAME_PID=$!
 }
 
-wait_for_file() {
-  for _ in $(seq 1 $(($1 * 10))); do
-    [ -f "$2" ] && return 0
-    sleep 0.1
-  done
-  fail "no $2 after $1 s"
-}
-
 # Plays one start and checks where everything went.
 check_start() {
   local data_dir=$1 state_dir=$2
@@ -61,7 +52,7 @@ check_start() {
   start_installed "$state_dir" "$@"
   wait_for_window 30
   wait_for_log_line 20 "Game files: $DATA"
-  wait_for_file 20 "$data_dir/savegame.txt"
+  wait_until 20 test -f "$data_dir/savegame.txt" || fail "no $data_dir/savegame.txt"
   [ "$(stat -c %s "$data_dir/savegame.txt")" = 1000 ] || fail "savegame.txt is not 1000 bytes"
   [ "$(stat -c %a "$data_dir")" = 700 ] || fail "$data_dir is not private"
   [ "$(stat -c %a "$state_dir")" = 700 ] || fail "$state_dir is not private"

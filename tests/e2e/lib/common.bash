@@ -36,21 +36,23 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Copies the whole run directory to a fresh temporary directory, RUN_DIR.
-copy_run_dir() {
+# A fresh temporary directory, RUN_DIR, for a copy of the game.
+new_run_dir() {
   [ -n "${GAME_DIR:-}" ] || fail "GAME_DIR is not set"
   [ -x "$GAME_DIR/velvetarium" ] || fail "no game in $GAME_DIR"
   [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under scripts/with-xvfb"
   RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-e2e.XXXXXX") || fail "mktemp"
+}
+
+# RUN_DIR holding the whole run directory.
+copy_run_dir() {
+  new_run_dir
   cp -a "$GAME_DIR"/. "$RUN_DIR"/ || fail "copying $GAME_DIR"
 }
 
-# A temporary directory that holds the game and nothing else.
+# RUN_DIR holding the game and nothing else.
 bare_run_dir() {
-  [ -n "${GAME_DIR:-}" ] || fail "GAME_DIR is not set"
-  [ -x "$GAME_DIR/velvetarium" ] || fail "no game in $GAME_DIR"
-  [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under scripts/with-xvfb"
-  RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-e2e.XXXXXX") || fail "mktemp"
+  new_run_dir
   cp "$GAME_DIR/velvetarium" "$RUN_DIR"/ || fail "copying the game"
 }
 
@@ -64,35 +66,39 @@ game_running() {
   kill -0 "$GAME_PID" 2>/dev/null
 }
 
-# Waits (at most $1 seconds, default 30) for the game's window to be mapped;
-# sets WINDOW_ID.
-wait_for_window() {
-  local limit=${1:-30}
-  local tries=$((limit * 10))
-  for _ in $(seq 1 "$tries"); do
-    game_running || fail "the game ended before its window appeared"
-    WINDOW_ID=$(xdotool search --onlyvisible --name '^VELVETARIUM$' 2>/dev/null | head -n 1)
-    if [ -n "$WINDOW_ID" ]; then
-      # Give it the input focus, as a window manager would.
-      xdotool windowfocus "$WINDOW_ID" 2>/dev/null
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "no window named VELVETARIUM within ${limit} s"
+game_ended() {
+  ! game_running
 }
 
-# Waits (at most $1 seconds, default 20) until the log holds a line matching
-# the fixed text $2.
-wait_for_log_line() {
-  local limit=$1 text=$2
-  for _ in $(seq 1 $((limit * 10))); do
-    if [ -f "$RUN_DIR/log.txt" ] && grep -qF -- "$text" "$RUN_DIR/log.txt"; then
-      return 0
-    fi
+# Runs the command "$2..." every tenth of a second until it succeeds; false
+# if it did not within $1 seconds.
+wait_until() {
+  local deadline=$((SECONDS + $1))
+  shift
+  until "$@"; do
+    [ "$SECONDS" -lt "$deadline" ] || return 1
     sleep 0.1
   done
-  fail "the log never showed \"$text\""
+}
+
+# The game's window, once mapped, in WINDOW_ID with the input focus, as a
+# window manager would give it.
+window_shown() {
+  game_running || fail "the game ended before its window appeared"
+  WINDOW_ID=$(xdotool search --onlyvisible --name '^VELVETARIUM$' 2>/dev/null | head -n 1)
+  [ -n "$WINDOW_ID" ] || return 1
+  xdotool windowfocus "$WINDOW_ID" 2>/dev/null
+  return 0
+}
+
+# Waits at most $1 seconds (default 30) for the game's window; sets WINDOW_ID.
+wait_for_window() {
+  wait_until "${1:-30}" window_shown || fail "no window named VELVETARIUM within ${1:-30} s"
+}
+
+# Waits at most $1 seconds until the log holds a line with the fixed text $2.
+wait_for_log_line() {
+  wait_until "$1" grep -qsF -- "$2" "$RUN_DIR/log.txt" || fail "the log never showed \"$2\""
 }
 
 # Width and height of the game's window, as "WIDTHxHEIGHT".
@@ -100,39 +106,17 @@ window_size() {
   xwininfo -id "$WINDOW_ID" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'
 }
 
-# Puts the game's pointer at window position ($1, $2).
-#
-# Fullscreen with a hidden pointer, the game reads relative mouse motion
-# (absolute moves such as `xdotool mousemove` do not reach it). So the pointer
-# is first sent home: a long move to the left ends at the window's edge,
-# where the game sends it back to (512, 512); from there one relative move
-# reaches the target. Targets within 100 pixels of the left, right or top
-# edge, or 99 of the bottom, are sent home again by the game itself.
-move_pointer_to() {
-  xdotool mousemove_relative -- -3000 0
-  sleep 0.3
-  xdotool mousemove_relative -- $(($1 - 512)) $(($2 - 512))
-  sleep 0.3
-}
-
 # Asks the window to close, as a window manager's close button does.
 close_window() {
   perl "$E2E_LIB/close-window.pl" "$WINDOW_ID" || fail "could not send the close request"
 }
 
-# Waits (at most $1 seconds, default 20) for the game to end; sets GAME_STATUS.
+# Waits at most $1 seconds (default 20) for the game to end; sets GAME_STATUS.
 wait_for_exit() {
-  local limit=${1:-20}
-  for _ in $(seq 1 $((limit * 10))); do
-    if ! game_running; then
-      wait "$GAME_PID"
-      GAME_STATUS=$?
-      GAME_PID=""
-      return 0
-    fi
-    sleep 0.1
-  done
-  fail "the game still runs ${limit} s after it was asked to end"
+  wait_until "${1:-20}" game_ended || fail "the game still runs ${1:-20} s after it was asked to end"
+  wait "$GAME_PID"
+  GAME_STATUS=$?
+  GAME_PID=""
 }
 
 # Closes the window and checks the orderly end: exit code 0 and the log's
