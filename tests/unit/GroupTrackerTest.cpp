@@ -22,13 +22,8 @@ struct Dancer {
 // got back last time, then the update, then the answers handed out.
 void frame(GroupTracker& tracker, std::vector<Dancer>& dancers, Vector prima = Vector{}, float range = 1.0f) {
     for (int slot = 0; slot < GroupTracker::slotCount; ++slot) {
-        if (slot < static_cast<int>(dancers.size())) {
-            const Dancer& d = dancers[slot];
-            tracker.record(slot, d.kind, d.position, d.groupPoint, d.viewDistance, d.mode, d.group, d.sadness, 0, 0,
-                           0);
-        } else {
-            tracker.record(slot, 0, Vector{}, Vector{}, 0.0f, 0, 0, 0, 0, 0, 0);
-        }
+        const Dancer d = slot < static_cast<int>(dancers.size()) ? dancers[slot] : Dancer{.kind = 0, .viewDistance = 0.0f, .sadness = 0};
+        tracker.record(slot, d.kind, d.position, d.groupPoint, d.viewDistance, d.mode, d.group, d.sadness, 0, 0, 0);
     }
     tracker.update(prima, range);
     for (int slot = 0; slot < static_cast<int>(dancers.size()); ++slot) {
@@ -36,11 +31,6 @@ void frame(GroupTracker& tracker, std::vector<Dancer>& dancers, Vector prima = V
         dancers[slot].group = tracker.groupOf(slot);
         dancers[slot].groupPoint = tracker.groupPointOf(slot);
     }
-}
-
-Vector ringPoint(Vector prima, int group) {
-    const float a = static_cast<float>(group) * 36.0f * 0.017453292f;
-    return prima + Vector{15.0f * std::cos(a), 15.0f * std::sin(a), 0.0f};
 }
 
 TEST(GroupTrackerTest, SevenUnhappyDancersFillOneGroupOfSixAndStartTheNext) {
@@ -52,10 +42,10 @@ TEST(GroupTrackerTest, SevenUnhappyDancersFillOneGroupOfSixAndStartTheNext) {
     EXPECT_EQ(dancers[6].group, 2);
     EXPECT_EQ(tracker->group(1).members, 6);
     EXPECT_EQ(tracker->group(2).type, GroupTracker::gathering);
-    const Vector expected = ringPoint(prima, 2);
-    EXPECT_NEAR(tracker->group(2).point.x, expected.x, 1e-4f);
-    EXPECT_NEAR(tracker->group(2).point.y, expected.y, 1e-4f);
-    EXPECT_NEAR(dancers[6].groupPoint.x, expected.x, 1e-4f);
+    // Group n gathers on a ring of 15 around her, n x 36 degrees round.
+    const Vector expected = prima + Vector{15.0f * std::cos(1.2566371f), 15.0f * std::sin(1.2566371f), 0.0f};
+    EXPECT_LT((tracker->group(2).point - expected).length(), 1e-4f);
+    EXPECT_LT((dancers[6].groupPoint - expected).length(), 1e-4f);
     for (const Dancer& d : dancers) EXPECT_EQ(d.mode, GroupTracker::walkToPoint);
 
     // The next frame keeps them: nobody moves to another group.
@@ -67,8 +57,7 @@ TEST(GroupTrackerTest, SevenUnhappyDancersFillOneGroupOfSixAndStartTheNext) {
 
 TEST(GroupTrackerTest, WithTwoActiveDancersAGroupOfOneMayAttack) {
     auto tracker = std::make_unique<GroupTracker>();
-    std::vector<Dancer> dancers(2);
-    dancers[1].sadness = 30;  // stays ungrouped
+    std::vector<Dancer> dancers{Dancer{}, Dancer{.sadness = 30}};  // the second stays ungrouped
     frame(*tracker, dancers);
     EXPECT_EQ(tracker->minimumAttackSize, 0);
     ASSERT_EQ(dancers[0].group, 1);
@@ -82,9 +71,7 @@ TEST(GroupTrackerTest, WithTwoActiveDancersAGroupOfOneMayAttack) {
 
     // With a third active dancer the same lone dancer would not attack.
     auto other = std::make_unique<GroupTracker>();
-    std::vector<Dancer> three(3);
-    three[1].sadness = 30;
-    three[2].sadness = 30;
+    std::vector<Dancer> three{Dancer{}, Dancer{.sadness = 30}, Dancer{.sadness = 30}};
     frame(*other, three);
     three[0].position = three[0].groupPoint;
     frame(*other, three);
@@ -143,10 +130,8 @@ TEST(GroupTrackerTest, AnAttackReducedToTwoDissolvesAndTheNearestAssembledGroupT
 
 TEST(GroupTrackerTest, PDancersNeverJoinAndKeepTheModeTheWorldGives) {
     auto tracker = std::make_unique<GroupTracker>();
-    std::vector<Dancer> dancers(3);
-    dancers[0].kind = Kind::dancerP;
-    dancers[0].mode = 5;
-    dancers[0].position = Vector{2.0f, 2.0f, 0.0f};
+    std::vector<Dancer> dancers{Dancer{.kind = Kind::dancerP, .position = Vector{2.0f, 2.0f, 0.0f}, .mode = 5}, Dancer{},
+                                Dancer{}};
     for (int i = 0; i < 3; ++i) {
         frame(*tracker, dancers);
         EXPECT_EQ(dancers[0].group, 0);
@@ -170,14 +155,8 @@ TEST(GroupTrackerTest, SadnessPicksTheModeOfUngroupedDancersAndTheBordersKeepThe
         {11, 4.0f, GroupTracker::hunt},  {9, 0.5f, GroupTracker::charge}, {0, 4.0f, GroupTracker::charge},
         {90, 0.5f, 6},                   {50, 4.0f, 6},                   {10, 0.5f, 6},
     };
-    std::vector<Dancer> dancers;
-    for (const auto& c : cases) {
-        Dancer d;
-        d.sadness = c.sadness;
-        d.viewDistance = c.viewDistance;
-        d.mode = 6;  // what she had before
-        dancers.push_back(d);
-    }
+    std::vector<Dancer> dancers;  // mode 6 is what each had before
+    for (const auto& c : cases) dancers.push_back(Dancer{.viewDistance = c.viewDistance, .sadness = c.sadness, .mode = 6});
     frame(*tracker, dancers);
     for (std::size_t i = 0; i < dancers.size(); ++i) {
         EXPECT_EQ(dancers[i].mode, cases[i].expected) << int(cases[i].sadness);
@@ -187,13 +166,9 @@ TEST(GroupTrackerTest, SadnessPicksTheModeOfUngroupedDancersAndTheBordersKeepThe
 
 TEST(GroupTrackerTest, ACrowdNearTheViewSendsFarDancersHuntingInstead) {
     auto tracker = std::make_unique<GroupTracker>();
-    std::vector<Dancer> dancers(8);
-    for (int slot = 0; slot < 6; ++slot) {
-        dancers[slot].sadness = 70;
-        dancers[slot].viewDistance = 0.5f;
-    }
-    dancers[6].sadness = 70;  // far
-    dancers[7].sadness = 30;  // far
+    std::vector<Dancer> dancers(6, Dancer{.viewDistance = 0.5f, .sadness = 70});
+    dancers.push_back(Dancer{.sadness = 70});  // far
+    dancers.push_back(Dancer{.sadness = 30});  // far
     frame(*tracker, dancers);
     EXPECT_EQ(tracker->nearCount, 6);
     EXPECT_EQ(dancers[0].mode, GroupTracker::chase);
