@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 #include "actors/RewindRecorder.h"
 
@@ -39,21 +40,32 @@ TEST(RewindRecorderTest, KeepsFortySnapshotsNewestFirstAndDropsTheOldestOnTheFor
     EXPECT_EQ(r->entry(RewindRecorder::projectilePool, 39, 41).kind, 0);
 }
 
-TEST(RewindRecorderTest, AFreezeHoldsTheShiftBackAndOverwritesTheNewestEntry) {
+TEST(RewindRecorderTest, AFreezeOrRewindHoldsTheShiftBackAndAShiftForFewerActorsLeavesTheOthers) {
     auto r = std::make_unique<RewindRecorder>();
     recordMoment(*r, false, 1.0f);
     recordMoment(*r, false, 2.0f);
     recordMoment(*r, true, 3.0f);
-    recordMoment(*r, true, 4.0f);
+    recordMoment(*r, true, 4.0f);  // frozen: the newest entry is overwritten
     EXPECT_EQ(r->count(), 2);
     EXPECT_FLOAT_EQ(r->entry(RewindRecorder::avatarPool, 1, 1).position.x, 4.0f);
     EXPECT_FLOAT_EQ(r->entry(RewindRecorder::avatarPool, 1, 2).position.x, 1.0f);
-    r->shift(true, 40);  // rewinding does not shift either
+    r->shift(true, 40);
     EXPECT_FLOAT_EQ(r->entry(RewindRecorder::avatarPool, 1, 2).position.x, 1.0f);
+
+    r->shift(false, 10);
+    EXPECT_FLOAT_EQ(r->entry(RewindRecorder::obstaclePool, 9, 2).position.x, 4.0f);
+    EXPECT_FLOAT_EQ(r->entry(RewindRecorder::obstaclePool, 9, 3).position.x, 1.0f);
+    EXPECT_FLOAT_EQ(r->entry(RewindRecorder::obstaclePool, 10, 1).position.x, 4.0f) << "left in place";
+    EXPECT_FLOAT_EQ(r->entry(RewindRecorder::obstaclePool, 10, 2).position.x, 1.0f);
 }
 
-TEST(RewindRecorderTest, StoresKindAngleAndTheLowByteOfTheEnergy) {
+TEST(RewindRecorderTest, StoresKindAngleAndTheLowByteOfTheEnergyAndBadIndicesReadEmpty) {
     auto r = std::make_unique<RewindRecorder>();
+    recordMoment(*r, false, 5.0f);
+    r->reset(40);
+    EXPECT_EQ(r->count(), 0);
+    EXPECT_EQ(r->entry(RewindRecorder::avatarPool, 0, 1).kind, 0);
+
     r->shift(false, 40);
     r->record(RewindRecorder::obstaclePool, 3, 113, Vector{1.0f, 2.0f, 0.0f}, 45.0f, 300);
     r->record(RewindRecorder::musePool, 3, 161, Vector{}, 0.0f, -1000);
@@ -64,32 +76,14 @@ TEST(RewindRecorderTest, StoresKindAngleAndTheLowByteOfTheEnergy) {
     EXPECT_EQ(s.energy, 300 & 0xff);
     EXPECT_EQ(r->entry(RewindRecorder::musePool, 3, 1).energy, 0x18);
     EXPECT_EQ(r->worldValueAt(1), 0xdeadbeefu);
-}
 
-TEST(RewindRecorderTest, ResetEmptiesAndBadIndicesReadEmpty) {
-    auto r = std::make_unique<RewindRecorder>();
-    recordMoment(*r, false, 5.0f);
-    r->reset(40);
-    EXPECT_EQ(r->count(), 0);
-    EXPECT_EQ(r->entry(RewindRecorder::avatarPool, 0, 1).kind, 0);
-    recordMoment(*r, false, 6.0f);
-    EXPECT_EQ(r->entry(-1, 0, 1).kind, 0);
-    EXPECT_EQ(r->entry(5, 0, 1).kind, 0);
-    EXPECT_EQ(r->entry(0, 40, 1).kind, 0);
-    EXPECT_EQ(r->entry(0, 0, 0).kind, 0);
-    EXPECT_EQ(r->entry(0, 0, 255).kind, 0);
+    for (const auto& [pool, slot, age] : {std::tuple{-1, 0, 1}, std::tuple{5, 0, 1}, std::tuple{0, 40, 1},
+                                          std::tuple{0, 0, 0}, std::tuple{0, 0, 255}})
+        EXPECT_EQ(r->entry(pool, slot, age).kind, 0) << pool << ", " << slot << ", " << age;
     EXPECT_FLOAT_EQ(r->timeScaleAt(-3), 0.0f);
-    r->record(9, 0, 1, Vector{}, 0.0f, 0);    // ignored
-    r->record(0, -1, 1, Vector{}, 0.0f, 0);   // ignored
-    EXPECT_EQ(r->entry(0, 0, 1).kind, 111);
-}
-
-TEST(RewindRecorderTest, AShiftForFewerActorsLeavesTheOthersInPlace) {
-    auto r = std::make_unique<RewindRecorder>();
-    recordMoment(*r, false, 1.0f);
-    r->shift(false, 10);
-    EXPECT_FLOAT_EQ(r->entry(RewindRecorder::obstaclePool, 9, 2).position.x, 1.0f);
-    EXPECT_EQ(r->entry(RewindRecorder::obstaclePool, 10, 2).kind, 0);
+    r->record(9, 0, 1, Vector{}, 0.0f, 0);   // ignored
+    r->record(0, -1, 1, Vector{}, 0.0f, 0);  // ignored
+    EXPECT_EQ(r->entry(RewindRecorder::avatarPool, 0, 1).kind, 0);
 }
 
 }  // namespace

@@ -1,16 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "actors/Motion.h"
-#include "actors/SightingList.h"
 #include "actors/Volley.h"
 
-TEST(Volley, TablesFollowTheTalentsAndStayInRange) {
+TEST(Volley, TablesFollowTheTalentsAndCountsOutsideTakeTheNearestRow) {
     EXPECT_FLOAT_EQ(throwIntervalFor(0), 0.75f);
     EXPECT_FLOAT_EQ(throwIntervalFor(3), 0.15f);
     EXPECT_FLOAT_EQ(throwIntervalFor(9), 0.15f);
     EXPECT_EQ(volleySizeFor(2), 3);
     EXPECT_EQ(volleySizeFor(-1), 1);
-    EXPECT_EQ(blossomKindFor(3), 144);
     EXPECT_EQ(blossomKindFor(200), 144);
 }
 
@@ -39,15 +37,4 @@ TEST(Volley, PairedLaunchPointsMirrorAcrossTheAim) {
     }
     // Out-of-range indices fall on the nearest point of the volley.
     EXPECT_LT((launchOffset(0, 3, s, 0.0f) - Vector{0.0f, 0.9f * s, 0.0f}).length(), 1e-4f);
-}
-
-TEST(SightingList, AFullListStartsOverInsteadOfOverflowing) {
-    SightingList list;
-    for (int i = 0; i < SightingList::capacity; ++i) list.add(Sighting{Vector{}, 0.0f, 10.0f + i, 111});
-    EXPECT_EQ(list.size(), SightingList::capacity);
-    EXPECT_FLOAT_EQ(list.nearest()->distance, 10.0f);
-    list.add(Sighting{Vector{}, 0.0f, 50.0f, 111});
-    EXPECT_EQ(list.size(), 1);
-    EXPECT_EQ(list.nearestWithin(50.0f), nullptr) << "reach is strict";
-    EXPECT_NE(list.nearestWithin(50.5f), nullptr);
 }
