@@ -52,18 +52,6 @@ int activeEffects(const Avatar& a, int first, int last) {
 
 }  // namespace
 
-TEST(AvatarPlace, TalentsSetHerVolleyAndSheGreetsThePlayer) {
-    Avatar prima = placedPrima(1, 2, 3, 70);
-    EXPECT_EQ(prima.energy, 70);
-    EXPECT_EQ(prima.damage, 1);
-    EXPECT_EQ(prima.volleySize, 2);
-    EXPECT_FLOAT_EQ(prima.throwInterval, 0.5f);
-    EXPECT_EQ(prima.blossomKind, 144);
-    EXPECT_STREQ(prima.saying, "it is an honour to be in your computer");
-    EXPECT_GE(std::strlen(prima.name), 3u);
-    EXPECT_EQ(placedCat().damage, 0);
-}
-
 TEST(AvatarMouse, PixelsMoveTheCatAndANameEntryHoldsItButAFreezeDoesNot) {
     Avatar cat = placedCat(Vector{1.0f, 1.0f, 0.0f});
     steerCat(cat, false, frame, 500, 300);
@@ -287,8 +275,10 @@ TEST(AvatarThrowing, TheClockLetsAVolleyThroughOnlyAfterTheInterval) {
     EXPECT_EQ(frames, expected);
 }
 
-TEST(AvatarThrowing, LaunchPointsFollowBlueAndTheCatIsItsOwnAimPoint) {
+TEST(AvatarThrowing, SheGreetsThePlayerAndHerLaunchPointsFollowBlueWhileTheCatIsItsOwnAimPoint) {
     Avatar prima = placedPrima(1);
+    EXPECT_STREQ(prima.saying, "it is an honour to be in your computer");
+    EXPECT_GE(std::strlen(prima.name), 3u);
     const float s = 2.0f * primaSize;
     EXPECT_NEAR(prima.throwPoint().x, 0.75f * s, 1e-5f);
     EXPECT_NEAR(prima.throwPoint().y, 0.75f * s, 1e-5f);
@@ -303,4 +293,5 @@ TEST(AvatarThrowing, LaunchPointsFollowBlueAndTheCatIsItsOwnAimPoint) {
 
     Avatar cat = placedCat(Vector{3.0f, 4.0f, 0.0f});
     EXPECT_EQ(cat.throwPoint(), cat.position);
+    EXPECT_EQ(cat.damage, 0);
 }

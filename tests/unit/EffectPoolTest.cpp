@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -19,6 +20,8 @@ std::set<int> behavioursOf(const EffectPool& pool) {
         if (pool.effect(i).busy()) found.insert(pool.effect(i).behaviour);
     return found;
 }
+
+std::array<int, 4> rgba(const Effect& e) { return {e.colour[0], e.colour[1], e.colour[2], e.colour[3]}; }
 
 class EffectPoolTest : public ::testing::Test {
 protected:
@@ -60,19 +63,15 @@ TEST_F(EffectPoolTest, TheLetterFlashesAreOneGreenOrRedParticleOnTheFloor) {
     pool->spawn(88, 200, 0, somewhere, up);
     ASSERT_EQ(pool->busyCount(), 2);
     const Effect& right = pool->effect(0);
+    const Effect& wrong = pool->effect(1);
     EXPECT_EQ(right.letter, 'W');
     EXPECT_EQ(right.position, (Vector{0.5f, -0.25f, 0.0f}));
     EXPECT_FLOAT_EQ(right.baseWidth, 0.3f);
-    EXPECT_EQ(right.colour[0], 0);
-    EXPECT_EQ(right.colour[1], 255);
-    EXPECT_EQ(right.colour[2], 0);
-    EXPECT_EQ(right.colour[3], 100);
     EXPECT_FLOAT_EQ(right.life, 0.6f);
     EXPECT_EQ(right.velocity, Vector{});
-    const Effect& wrong = pool->effect(1);
+    EXPECT_EQ(rgba(right), (std::array<int, 4>{0, 255, 0, 100}));
     EXPECT_EQ(wrong.letter, 'X');
-    EXPECT_EQ(wrong.colour[0], 255);
-    EXPECT_EQ(wrong.colour[1], 0);
+    EXPECT_EQ(rgba(wrong), (std::array<int, 4>{255, 0, 0, 100}));
 }
 
 TEST_F(EffectPoolTest, AFullPoolSpawnsNothingAndPatternsTakeTheFirstFreeSlots) {
