@@ -225,6 +225,7 @@ TEST(AvatarTalents, ASuperTalentRaisesAllThreeAndCountsStayAtThree) {
     EXPECT_EQ(prima.red(), 3);
     EXPECT_EQ(prima.energy, 100) << "+100, held to her maximum";
     EXPECT_EQ(prima.volleySize, 4);
+    EXPECT_EQ(prima.blossomKind, 144);
     EXPECT_EQ(activeEffects(prima, 24, 26), 3);
 }
 
