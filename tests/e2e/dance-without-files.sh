@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib/common.bash"
 source "$(dirname "$0")/lib/broken-run-dir.bash"
 
 bare_run_dir
-play_a_dance 40
+play_a_dance
 grep -qF "Unable to load icon: " "$RUN_DIR/log.txt" || fail "the log does not say the icon is missing"
 grep -q '^Game files: ' "$RUN_DIR/log.txt" &&
   fail "the game read an installed copy's files instead of playing without any"

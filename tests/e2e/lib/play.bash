@@ -93,13 +93,22 @@ wait_for_screen() {
   done
 }
 
-# Starts the game and waits for its welcome screen: anything drawn over the
-# empty display. Leaves screenshots "empty" and "welcome".
+# Starts the game and waits for its welcome screen: something drawn over
+# the empty display that then holds still (its first frames may come before
+# its pictures). Leaves screenshots "empty" and "welcome".
 start_to_welcome() {
   shot empty
   start_game
   wait_for_window 30
   wait_for_screen welcome empty -gt 0 30 || fail "the welcome screen never showed"
+  local deadline=$((SECONDS + 30))
+  while :; do
+    sleep 0.5
+    mv "$(shots_dir)/welcome.png" "$(shots_dir)/before-welcome.png"
+    shot welcome
+    [ "$(differs before-welcome welcome)" -lt 5 ] && return 0
+    [ "$SECONDS" -lt "$deadline" ] || fail "the welcome screen never held still"
+  done
 }
 
 # A click from the welcome screen into the menu, which differs from it in
