@@ -75,22 +75,20 @@ SceneResult playAScene(SoundBank& bank) {
 
 TEST(SoundBankFiles, MissingFilesPlaySilentlyWithTheSameBookkeeping) {
     AudioSubsystem audio;
-    wavetest::TempDirectory full;
-    wavetest::TempDirectory empty;
-    writeAllSounds(full.path());
+    TempDirectory full;
+    TempDirectory empty;
+    writeAllSounds(full);
 
     SceneResult withFiles;
     {
         // One bank at a time: SDL_mixer's channels are shared by the process.
         SoundBank bank;
-        bank.setSoundDirectory(full.string().c_str());
-        bank.load();
+        loadFrom(bank, full);
         withFiles = playAScene(bank);
     }
 
     SoundBank silent;
-    silent.setSoundDirectory(empty.string().c_str());
-    silent.load();
+    loadFrom(silent, empty);
     EXPECT_TRUE(silent.mixerOpen());
     for (int sound = 0; sound < Sound::count; ++sound) EXPECT_FALSE(silent.soundLoaded(sound));
     EXPECT_FALSE(silent.musicLoaded(MusicTrack::song));
@@ -110,30 +108,30 @@ TEST(SoundBankFiles, MissingFilesPlaySilentlyWithTheSameBookkeeping) {
 
 TEST(SoundBankFiles, BrokenAndForeignFilesAreRefusedWhileTheRestLoads) {
     AudioSubsystem audio;
-    wavetest::TempDirectory dir;
-    const std::vector<unsigned char> good = wavetest::waveBytes();
-    for (int sound = 0; sound < Sound::count; ++sound) wavetest::writeBytes(dir.path() / Sound::fileName(sound), good);
+    TempDirectory dir;
+    const std::vector<std::uint8_t> good = wavetest::waveBytes();
+    for (int sound = 0; sound < Sound::count; ++sound) dir.write(Sound::fileName(sound), good);
 
-    std::vector<unsigned char> lying = good;
+    std::vector<std::uint8_t> lying = good;
     lying[40] = lying[41] = lying[42] = lying[43] = 0xff;  // data chunk far past the end
-    std::vector<unsigned char> aiff = good;
+    std::vector<std::uint8_t> aiff = good;
     aiff[0] = 'F', aiff[1] = 'O', aiff[2] = 'R', aiff[3] = 'M';
-    std::vector<unsigned char> floating = good;
+    std::vector<std::uint8_t> floating = good;
     floating[20] = 3;
-    std::vector<unsigned char> noise(5000);
-    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<unsigned char>(i * 7919 % 251);
-    std::vector<unsigned char> huge = wavetest::waveBytes({1, 2, 44100, 16, 44100 * 96});  // 16.2 MiB
-    const std::vector<std::vector<unsigned char>> broken = {
-        {}, {'R', 'I', 'F', 'F'}, std::vector<unsigned char>(good.begin(), good.begin() + 60), lying, aiff,
+    std::vector<std::uint8_t> noise(5000);
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<std::uint8_t>(i * 7919 % 251);
+    std::vector<std::uint8_t> huge = wavetest::waveBytes({1, 2, 44100, 16, 44100 * 96});  // 16.2 MiB
+    const std::vector<std::vector<std::uint8_t>> broken = {
+        {}, {'R', 'I', 'F', 'F'}, std::vector<std::uint8_t>(good.begin(), good.begin() + 60), lying, aiff,
         floating, noise, huge};
-    for (std::size_t i = 0; i < broken.size(); ++i) wavetest::writeBytes(dir.path() / Sound::fileName(static_cast<int>(i)), broken[i]);
-    std::filesystem::remove(dir.path() / Sound::fileName(20));
-    std::filesystem::create_directory(dir.path() / Sound::fileName(20));  // a directory where a file should be
-    wavetest::writeBytes(dir.path() / Sound::songFile, noise);
-    wavetest::writeBytes(dir.path() / Sound::introFile, good);
+    for (std::size_t i = 0; i < broken.size(); ++i) dir.write(Sound::fileName(static_cast<int>(i)), broken[i]);
+    std::filesystem::remove(dir.path(Sound::fileName(20)));
+    std::filesystem::create_directory(dir.path(Sound::fileName(20)));  // a directory where a file should be
+    dir.write(Sound::songFile, noise);
+    dir.write(Sound::introFile, good);
 
     SoundBank bank;
-    bank.setSoundDirectory((dir.string() + "/").c_str());
+    bank.setSoundDirectory(dir.path("").c_str());  // with the trailing separator
     bank.load();
     for (int sound = 0; sound < Sound::count; ++sound) {
         const bool refused = sound < static_cast<int>(broken.size()) || sound == 20;
@@ -160,11 +158,10 @@ TEST(SoundBankFiles, WithoutAnAudioDeviceTheBankKeepsItsBooks) {
     SDL_InitSubSystem(SDL_INIT_AUDIO);
 
     {
-        wavetest::TempDirectory dir;
-        wavetest::writeBytes(dir.path() / Sound::fileName(Sound::obstacleNoise), wavetest::waveBytes());
+        TempDirectory dir;
+        dir.write(Sound::fileName(Sound::obstacleNoise), wavetest::waveBytes());
         SoundBank bank;
-        bank.setSoundDirectory(dir.string().c_str());
-        bank.load();
+        loadFrom(bank, dir);
         EXPECT_FALSE(bank.mixerOpen());
         EXPECT_EQ(bank.channelCount(), 16);
         EXPECT_EQ(bank.mixerFrequency(), 0);
@@ -197,8 +194,8 @@ TEST(SoundBankFiles, WithoutAnAudioDeviceTheBankKeepsItsBooks) {
 
 TEST(SoundBankFiles, LoadingTwiceOrNeverIsSafe) {
     AudioSubsystem audio;
-    wavetest::TempDirectory dir;
-    wavetest::writeBytes(dir.path() / Sound::fileName(Sound::newHighScore), wavetest::waveBytes());
+    TempDirectory dir;
+    dir.write(Sound::fileName(Sound::newHighScore), wavetest::waveBytes());
     {
         SoundBank never;  // constructed and destroyed without load: no mixer call that matters
         never.playEvent(99, 0.001f, range, 0.001f);
@@ -206,9 +203,9 @@ TEST(SoundBankFiles, LoadingTwiceOrNeverIsSafe) {
         never.mixAmbient(1.0f);
     }
     SoundBank bank;
-    EXPECT_TRUE(bank.setSoundDirectory(dir.string().c_str()));
+    EXPECT_TRUE(bank.setSoundDirectory(dir.path("").c_str()));
     EXPECT_FALSE(bank.setSoundDirectory(std::string(4000, 'a').c_str()));  // refused: the old one stays
-    EXPECT_EQ(bank.soundDirectory(), dir.string());
+    EXPECT_EQ(bank.soundDirectory(), dir.path(""));
     bank.load();
     bank.reportAmbient(161, 0, 1.0f, range, 0.0f);
     bank.playEvent(99, 0.001f, range, 0.001f);
@@ -223,7 +220,7 @@ TEST(SoundBankFiles, DamagedHeadersAreRefusedOrLoadCleanly) {
     // Deterministic damage to the header of a valid file: whatever the
     // header check lets through, SDL_mixer must be able to load and play.
     AudioSubsystem audio;
-    const std::vector<unsigned char> good = wavetest::waveBytes({1, 2, 22050, 16, 64});
+    const std::vector<std::uint8_t> good = wavetest::waveBytes({1, 2, 22050, 16, 64});
     std::uint32_t seed = 12345;
     auto next = [&seed]() {
         seed = seed * 1664525u + 1013904223u;
@@ -231,24 +228,23 @@ TEST(SoundBankFiles, DamagedHeadersAreRefusedOrLoadCleanly) {
     };
     int accepted = 0;
     for (int batch = 0; batch < 6; ++batch) {
-        wavetest::TempDirectory dir;
+        TempDirectory dir;
         std::vector<bool> passes(Sound::count);
         for (int sound = 0; sound < Sound::count; ++sound) {
-            std::vector<unsigned char> bytes = good;
+            std::vector<std::uint8_t> bytes = good;
             const int changes = 1 + static_cast<int>(next() % 3);
             for (int change = 0; change < changes; ++change) {
                 // Half the damage goes to the two sizes a header can lie about most easily.
                 const std::size_t lying[] = {4, 5, 6, 7, 40, 41};
                 const std::size_t at = next() % 2 ? lying[next() % 6] : next() % 44;
-                bytes[at] = static_cast<unsigned char>(next());
+                bytes[at] = static_cast<std::uint8_t>(next());
             }
             if (next() % 4 == 0) bytes.resize(next() % bytes.size());
             passes[sound] = WaveCheck::isPlainPcmWave(bytes.data(), std::min<std::size_t>(bytes.size(), WaveCheck::headBytes), bytes.size());
-            wavetest::writeBytes(dir.path() / Sound::fileName(sound), bytes);
+            dir.write(Sound::fileName(sound), bytes);
         }
         SoundBank bank;
-        bank.setSoundDirectory(dir.string().c_str());
-        bank.load();
+        loadFrom(bank, dir);
         for (int sound = 0; sound < Sound::count; ++sound) {
             if (!passes[sound]) EXPECT_FALSE(bank.soundLoaded(sound));
             else EXPECT_TRUE(bank.soundLoaded(sound)) << "batch " << batch << " sound " << sound;

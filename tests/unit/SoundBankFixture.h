@@ -6,8 +6,10 @@
 
 #include <SDL/SDL.h>
 
-#include <climits>
+#include <array>
+#include <filesystem>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "WaveFiles.h"
@@ -17,11 +19,17 @@ namespace soundtest {
 constexpr float range = 10.0f;
 
 // Every sound and both music tracks, one second each, in one directory.
-inline void writeAllSounds(const std::filesystem::path& dir, std::uint32_t frames = 22050) {
-    const std::vector<unsigned char> bytes = wavetest::waveBytes({1, 1, 22050, 16, frames});
-    for (int sound = 0; sound < Sound::count; ++sound) wavetest::writeBytes(dir / Sound::fileName(sound), bytes);
-    wavetest::writeBytes(dir / Sound::songFile, bytes);
-    wavetest::writeBytes(dir / Sound::introFile, bytes);
+inline void writeAllSounds(const TempDirectory& dir, std::uint32_t frames = 22050) {
+    const std::vector<std::uint8_t> bytes = wavetest::waveBytes({1, 1, 22050, 16, frames});
+    for (int sound = 0; sound < Sound::count; ++sound) dir.write(Sound::fileName(sound), bytes);
+    dir.write(Sound::songFile, bytes);
+    dir.write(Sound::introFile, bytes);
+}
+
+// Loads the bank from the directory, named without a trailing separator.
+inline void loadFrom(SoundBank& bank, const TempDirectory& dir) {
+    ASSERT_TRUE(bank.setSoundDirectory(std::filesystem::path(dir.path("")).parent_path().c_str()));
+    bank.load();
 }
 
 inline std::vector<ChannelView> allChannels(const SoundBank& bank) {
@@ -35,6 +43,10 @@ inline std::vector<AmbientView> allAmbient(const SoundBank& bank) {
     for (int kind = 100; kind < 200; ++kind) views.push_back(bank.ambient(kind));
     return views;
 }
+
+// What a channel plays and how: sound, volume, left, right.
+using Heard = std::array<int, 4>;
+inline Heard heard(const ChannelView& view) { return {view.sound, view.volume, view.left, view.right}; }
 
 inline int channelsHolding(const SoundBank& bank, int sound) {
     int holding = 0;
@@ -55,23 +67,21 @@ public:
 class SoundBankTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        files = new wavetest::TempDirectory();
-        soundtest::writeAllSounds(files->path());
+        files = new TempDirectory();
+        soundtest::writeAllSounds(*files);
     }
     static void TearDownTestSuite() {
         delete files;
         files = nullptr;
     }
     void SetUp() override {
-        ASSERT_TRUE(bank->setSoundDirectory(files->string().c_str()));
-        bank->load();
+        soundtest::loadFrom(*bank, *files);
         n = bank->channelCount();
         bank->mixAmbient(1.0f);  // volume factor 1 for the hand-computed levels
     }
 
-    inline static wavetest::TempDirectory* files = nullptr;
+    inline static TempDirectory* files = nullptr;
     soundtest::AudioSubsystem audio;
     std::unique_ptr<SoundBank> bank = std::make_unique<SoundBank>();
     int n = 0;
 };
-
