@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <initializer_list>
+#include <utility>
 
 #include "game/ScreenRenderer.h"
 
@@ -11,27 +13,49 @@ int countAt(const PictureBatch& batch, std::uint16_t number, float x, float y) {
     int n = 0;
     for (int i = 0; i < batch.size(); ++i) {
         const PictureCommand& c = batch[i];
-        if (c.number == number && std::fabs(c.x - x) < 1e-4f && std::fabs(c.y - y) < 1e-4f) ++n;
+        n += c.number == number && std::fabs(c.x - x) < 1e-4f && std::fabs(c.y - y) < 1e-4f;
     }
     return n;
 }
 
+int countIn(const PictureBatch& batch, std::uint16_t first, std::uint16_t last) {
+    int n = 0;
+    for (int i = 0; i < batch.size(); ++i) n += batch[i].number >= first && batch[i].number <= last;
+    return n;
+}
+
+const PictureCommand* findIn(const PictureBatch& batch, std::uint16_t first, std::uint16_t last) {
+    for (int i = 0; i < batch.size(); ++i)
+        if (batch[i].number >= first && batch[i].number <= last) return &batch[i];
+    return nullptr;
+}
+
+struct Placed {
+    std::uint16_t number;
+    float x, y;
+};
+
+// Each picture drawn exactly once at its place.
+void expectPlaced(const PictureBatch& batch, std::initializer_list<Placed> pictures) {
+    for (const Placed& p : pictures)
+        EXPECT_EQ(countAt(batch, p.number, p.x, p.y), 1) << "picture " << p.number << " at " << p.x << ", " << p.y;
+}
+
+Vector onDial(float radius, float angleDegrees) {
+    const float angle = angleDegrees * 3.14159265f / 180.0f;
+    return Vector(2.35f + radius * std::cos(angle), 1.75f + radius * std::sin(angle));
+}
+
 TEST(ScreenRendererLoading, FilledCellsFollowThePercentage) {
-    PictureBatch batch;
-    ScreenRenderer::composeLoading(0, batch);
-    EXPECT_EQ(batch.countOf(897), 9);
-    EXPECT_EQ(batch.countOf(895), 1);
-    ASSERT_NE(batch.find(896), nullptr);
-    EXPECT_FLOAT_EQ(batch.find(896)->x, 0.6125f);
-    EXPECT_FLOAT_EQ(batch.find(896)->halfWidth, 0.6f);
-    batch.clear();
-    ScreenRenderer::composeLoading(70, batch);
-    EXPECT_EQ(batch.countOf(895), 8);
-    // The cells march right from the start point, 0.08 apart.
-    EXPECT_EQ(countAt(batch, 895, 0.05f + 0.08f * 8, -0.7f), 1);
-    batch.clear();
-    ScreenRenderer::composeLoading(100, batch);
-    EXPECT_EQ(batch.countOf(895), 9);
+    for (const auto& [percent, filled] : {std::pair{0, 1}, {70, 8}, {100, 9}, {150, 9}}) {
+        SCOPED_TRACE(percent);
+        PictureBatch batch;
+        ScreenRenderer::composeLoading(percent, batch);
+        EXPECT_EQ(batch.countOf(897), 9);
+        EXPECT_EQ(batch.countOf(895), filled);
+        // The cells march right from the start point, 0.08 apart.
+        expectPlaced(batch, {{895, 0.05f + 0.08f * filled, -0.7f}, {896, 0.6125f, -0.5f}});
+    }
 }
 
 class ScreenMenu : public ::testing::Test {
@@ -39,6 +63,10 @@ protected:
     void SetUp() override {
         std::memset(medals, 4, sizeof medals);
         view.medalOfLevel = medals;
+    }
+    void compose() {
+        batch.clear();
+        screens.composeMenu(view, batch);
     }
     ScreenRenderer screens;
     PictureBatch batch;
@@ -48,104 +76,88 @@ protected:
 
 TEST_F(ScreenMenu, MedalsOfTheSelectedLevelLightFromGoldDown) {
     view.selectedLevel = 3;
-    medals[3] = 2;  // silver
-    screens.composeMenu(view, batch);
-    EXPECT_EQ(countAt(batch, 877, 1.3f, 0.3375f), 1);   // gold dim
-    EXPECT_EQ(countAt(batch, 8952, 0.925f, 0.3375f), 1);  // silver lit
-    EXPECT_EQ(countAt(batch, 8953, 0.55f, 0.3375f), 1);   // bronze lit
-    EXPECT_EQ(batch.countOf(8951), 0);
-
-    batch.clear();
-    medals[3] = 1;
-    screens.composeMenu(view, batch);
-    EXPECT_EQ(batch.countOf(8951) + batch.countOf(8952) + batch.countOf(8953), 3);
-    batch.clear();
-    medals[3] = 4;
-    screens.composeMenu(view, batch);
-    EXPECT_EQ(batch.countOf(877) + batch.countOf(878) + batch.countOf(879), 3);
+    const struct {
+        std::uint8_t medal;
+        std::uint16_t gold, silver, bronze;  // lit 8951-8953, dim 877-879
+    } rows[] = {{0, 877, 878, 879}, {1, 8951, 8952, 8953}, {2, 877, 8952, 8953}, {3, 877, 878, 8953},
+                {4, 877, 878, 879}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(static_cast<int>(row.medal));
+        medals[3] = row.medal;
+        compose();
+        expectPlaced(batch, {{row.gold, 1.3f, 0.3375f}, {row.silver, 0.925f, 0.3375f}, {row.bronze, 0.55f, 0.3375f}});
+    }
 }
 
-TEST_F(ScreenMenu, CityMarksOnTheWorldMap) {
+TEST_F(ScreenMenu, MapMarksButtonsRankAndKnob) {
     medals[1] = 1;
     medals[2] = 2;
     medals[9] = 3;
     view.selectedLevel = 5;
-    screens.composeMenu(view, batch);
-    EXPECT_EQ(countAt(batch, 8957, 0.9625f, 0.95f), 1);  // Paris, gold
-    EXPECT_EQ(countAt(batch, 8958, 0.825f, 0.65f), 1);   // Rio, silver
-    EXPECT_EQ(countAt(batch, 8959, 1.05f, 0.875f), 1);   // Kairo, bronze
-    EXPECT_EQ(batch.countOf(8957) + batch.countOf(8958) + batch.countOf(8959), 3);
-    EXPECT_EQ(batch.countOf(35), 1);
-    EXPECT_EQ(countAt(batch, 355, -1.275f, -0.325f), 1);
-    EXPECT_EQ(countAt(batch, 5, -1.275f, 0.56f), 1);
-
-    // The guided dance has no map and no marks; its preview is larger.
-    batch.clear();
-    view.selectedLevel = 34;
-    screens.composeMenu(view, batch);
-    EXPECT_EQ(batch.countOf(35), 0);
-    EXPECT_EQ(batch.countOf(8957), 0);
-    ASSERT_NE(batch.find(371), nullptr);
-    EXPECT_FLOAT_EQ(batch.find(371)->halfWidth, 0.25f);
-}
-
-TEST_F(ScreenMenu, ButtonsRankAndKnob) {
     view.rank = 7;
-    view.hoverCode = 0;
-    screens.composeMenu(view, batch);
-    EXPECT_EQ(batch.countOf(962), 0);
-    EXPECT_EQ(countAt(batch, 961, -1.32f, -1.65f), 1);
-    EXPECT_EQ(countAt(batch, 203, -0.65f, 0.3325f), 1);  // a rank above star shows the star
-    batch.clear();
     view.hoverCode = 2;
     view.sliderX = 1.2f;
-    screens.composeMenu(view, batch);
-    EXPECT_EQ(countAt(batch, 962, -0.07f, -1.7f), 1);
-    EXPECT_EQ(countAt(batch, 881, 1.2f, 1.8f), 1);
+    compose();
+    expectPlaced(batch, {{8957, 0.9625f, 0.95f},  // Paris, gold
+                         {8958, 0.825f, 0.65f},   // Rio, silver
+                         {8959, 1.05f, 0.875f},   // Kairo, bronze
+                         {5, -1.275f, 0.56f},     {355, -1.275f, -0.325f}, {961, -1.32f, -1.65f},
+                         {962, -0.07f, -1.7f},    // the pointer is on the button
+                         {203, -0.65f, 0.3325f},  // a rank above star shows the star
+                         {881, 1.2f, 1.8f}});
+    EXPECT_EQ(countIn(batch, 8957, 8959), 3);
+    EXPECT_EQ(batch.countOf(35), 1);
+    view.hoverCode = 0;
+    compose();
+    EXPECT_EQ(batch.countOf(962), 0);
+
+    // The guided dance has no map and no marks; its preview is larger.
+    view.selectedLevel = 34;
+    compose();
+    EXPECT_EQ(batch.countOf(35), 0);
+    EXPECT_EQ(countIn(batch, 8957, 8959), 0);
+    ASSERT_NE(batch.find(371), nullptr);
+    EXPECT_FLOAT_EQ(batch.find(371)->halfWidth, 0.25f);
 }
 
 TEST(ScreenTransition, RosetteGrowsFadesAndEnds) {
     ScreenRenderer screens;
     PictureBatch batch;
-    // Before any transition nothing turns.
-    screens.composeTransition(Vector(), false, 0.1f, 6.0f, 0.5f, false, 1, 1, batch);
-    EXPECT_EQ(batch.size(), 0);
+    auto compose = [&](bool wonNow) {
+        batch.clear();
+        screens.composeTransition(Vector(), false, 0.25f, 6.0f, 0.5f, wonNow, 2, 1, batch);
+    };
+    compose(false);
+    EXPECT_EQ(batch.size(), 0) << "before any transition nothing turns";
 
-    screens.composeTransition(Vector(), false, 0.25f, 6.0f, 0.5f, true, 2, 1, batch);
+    compose(true);
     ASSERT_NE(batch.find(99), nullptr);
     EXPECT_FLOAT_EQ(batch.find(99)->alpha, 0.0f);
-    batch.clear();
-    screens.composeTransition(Vector(), false, 0.25f, 6.0f, 0.5f, false, 2, 1, batch);
+    compose(false);
     ASSERT_NE(batch.find(99), nullptr);
     EXPECT_FLOAT_EQ(batch.find(99)->alpha, 0.5f);
     EXPECT_FLOAT_EQ(batch.find(99)->halfWidth, 3.4f * 0.25f);
     EXPECT_FLOAT_EQ(batch.find(99)->angle, 0.25f * 135.0f);
-    EXPECT_EQ(countAt(batch, 8954, 0.0f, -0.3375f), 1);  // the gold medal of the result
-    EXPECT_EQ(countAt(batch, 202, 0.0f, 0.3375f), 1);    // the pro's emblem
-    EXPECT_EQ(countAt(batch, 901, -1.5f, 0.0f), 1);
+    expectPlaced(batch, {{8954, 0.0f, -0.3375f},  // the gold medal of the result
+                         {202, 0.0f, 0.3375f},    // the pro's emblem
+                         {901, -1.5f, 0.0f}});
     // The panel behind the words fades with them.
     ASSERT_NE(batch.find(900), nullptr);
     EXPECT_FLOAT_EQ(batch.find(900)->alpha, 0.5f);
 
     // Late in the transition it fades out; after it nothing is drawn.
-    for (int i = 0; i < 22; ++i) {
-        batch.clear();
-        screens.composeTransition(Vector(), false, 0.25f, 6.0f, 0.5f, false, 2, 1, batch);
-    }
+    for (int i = 0; i < 22; ++i) compose(false);
     ASSERT_NE(batch.find(99), nullptr);
     EXPECT_NEAR(batch.find(99)->alpha, 0.5f, 1e-4f);  // at 5.75 s
     EXPECT_FLOAT_EQ(batch.find(900)->alpha, 0.0f);     // the words ended at 5 s
-    batch.clear();
-    screens.composeTransition(Vector(), false, 0.25f, 6.0f, 0.5f, false, 2, 1, batch);
+    compose(false);
     EXPECT_EQ(batch.size(), 0);
-}
 
-TEST(ScreenTransition, TheFailureShowsNeitherMedalNorEmblem) {
-    ScreenRenderer screens;
-    PictureBatch batch;
-    screens.composeTransition(Vector(), true, 0.1f, 2.0f, 0.5f, true, 2, 3, batch);
+    // A failure shows neither medal nor emblem.
+    ScreenRenderer failed;
+    failed.composeTransition(Vector(), true, 0.1f, 2.0f, 0.5f, true, 2, 3, batch);
     batch.clear();
-    screens.composeTransition(Vector(), true, 0.1f, 2.0f, 0.5f, false, 2, 3, batch);
+    failed.composeTransition(Vector(), true, 0.1f, 2.0f, 0.5f, false, 2, 3, batch);
     EXPECT_EQ(batch.countOf(99), 1);
     EXPECT_EQ(batch.countOf(8956), 0);
     EXPECT_EQ(batch.countOf(202), 0);
@@ -174,8 +186,8 @@ TEST_F(ScreenInterface, HeartsFillAsEnergyFalls) {
     for (int i = 0; i < 20; ++i) compose();
     EXPECT_FLOAT_EQ(batch.find(881)->halfWidth, 0.15f);
     // The first heart frame sits at 153 degrees on the inner arc.
-    const float angle = 153.0f * 3.14159265f / 180.0f;
-    EXPECT_EQ(countAt(batch, 882, 2.35f + 0.4f * std::cos(angle), 1.75f + 0.4f * std::sin(angle)), 1);
+    const Vector first = onDial(0.4f, 153.0f);
+    EXPECT_EQ(countAt(batch, 882, first.x, first.y), 1);
 
     // Below 40 every heart beats between 0.1 and 0.2.
     view.primaHearts = 20;
@@ -197,30 +209,16 @@ TEST_F(ScreenInterface, TalentsOnTheirArcs) {
     view.talents[1] = 1;  // green
     view.talents[2] = 3;  // red
     compose();
-    int blue = 0, green = 0, red = 0;
-    for (int i = 0; i < batch.size(); ++i) {
-        const std::uint16_t n = batch[i].number;
-        blue += n >= 8861 && n <= 8864;
-        green += n >= 8871 && n <= 8874;
-        red += n >= 8881 && n <= 8884;
-    }
-    EXPECT_EQ(blue, 2);
-    EXPECT_EQ(green, 1);
-    EXPECT_EQ(red, 3);
-    EXPECT_EQ(batch.countOf(883) + batch.countOf(884) + batch.countOf(885), 9);
+    EXPECT_EQ(countIn(batch, 8861, 8864), 2);
+    EXPECT_EQ(countIn(batch, 8871, 8874), 1);
+    EXPECT_EQ(countIn(batch, 8881, 8884), 3);
+    EXPECT_EQ(countIn(batch, 883, 885), 9);
     // The green one is new: drawn large at 275 degrees.
-    const float angle = 275.0f * 3.14159265f / 180.0f;
-    const float x = 2.35f + 0.625f * std::cos(angle);
-    const float y = 1.75f + 0.625f * std::sin(angle);
-    bool found = false;
-    for (int i = 0; i < batch.size(); ++i) {
-        const PictureCommand& c = batch[i];
-        if (c.number >= 8871 && c.number <= 8874 && std::fabs(c.x - x) < 1e-4f && std::fabs(c.y - y) < 1e-4f) {
-            found = true;
-            EXPECT_FLOAT_EQ(c.halfWidth, 0.35f);
-        }
-    }
-    EXPECT_TRUE(found);
+    const PictureCommand* green = findIn(batch, 8871, 8874);
+    ASSERT_NE(green, nullptr);
+    EXPECT_NEAR(green->x, onDial(0.625f, 275.0f).x, 1e-4f);
+    EXPECT_NEAR(green->y, onDial(0.625f, 275.0f).y, 1e-4f);
+    EXPECT_FLOAT_EQ(green->halfWidth, 0.35f);
     EXPECT_EQ(marks[0][1], 1);
 }
 
@@ -232,7 +230,7 @@ TEST_F(ScreenInterface, GuidePointerMenuSpotAndNameEntry) {
     EXPECT_EQ(batch.countOf(8962), 1);
     EXPECT_FLOAT_EQ(batch.find(8961)->angle, 30.0f);
     EXPECT_EQ(batch.countOf(899), 0);
-    EXPECT_EQ(countAt(batch, 898, -2.6f, -1.9f), 1);
+    expectPlaced(batch, {{898, -2.6f, -1.9f}});
 
     // A pointer on an axis is no pointer; a name entry hides them all.
     view.guides[0] = Vector(0.5f, 0.0f);
@@ -241,15 +239,14 @@ TEST_F(ScreenInterface, GuidePointerMenuSpotAndNameEntry) {
     view.guides[0] = Vector(0.5f, 0.7f);
     view.nameEntry = true;
     view.nameEntryLimit = 9.0f;
-    view.nameEntryElapsed = 2.5f - 1.0f;
+    view.nameEntryElapsed = 1.5f;
     view.pointerOnMenuSpot = true;
     compose();
     EXPECT_EQ(batch.countOf(8961), 0);
-    EXPECT_EQ(countAt(batch, 899, -2.5f, -1.8f), 1);
+    expectPlaced(batch, {{899, -2.5f, -1.8f}, {840, 0.0f, -0.5f}});
     ASSERT_NE(batch.find(870), nullptr);
     EXPECT_FLOAT_EQ(batch.find(870)->green, 0.0f);
     EXPECT_EQ(batch.countOf(860), 1);
-    EXPECT_EQ(countAt(batch, 840, 0.0f, -0.5f), 1);
     // Nine seconds: three begun (yellow), six to come (orange).
     EXPECT_EQ(batch.countOf(850), 3);
     EXPECT_EQ(batch.countOf(830), 6);
@@ -267,7 +264,7 @@ TEST_F(ScreenInterface, BallerinaMarksAndTheirBar) {
     EXPECT_EQ(batch.countOf(874), 3);
     EXPECT_EQ(batch.countOf(873), 1);
     EXPECT_NEAR(batch.find(873)->halfWidth, 0.35f, 1e-4f);  // arrived at 0.4, half a second ago
-    EXPECT_EQ(countAt(batch, 874, -1.9f + 0.13f * 2, -1.8f), 1);
+    expectPlaced(batch, {{874, -1.9f + 0.13f * 2, -1.8f}});
     const PictureCommand* bar = batch.find(880);
     ASSERT_NE(bar, nullptr);
     EXPECT_GE(bar->x + bar->halfWidth, -0.925f - 1e-4f);
@@ -279,19 +276,17 @@ TEST_F(ScreenInterface, BallerinaMarksAndTheirBar) {
     // Many marks wrap into the next row below.
     view.dancerCount = 30;
     compose();
-    EXPECT_EQ(countAt(batch, 874, -1.9f, -1.8f - 0.13f), 1);
+    expectPlaced(batch, {{874, -1.9f, -1.8f - 0.13f}});
 }
 
 TEST_F(ScreenInterface, TextPanels) {
     view.level = 34;
     compose();
-    EXPECT_EQ(countAt(batch, 900, -0.675f, 1.45f), 1);
-    EXPECT_EQ(countAt(batch, 902, -2.5f, 1.85f), 1);
+    expectPlaced(batch, {{900, -0.675f, 1.45f}, {902, -2.5f, 1.85f}});
     view.level = 2;
     view.waitForClick = true;
     compose();
-    EXPECT_EQ(countAt(batch, 900, -0.25f, -1.3f), 1);
-    EXPECT_EQ(countAt(batch, 900, -0.675f, 1.8f), 1);
+    expectPlaced(batch, {{900, -0.25f, -1.3f}, {900, -0.675f, 1.8f}});
     EXPECT_EQ(batch.countOf(900), 2);
 }
 

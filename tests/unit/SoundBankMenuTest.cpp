@@ -121,7 +121,7 @@ TEST_F(SoundBankTest, MusicFollowsIntroSongAndVolume) {
     EXPECT_EQ(bank->musicPlaying(), MusicTrack::song);
     EXPECT_EQ(bank->musicVolume(), 127);
     // The frame's volume sets the music's, clamped to 0..1.
-    for (const auto [volume, level] : {std::array{0.2f, 25.0f}, {7.0f, 127.0f}, {-1.0f, 0.0f}}) {
+    for (const auto& [volume, level] : {std::array{0.2f, 25.0f}, {7.0f, 127.0f}, {-1.0f, 0.0f}}) {
         bank->mixAmbient(volume);
         EXPECT_EQ(bank->musicVolume(), level) << volume;
     }
