@@ -5,58 +5,35 @@
 
 #include "render/SpriteAnimation.h"
 
-TEST(SpriteAnimation, RunsFromFirstToLastOverTheDurationAndStartsAgain) {
+TEST(SpriteAnimation, FramesFollowTheClockWhichRestartsWithEveryNewRange) {
+    const struct {
+        bool fresh;
+        int first, last;
+        float duration, step;
+        int frame;
+        float elapsed;
+        const char* why;
+    } steps[] = {
+        {true, 1, 8, 0.8f, 0.125f, 3, 0.25f, "a new range restarts at the step and adds it once more"},
+        {false, 1, 8, 0.8f, 0.6f, 8, 0.0f, "past the whole range: the last frame, and the clock returns to 0"},
+        {false, 1, 8, 0.8f, 0.15f, 2, 0.15f, "and the animation begins again"},
+        {false, 1, 8, 0.8f, 0.5f, 7, 0.65f, "the same range keeps its clock"},
+        {false, 1, 8, 1.6f, 0.05f, 1, 0.1f, "another duration"},
+        {false, 2, 8, 1.6f, 0.05f, 2, 0.1f, "another first frame"},
+        {false, 2, 9, 1.6f, 0.05f, 2, 0.1f, "another last frame"},
+        {true, 1, 4, 1.0f, 0.25f, 4, 0.5f, "exactly on a frame boundary lies in no frame: the last"},
+        {false, 1, 4, 1.0f, 0.125f, 3, 0.625f, "inside the third quarter"},
+        {true, 1, 4, 1.0f, 0.0f, 4, 0.0f, "at the very start: the last"},
+    };
     AnimationClock clock;
-    // A new range restarts the clock at the frame time, and the frame time is added once more: 0.25.
-    SpriteFrame shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.125f);
-    EXPECT_FLOAT_EQ(clock.elapsed, 0.25f);
-    EXPECT_FLOAT_EQ(shown.timePerFrame, 0.1f);
-    EXPECT_EQ(shown.count, 7);
-    EXPECT_EQ(shown.frame, 3);
-
-    // 0.85 has run past the whole range: the last frame, and the clock returns to 0.
-    shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.6f);
-    EXPECT_EQ(shown.frame, 8);
-    EXPECT_FLOAT_EQ(clock.elapsed, 0.0f);
-
-    // And the animation begins again.
-    shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.15f);
-    EXPECT_EQ(shown.frame, 2);
-    shown = advanceSpriteClock(clock, 1, 8, 0.8f, 0.5f);
-    EXPECT_EQ(shown.frame, 7);
-}
-
-TEST(SpriteAnimation, TheSameRangeKeepsTheClockAndAnotherRestartsIt) {
-    AnimationClock clock;
-    advanceSpriteClock(clock, 1, 8, 0.8f, 0.1f);
-    advanceSpriteClock(clock, 1, 8, 0.8f, 0.1f);
-    EXPECT_FLOAT_EQ(clock.elapsed, 0.3f);
-
-    advanceSpriteClock(clock, 1, 8, 1.6f, 0.05f);  // another duration
-    EXPECT_FLOAT_EQ(clock.elapsed, 0.1f);
-    advanceSpriteClock(clock, 2, 8, 1.6f, 0.05f);  // another first frame
-    EXPECT_FLOAT_EQ(clock.elapsed, 0.1f);
-    advanceSpriteClock(clock, 2, 9, 1.6f, 0.05f);  // another last frame
-    EXPECT_FLOAT_EQ(clock.elapsed, 0.1f);
-    EXPECT_EQ(clock.first, 2);
-    EXPECT_EQ(clock.last, 9);
-    EXPECT_FLOAT_EQ(clock.duration, 1.6f);
-}
-
-TEST(SpriteAnimation, ASingleFrameRangeAlwaysShowsThatFrame) {
-    AnimationClock clock;
-    for (float step : {0.0f, 0.01f, 0.4f, 0.99f, 1.5f, 100.0f}) {
-        EXPECT_EQ(advanceSpriteClock(clock, 13, 13, 1.0f, step).frame, 13) << "after " << step;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.why);
+        if (step.fresh) clock = AnimationClock{};
+        EXPECT_EQ(advanceSpriteClock(clock, step.first, step.last, step.duration, step.step).frame, step.frame);
+        EXPECT_NEAR(clock.elapsed, step.elapsed, 1e-6f);
     }
-}
-
-TEST(SpriteAnimation, FrameBoundariesAndTheStartShowTheLastFrame) {
-    AnimationClock clock;
-    // Time per frame 0.25; an elapsed time of exactly 0.5 lies in no frame's open interval.
-    EXPECT_EQ(advanceSpriteClock(clock, 1, 4, 1.0f, 0.25f).frame, 4);
-    EXPECT_EQ(advanceSpriteClock(clock, 1, 4, 1.0f, 0.125f).frame, 3);
-    AnimationClock still;
-    EXPECT_EQ(advanceSpriteClock(still, 1, 4, 1.0f, 0.0f).frame, 4);
+    for (float step : {0.0f, 0.01f, 0.4f, 0.99f, 1.5f, 100.0f})
+        EXPECT_EQ(advanceSpriteClock(clock, 13, 13, 1.0f, step).frame, 13) << "a single frame range, after " << step;
 }
 
 TEST(SpriteAnimation, DegenerateRangesAndDurationsStayInsideTheRange) {
