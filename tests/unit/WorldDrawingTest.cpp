@@ -20,7 +20,7 @@ protected:
 
 }  // namespace
 
-TEST_F(WorldDrawing, CountsTheBallerinasInViewAndThoseStillUnhappy) {
+TEST_F(WorldDrawing, CountsWhatTheCameraSeesAndTheBallerinasStillUnhappy) {
     ballerina(3, Vector(1.0f, 0.5f));
     Obstacle& happy = ballerina(4, Vector(-2.0f, 1.0f));
     happy.happy = 1;
@@ -37,17 +37,16 @@ TEST_F(WorldDrawing, CountsTheBallerinasInViewAndThoseStillUnhappy) {
     EXPECT_EQ(world->ballerinasOnScreen, 1);
     EXPECT_EQ(world->unhappyOnScreen, 0);
     EXPECT_FALSE(world->ballerinaNear) << "the happy one stands 2.2 away";
-}
 
-TEST_F(WorldDrawing, TheViewFollowsTheCamera) {
-    ballerina(3, Vector(10.0f, 10.0f));
+    // The view follows the camera: far away, only the far ones count.
+    ballerina(8, Vector(10.0f, 10.0f));
     muse(8, Vector(11.0f, 9.0f));
     world->draw(0.016f);
-    EXPECT_EQ(world->ballerinasOnScreen, 0);
     EXPECT_EQ(world->musesOnScreen, 0);
     world->cameraPosition = Vector(10.0f, 9.5f);
     world->draw(0.016f);
     EXPECT_EQ(world->ballerinasOnScreen, 1);
+    EXPECT_EQ(world->unhappyOnScreen, 1);
     EXPECT_EQ(world->musesOnScreen, 1);
 }
 
@@ -113,30 +112,32 @@ TEST(StageSight, DancerPShowsUpEarlyWhenTimeRunsFast) {
     EXPECT_FALSE(StageSight::dancerShown(none, Vector{}, 2.9f, 3.0f));
 }
 
-TEST(StageSight, FreezeColoursRunFromYellowGreenTowardRed) {
+TEST(StageSight, FreezeColoursGhostsAndBadges) {
+    // Freezing starts yellow-green and runs toward red; no limit is no fault.
     float r = 0, g = 0, b = 1;
     StageSight::freezeColour(5.0f, 0.0f, r, g, b);
-    EXPECT_FLOAT_EQ(r, std::cos(0.8f));
-    EXPECT_FLOAT_EQ(g, std::sin(0.8f));
+    EXPECT_GT(r, 0.6f);
+    EXPECT_GT(g, r);
     EXPECT_FLOAT_EQ(b, 0.0f);
     StageSight::freezeColour(5.0f, 4.0f, r, g, b);
     EXPECT_FLOAT_EQ(r, 1.0f);
     EXPECT_FLOAT_EQ(g, 0.0f);
     StageSight::freezeColour(0.0f, 1.0f, r, g, b);
     EXPECT_TRUE(std::isfinite(r) && std::isfinite(g));
-}
 
-TEST(StageSight, GhostsFadeWithAgeAndBadgesStandByKind) {
+    // Ghosts fade with age and are gone at the end of the trail.
     EXPECT_GT(StageSight::ghostAlpha(1, 40), StageSight::ghostAlpha(20, 40));
     EXPECT_GT(StageSight::ghostAlpha(39, 40), 0);
     EXPECT_EQ(StageSight::ghostAlpha(40, 40), 0);
     EXPECT_EQ(StageSight::ghostAlpha(1, 0), 0);
 
+    // A named ballerina's badge stands higher over her than a dancer's.
     Obstacle o;
     o.place(Kind::ballerina, 100, 0, 0, 0, 1, Vector(1.0f, 0.0f), 0.2f, 0.3f, 0.0f, 37, 0, 1);
-    EXPECT_FLOAT_EQ(StageSight::dancerBadgeHeight(o), 0.3f * 2.35f);
+    const float ballerinaBadge = StageSight::dancerBadgeHeight(o);
     o.place(Kind::dancerQ, 100, 0, 0, 0, 1, Vector(1.0f, 0.0f), 0.2f, 0.3f, 0.0f, 37, 0, 1);
-    EXPECT_FLOAT_EQ(StageSight::dancerBadgeHeight(o), 0.3f * 2.0f);
+    EXPECT_GT(ballerinaBadge, StageSight::dancerBadgeHeight(o));
+    EXPECT_GT(StageSight::dancerBadgeHeight(o), 0.3f);
 }
 
 TEST(StageSight, TheMenuKeepsTheCatInsideTheWindow) {
