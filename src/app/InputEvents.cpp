@@ -9,13 +9,24 @@ constexpr int warpBottom = 668;
 
 bool* letterFlag(InputSnapshot& input, char letter) { return &input.letters[letter - 'a']; }
 
-void setButton(InputSnapshot& input, int button, bool down) {
-    if (button == SDL_BUTTON_LEFT) {
-        input.leftButton = down;
-    } else if (button == SDL_BUTTON_RIGHT) {
-        input.rightButton = down;
+bool* buttonFlag(InputSnapshot& input, int button) {
+    if (button == SDL_BUTTON_LEFT) return &input.leftButton;
+    if (button == SDL_BUTTON_RIGHT) return &input.rightButton;
+    return nullptr;
+}
+
+// The held flag a key or button event writes, or null.
+bool* eventFlag(InputSnapshot& input, const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP: return keyFlag(input, event.key.keysym.sym);
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: return buttonFlag(input, event.button.button);
+    default: return nullptr;
     }
 }
+
+bool isPress(const SDL_Event& event) { return event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN; }
 
 }  // namespace
 
@@ -67,26 +78,20 @@ EventOutcome applyEvent(const SDL_Event& event, InputSnapshot& input, WindowFocu
         break;
     }
     case SDL_KEYDOWN:
-    case SDL_KEYUP: {
-        const bool down = event.type == SDL_KEYDOWN;
-        outcome.keyWentDown = down;
-        if (bool* flag = keyFlag(input, event.key.keysym.sym)) {
-            *flag = down;
+    case SDL_KEYUP:
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        outcome.keyWentDown = event.type == SDL_KEYDOWN;
+        if (bool* flag = eventFlag(input, event)) {
+            *flag = isPress(event);
         }
         break;
-    }
     case SDL_MOUSEMOTION:
         // The event's own position is kept even when it warps: the game sees
         // the outlying point once, the next motion reports the warp point.
         outcome.warps = warpCount(event.motion.x, event.motion.y);
         input.mouseX = event.motion.x;
         input.mouseY = event.motion.y;
-        break;
-    case SDL_MOUSEBUTTONDOWN:
-        setButton(input, event.button.button, true);
-        break;
-    case SDL_MOUSEBUTTONUP:
-        setButton(input, event.button.button, false);
         break;
     case SDL_QUIT:
         outcome.quitEvent = true;
@@ -95,4 +100,33 @@ EventOutcome applyEvent(const SDL_Event& event, InputSnapshot& input, WindowFocu
         break;
     }
     return outcome;
+}
+
+void PressLatch::apply(const SDL_Event& event, InputSnapshot& input) {
+    bool* held = eventFlag(input, event);
+    if (held == nullptr) return;
+    bool& fresh = *eventFlag(pressed, event);
+    bool& later = *eventFlag(releaseLater, event);
+    if (isPress(event)) {
+        fresh = true;
+        later = false;
+    } else if (fresh) {
+        *held = true;
+        later = true;
+    }
+}
+
+void PressLatch::frameSeen(InputSnapshot& input) {
+    auto release = [](bool& held, bool later) {
+        if (later) held = false;
+    };
+    release(input.leftButton, releaseLater.leftButton);
+    release(input.rightButton, releaseLater.rightButton);
+    for (int i = 0; i < 26; ++i) release(input.letters[i], releaseLater.letters[i]);
+    release(input.enter, releaseLater.enter);
+    release(input.space, releaseLater.space);
+    release(input.backspace, releaseLater.backspace);
+    release(input.escape, releaseLater.escape);
+    pressed = InputSnapshot{};
+    releaseLater = InputSnapshot{};
 }

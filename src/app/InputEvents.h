@@ -38,3 +38,17 @@ int warpCount(int x, int y);
 
 // Applies one event to the snapshot and the focus bits.
 EventOutcome applyEvent(const SDL_Event& event, InputSnapshot& input, WindowFocus& focus);
+
+// A press and its release that both arrive between two frames would leave
+// no trace in a held-state snapshot: a quick click or key tap during a slow
+// frame would be lost. Such a release is held back until one frame has seen
+// the press. Call apply after applyEvent, frameSeen after each frame.
+class PressLatch {
+public:
+    void apply(const SDL_Event& event, InputSnapshot& input);
+    void frameSeen(InputSnapshot& input);
+
+private:
+    InputSnapshot pressed;       // flags pressed since the last frame
+    InputSnapshot releaseLater;  // flags released before a frame saw them
+};

@@ -96,6 +96,7 @@ void MainLoop::startUp() {
 
 void MainLoop::handleEvent(const SDL_Event& event) {
     const EventOutcome outcome = applyEvent(event, input, focus);
+    pressLatch.apply(event, input);
     if (outcome.focusLost) {
         game->focusLost();
     }
@@ -124,6 +125,7 @@ void MainLoop::runFrame() {
     lastTicks = now;
     const float seconds = frameSeconds();
     quit = game->frame(input, seconds);
+    pressLatch.frameSeen(input);
     presentFrame();
 }
 

@@ -45,6 +45,7 @@ private:
     std::uint32_t lastTicks = 0;
     std::uint32_t videoFlags = 0;
     InputSnapshot input;
+    PressLatch pressLatch;
     FrameClock clock;
     FramePacer pacer;
     SystemKeys systemKeys;

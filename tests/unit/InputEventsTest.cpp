@@ -188,4 +188,70 @@ TEST_F(InputEventsTest, FocusLossIsReportedOnceWhenThePlayerGoesElsewhere) {
     EXPECT_FALSE(apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)).focusLost);
 }
 
+// Events between two frames, as the main loop applies them, then the frame.
+class PressLatchTest : public InputEventsTest {
+protected:
+    void event(const SDL_Event& e) {
+        apply(e);
+        latch.apply(e, input);
+    }
+    void frame() { latch.frameSeen(input); }
+    PressLatch latch;
+};
+
+TEST_F(PressLatchTest, APressReleasedBeforeAnyFrameIsSeenByOneFrame) {
+    const SDL_Event presses[][2] = {
+        {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)},
+        {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT)},
+        {keyEvent(SDL_KEYDOWN, 'k'), keyEvent(SDL_KEYUP, 'k')},
+        {keyEvent(SDL_KEYDOWN, SDLK_UP), keyEvent(SDL_KEYUP, SDLK_UP)},
+        {keyEvent(SDL_KEYDOWN, SDLK_ESCAPE), keyEvent(SDL_KEYUP, SDLK_ESCAPE)},
+    };
+    const auto held = [this](int row) {
+        switch (row) {
+        case 0: return input.leftButton;
+        case 1: return input.rightButton;
+        case 2: return input.letter('k');
+        case 3: return input.letter('w');
+        default: return input.escape;
+        }
+    };
+    for (int row = 0; row < 5; ++row) {
+        SCOPED_TRACE(row);
+        event(presses[row][0]);
+        event(presses[row][1]);
+        EXPECT_TRUE(held(row)) << "the frame after a quick press sees it";
+        frame();
+        EXPECT_FALSE(held(row)) << "and the one after sees it released";
+        frame();
+        EXPECT_FALSE(held(row));
+    }
+}
+
+TEST_F(PressLatchTest, AReleaseAfterAFrameSawThePressIsAtOnce) {
+    event(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
+    frame();
+    EXPECT_TRUE(input.leftButton);
+    event(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
+    EXPECT_FALSE(input.leftButton);
+    frame();
+    EXPECT_FALSE(input.leftButton);
+}
+
+TEST_F(PressLatchTest, PressedAgainBeforeTheFrameStaysHeld) {
+    event(keyEvent(SDL_KEYDOWN, 'a'));
+    event(keyEvent(SDL_KEYUP, 'a'));
+    event(keyEvent(SDL_KEYDOWN, 'a'));
+    frame();
+    EXPECT_TRUE(input.letter('a'));
+    frame();
+    EXPECT_TRUE(input.letter('a')) << "still held down";
+    // A quick tap of another flag leaves this one as it is.
+    event(keyEvent(SDL_KEYDOWN, 'b'));
+    event(keyEvent(SDL_KEYUP, 'b'));
+    frame();
+    EXPECT_TRUE(input.letter('a'));
+    EXPECT_FALSE(input.letter('b'));
+}
+
 }  // namespace
