@@ -78,6 +78,10 @@ std::uint8_t Progression::difficultyForRank(std::uint8_t rank, std::uint8_t diff
 }
 
 void Progression::readRecords(ProgressStore& store) {
+    // The file is read once for every field below: while writes are held the
+    // getters read the image instead of reloading it field by field.
+    store.reload();
+    store.holdWrites();
     for (std::uint8_t level = 0; level < firstStartLevels; ++level) {
         LevelRecord& record = records[level];
         record.gold = store.getField(level, fieldGold);
@@ -94,6 +98,7 @@ void Progression::readRecords(ProgressStore& store) {
         record.bronze = store.getField(level, fieldBronze);
         record.own = store.getField(level, fieldOwn);
     }
+    store.releaseWrites();  // nothing was set: writes nothing
 }
 
 std::int32_t Progression::ownTotal() const {
