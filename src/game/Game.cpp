@@ -99,9 +99,7 @@ void Game::loadProgress() {
     selectedLevel = start.selectedLevel;
 }
 
-std::uint8_t Game::rankFromRecords() const { return Progression::rankFromRecords(world->records, levelCount); }
-
-bool Game::evaluateDance(float seconds) {
+void Game::evaluateDance(float seconds) {
     const bool goals = world->goalsMet(dancerCount);
     if (goals && !paused && endClock == 0.0f) {
         wonNow = true;
@@ -121,10 +119,9 @@ bool Game::evaluateDance(float seconds) {
             endClock = 0.0f;
         }
     }
-    return false;
 }
 
-void Game::changeLevel(bool lost, std::uint32_t newLevel, std::uint32_t /*oldLevel*/) {
+void Game::changeLevel(bool lost, std::uint32_t newLevel) {
     if (!lost) {
         newHighscore = world->highscoreCheck();
         if (newHighscore) {
@@ -244,7 +241,6 @@ bool Game::menuClick() {
     if (MenuLayout::inGuidedButton(x, y)) {
         world->playClick(clickLevel);
         startSelectedLevel(guidedLevel);
-        repeatClock = 0.1f;
         selectedLevel = guidedLevel;
         clearHudMarks();
     }

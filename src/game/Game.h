@@ -53,21 +53,19 @@ public:
 
     // --- menu and progression ---------------------------------------------
     void loadProgress();
-    bool evaluateDance(float seconds);
-    std::uint8_t rankFromRecords() const;
+    void evaluateDance(float seconds);
     std::uint32_t menuHitTest();
     bool menuClick();
     bool menuIdle(bool isPaused, float seconds, bool isEntered);
 
     // --- level change and the parts of a frame ----------------------------
-    void changeLevel(bool lost, std::uint32_t newLevel, std::uint32_t oldLevel);
+    void changeLevel(bool lost, std::uint32_t newLevel);
     void danceFrame(std::int32_t dancers, bool isPaused, float dt);
     void nameEntryFrame(const InputSnapshot& input, float seconds);
     void resetNameEntry() { entry.reset(); }
 
     World* stage() const { return world; }
     ScreenRenderer* screenRenderer() const { return screens; }
-    ProgressStore* progressStore() const { return progress; }
 
     // --- state, in the order the frame uses it ------------------------------
     std::uint32_t level = 1;
@@ -94,7 +92,6 @@ public:
     std::uint8_t selectedLevel = 1;
     std::uint8_t pictureSet = 36;
     float menuClickClock = 0.0f;
-    float repeatClock = 0.0f;
     float menuClock = 0.0f;
     float clickClock = 0.0f;
     float transitionClock = 0.0f;
@@ -121,7 +118,6 @@ public:
     HudMarks hudMarks = {};
     float sliderX = 0.75f;         // the volume knob
     std::int32_t previousMouseX = 0;
-    std::int32_t previousMouseY = 0;
     bool leftWindow = false;  // set by focusLost, taken by the next frame
 
     // Records, medals, highest level, rank and the menu's progress line.

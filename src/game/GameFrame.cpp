@@ -65,7 +65,6 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
     world->volume = volume;
     world->level = static_cast<std::uint8_t>(level);
     menuClickClock += dt;
-    repeatClock += dt;
     menuClock += dt;
     if (in.leftButton) pausedSeconds = 0.0f;
     escapeClock += dt;
@@ -95,7 +94,6 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
         if (world->letterCursor < 0) world->letterCursor = 0;
     }
     previousMouseX = in.mouseX;
-    previousMouseY = in.mouseY;
     nameScrollClock += dt;
 
     // 10.
@@ -123,7 +121,7 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
     }
 
     // 14. and 15.
-    quit = evaluateDance(stepSeconds);
+    evaluateDance(stepSeconds);
     bool lost = false;
     if (world->primaHearts < 1) {
         endClock += stepSeconds;
@@ -144,7 +142,7 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
     // 17. and 18.
     if (level != previousLevel || lost) {
         const bool changed = level != previousLevel;
-        changeLevel(lost, level, previousLevel);
+        changeLevel(lost, level);
         menuClock = 0.0f;
         idleClock = 0.0f;
         paused = true;
