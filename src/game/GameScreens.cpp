@@ -31,7 +31,6 @@ void Game::danceFrame(std::int32_t dancers, bool isPaused, float dt) {
     view.hasHotSpot = world->level == guidedLevel && (world->catOnBallerina || world->catOnMuse || world->catOnTalent);
     view.hotSpot = world->catPositionNow() - world->cameraPosition;
 
-    view.primaPosition = world->primaPosition;
     view.sungTotal = world->sungTotal;
     view.goalMuses = world->goalMuses;
     view.musesSinging = world->musesSinging;
@@ -40,9 +39,6 @@ void Game::danceFrame(std::int32_t dancers, bool isPaused, float dt) {
     view.goalB = world->goalB;
     view.dancerCount = dancers;
     view.leftCount = world->leftCount;
-    view.goalHappy = world->goalHappy;
-    view.happyTotal = world->happyTotal;
-    view.danceTime = world->danceTime;
     view.primaHearts = world->primaHearts;
     for (int i = 0; i < 3; ++i) view.talents[i] = world->talentsNow[i];
     view.frozen = world->frozen;
@@ -135,7 +131,7 @@ void Game::transitionFrame(float stepEightSeconds, float seconds) {
     const bool lessonTransition = !startTransition && transitionLevel == guidedLevel;
     if (world->level == guidedLevel || lessonTransition) resultRank = 0;
     screens->drawTransition(Vector(0.0f, 0.0f, 0.0f), transitionFailed, stepEightSeconds, transitionDuration,
-                            fadeTime, wonNow, startTransition, resultRank, resultMedal);
+                            fadeTime, wonNow, resultRank, resultMedal);
     if (startTransition) {
         transitionClock = 0.0f;
         transitionLevel = world->level;

@@ -39,11 +39,6 @@ const std::uint16_t ScreenRenderer::screenPictures[screenPictureCount] = {
 
 void ScreenRenderer::create() { paint.create(); }
 
-void ScreenRenderer::destroy() {
-    font.deleteFont();
-    paint.destroy();
-}
-
 void ScreenRenderer::loadTitlePictures() {
     for (unsigned number = 941; number <= 945; ++number) paint.load(number);
 }
@@ -224,14 +219,12 @@ void ScreenRenderer::composeTransition(Vector position, bool failed, float secon
     rosette += seconds;
 }
 
-bool ScreenRenderer::drawTransition(Vector position, bool failed, float seconds, float duration, float fade,
-                                    bool wonNow, bool /*startTransition*/, std::uint8_t resultRank,
-                                    std::uint8_t resultMedal) {
+void ScreenRenderer::drawTransition(Vector position, bool failed, float seconds, float duration, float fade,
+                                    bool wonNow, std::uint8_t resultRank, std::uint8_t resultMedal) {
     batch.clear();
     composeTransition(position, failed, seconds, duration, fade, wonNow, resultRank, resultMedal, batch);
     paint.resetModelView();
     paint.draw(batch);
-    return false;
 }
 
 void ScreenRenderer::drawInterface(const InterfaceView& view, HudMarks& marks) {

@@ -25,7 +25,6 @@ public:
 
     // --- life and pictures (OpenGL) ---------------------------------------
     void create();
-    void destroy();
     void buildFont() { font.buildFont(); }
     void deleteFont() { font.deleteFont(); }
     void loadTitlePictures();
@@ -41,9 +40,8 @@ public:
     void showLoadingProgress(int percent);
     void drawTitle(float alpha);
     void drawMenu(const MenuView& view);
-    // Always false.
-    bool drawTransition(Vector position, bool failed, float seconds, float duration, float fade, bool wonNow,
-                        bool startTransition, std::uint8_t resultRank, std::uint8_t resultMedal);
+    void drawTransition(Vector position, bool failed, float seconds, float duration, float fade, bool wonNow,
+                        std::uint8_t resultRank, std::uint8_t resultMedal);
     void drawInterface(const InterfaceView& view, HudMarks& marks);
     void print(const TextBatch& texts);
     // The menu's first square is its frame over the whole window at the
@@ -65,11 +63,6 @@ public:
 
     // The 61 interface pictures in load order.
     static const std::uint16_t screenPictures[screenPictureCount];
-
-    ScreenPainter& painter() { return paint; }
-    const Font& textFont() const { return font; }
-    float rosetteClock() const { return rosette; }
-    float dialAngle() const { return dial; }
 
 private:
     void composeTalents(const InterfaceView& view, HudMarks& marks, PictureBatch& batch);

@@ -20,7 +20,6 @@ struct MenuView {
 struct InterfaceView {
     static constexpr int guideCount = 3;  // to a ballerina, to an unhappy one, to a muse
 
-    Vector primaPosition;
     std::int32_t sungTotal = 0;
     std::int32_t goalMuses = 0;
     std::int32_t musesSinging = 0;
@@ -31,9 +30,6 @@ struct InterfaceView {
     std::int32_t leftCount = 0;
     Vector guides[guideCount];       // relative to the view; (0, 0) when not shown
     float guideAngles[guideCount] = {};
-    std::int32_t goalHappy = 0;
-    std::int32_t happyTotal = 0;
-    float danceTime = 0.0f;
     std::int32_t primaHearts = 100;  // the Prima Ballerina's energy, 100 down to 0
     std::uint8_t talents[3] = {};    // blue, green, red
     bool frozen = false;
