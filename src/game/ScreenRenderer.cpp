@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "app/Display.h"
+#include "game/MenuLayout.h"
 #include "game/TextScreens.h"
 
 namespace {
@@ -133,8 +134,8 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     out.add(952, 1.8f, view.sideHeight, 0.2f, 0.2f, 0.0f, 1, 1, 1, a);
 
     // The page buttons swell while the pointer is on them.
-    const float previous = view.hoverCode == 51 ? 0.15f + 0.03f * pulse : 0.15f;
-    const float next = view.hoverCode == 52 ? 0.15f + 0.03f * pulse : 0.15f;
+    const float previous = view.hoverCode == MenuLayout::Hover::pagePrevious ? 0.15f + 0.03f * pulse : 0.15f;
+    const float next = view.hoverCode == MenuLayout::Hover::pageNext ? 0.15f + 0.03f * pulse : 0.15f;
     out.add(981, -1.55f, 0.025f, previous, previous, 0.0f, 1, 1, 1, a);
     out.add(982, -1.0f, 0.025f, next, next, 0.0f, 1, 1, 1, a);
 
@@ -147,7 +148,7 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     out.add(static_cast<std::uint16_t>(200 + rank), -0.65f, 0.3325f, 0.3f, 0.3f, 0.0f, 1, 1, 1, a);
 
     out.add(961, -1.32f, -1.65f, 0.7f, 0.35f, 0.0f, 1, 1, 1, a);
-    if (view.hoverCode == 2) out.add(962, -0.07f, -1.7f, 0.62f, 0.31f, 0.0f, 1, 1, 1, a);
+    if (view.hoverCode == MenuLayout::Hover::quit) out.add(962, -0.07f, -1.7f, 0.62f, 0.31f, 0.0f, 1, 1, 1, a);
 
     // The volume knob: a heart glowing on its track.
     out.add(863, view.sliderX, 1.8f, 0.14f, 0.14f, 0.0f, 1, 0.8f, 0.9f, a);
