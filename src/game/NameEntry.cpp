@@ -47,12 +47,7 @@ void NameEntry::type(NameEntryLink& link, char c) {
 
 void NameEntry::takeInput(NameEntryLink& link, bool left, const bool (&letters)[26], bool enter, bool backspace,
                           float seconds) {
-    if (enter) {
-        std::memset(typedName, 0, sizeof typedName);
-        handedName[0] = 0;
-        previousTypedCount = 0;
-        typedCount = 0;
-    }
+    if (enter) reset();
     if (link.letterFlag != nullptr) *link.letterFlag = false;
 
     // A click types the letter under the cursor, if it is the next one of her name.
