@@ -84,7 +84,6 @@ void MainLoop::startUp() {
 
     // Timer and app start-up cannot fail; their messages stay for the day
     // they can: "Can't init the timers: %s\n", "App init failed: %s\n".
-    lastTicks = SDL_GetTicks();
     focus = WindowFocus{};
 
     game->init(windowWidth, windowHeight, true);
@@ -120,16 +119,14 @@ void MainLoop::runFrame() {
         }
         pacer.frameStarted(SDL_GetTicks());
     }
-    const std::uint32_t now = SDL_GetTicks();
-    pollSystemKeys(now - lastTicks, keyState);
-    lastTicks = now;
+    pollSystemKeys(keyState);
     const float seconds = frameSeconds();
     quit = game->frame(input, seconds);
     pressLatch.frameSeen(input);
     presentFrame();
 }
 
-void MainLoop::pollSystemKeys(std::uint32_t /*elapsedMs*/, const std::uint8_t* keys) {
+void MainLoop::pollSystemKeys(const std::uint8_t* keys) {
     const SystemKeys::Actions actions = systemKeys.poll(keys);
     if (actions.pushQuit) {
         SDL_Event quitEvent;

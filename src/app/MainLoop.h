@@ -29,7 +29,7 @@ private:
     void startUp();
     void handleEvent(const SDL_Event& event);
     void runFrame();
-    void pollSystemKeys(std::uint32_t elapsedMs, const std::uint8_t* keys);
+    void pollSystemKeys(const std::uint8_t* keys);
     void toggleFullscreen();
     float frameSeconds();
     [[noreturn]] void shutDown();
@@ -42,7 +42,6 @@ private:
     bool quit = false;            // latest result of Game::frame
     bool closeRequested = false;  // the window was closed
     const std::uint8_t* keyState = nullptr;
-    std::uint32_t lastTicks = 0;
     std::uint32_t videoFlags = 0;
     InputSnapshot input;
     PressLatch pressLatch;
