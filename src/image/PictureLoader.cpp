@@ -81,9 +81,9 @@ PictureFormat pictureFormatOfName(const char* fileName) {
     const char* dot = std::strchr(base, '.');
     if (dot == nullptr) return PictureFormat::none;
     const char* extension = dot + 1;
-    if (strcasecmp(extension, "BMP") == 0 || strcasecmp(extension, "bmp") == 0) return PictureFormat::bmp;
-    if (strcasecmp(extension, "PCX") == 0 || strcasecmp(extension, "pcx") == 0) return PictureFormat::pcx;
-    if (strcasecmp(extension, "TGA") == 0 || strcasecmp(extension, "tga") == 0) return PictureFormat::tga;
+    if (strcasecmp(extension, "bmp") == 0) return PictureFormat::bmp;
+    if (strcasecmp(extension, "pcx") == 0) return PictureFormat::pcx;
+    if (strcasecmp(extension, "tga") == 0) return PictureFormat::tga;
     return PictureFormat::none;
 }
 
