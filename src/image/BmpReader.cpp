@@ -1,7 +1,6 @@
 #include "image/BmpReader.h"
 
 #include "image/ByteReader.h"
-#include "image/FileBytes.h"
 #include "image/Picture.h"
 
 namespace {
@@ -81,14 +80,4 @@ PixelBuffer widenBmpPixels(const PixelBuffer& rgb) {
 PixelBuffer decodeBmpRgba(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info) {
     const PixelBuffer rgb = decodeBmp(data, size, info);
     return widenBmpPixels(rgb);
-}
-
-PixelBuffer readBmp(const char* path, BmpInfoHeader& info) {
-    const PixelBuffer file = readFileBytes(path);
-    return decodeBmp(file.data(), file.size(), info);
-}
-
-PixelBuffer readBmpRgba(const char* path, BmpInfoHeader& info) {
-    const PixelBuffer file = readFileBytes(path);
-    return decodeBmpRgba(file.data(), file.size(), info);
 }

@@ -34,6 +34,3 @@ PixelBuffer decodeBmp(const std::uint8_t* data, std::size_t size, BmpInfoHeader&
 PixelBuffer decodeBmpRgba(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info);
 // Widens red, green, blue triples to four bytes, black transparent.
 PixelBuffer widenBmpPixels(const PixelBuffer& rgb);
-
-PixelBuffer readBmp(const char* path, BmpInfoHeader& info);
-PixelBuffer readBmpRgba(const char* path, BmpInfoHeader& info);

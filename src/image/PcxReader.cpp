@@ -1,7 +1,6 @@
 #include "image/PcxReader.h"
 
 #include "image/ByteReader.h"
-#include "image/FileBytes.h"
 #include "image/Picture.h"
 
 #include <utility>
@@ -65,11 +64,6 @@ PixelBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& hea
     for (std::size_t i = 0; i < paletteBytes; ++i) palette.data()[i] = source[i];
     header.palette = std::move(palette);
     return indices;
-}
-
-PixelBuffer readPcx(const char* path, PcxHeader& header) {
-    const PixelBuffer file = readFileBytes(path);
-    return decodePcx(file.data(), file.size(), header);
 }
 
 std::int32_t integerPower(std::uint32_t base, std::int32_t exponent) {

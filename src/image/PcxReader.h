@@ -22,7 +22,6 @@ struct PcxHeader {
 // cut there. Empty buffer for a wrong magic, version or layout, a side
 // outside 1 to 4096, a missing palette marker, or data that ends early.
 PixelBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& header);
-PixelBuffer readPcx(const char* path, PcxHeader& header);
 
 // base to the power exponent by repeated squaring over |exponent|; for a
 // negative exponent 1 / that in integer arithmetic (2 to the -1 is 0).
