@@ -32,14 +32,6 @@ constexpr std::uint8_t gardenEffectBase = 81;  // 81..84 for blue 0..3
 
 int clampCount(std::int32_t value) { return value < 0 ? 0 : (value > 3 ? 3 : value); }
 
-// Signed difference a - b brought into -180..180.
-float angleDifference(float a, float b) {
-    float d = std::fmod(a - b, 360.0f);
-    if (d > 180.0f) d -= 360.0f;
-    if (d < -180.0f) d += 360.0f;
-    return d;
-}
-
 CostumePart part(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t visible = 1) {
     return CostumePart{r, g, b, 100, visible};
 }
@@ -357,7 +349,7 @@ void Avatar::pushIntoGoal(float dt) {
     // angleOfVector points against the vector; the push itself runs the other way.
     const float against = angleOfVector(bounceDirection);
     const float along = against + 180.0f;
-    if (bounceSpeed > 0.1f && std::fabs(angleDifference(along, goalAngle)) <= 1.25f) {
+    if (bounceSpeed > 0.1f && std::fabs(angleBetween(goalAngle, along)) <= 1.25f) {
         // A push straight toward her goal becomes her own speed.
         speed += bounceSpeed;
         facing = wrapAngle(along);

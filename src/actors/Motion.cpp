@@ -43,6 +43,13 @@ float integrateSpeed(float speed, float acceleration, float maxSpeed, float minS
     return speed;
 }
 
+float angleBetween(float from, float to) {
+    float d = std::fmod(to - from, 360.0f);
+    if (d > 180.0f) d -= 360.0f;
+    if (d < -180.0f) d += 360.0f;
+    return d;
+}
+
 float wrapOnce(float angle) {
     if (angle < 0.0f) return angle + 360.0f;
     if (angle > 360.0f) return angle - 360.0f;

@@ -32,6 +32,9 @@ float angleToward(const Vector& from, const Vector& to);
 // speed += acceleration * dt with the sink above maxSpeed and the floors.
 float integrateSpeed(float speed, float acceleration, float maxSpeed, float minSpeed, float dt);
 
+// The signed shortest turn from one angle to another, in -180..180.
+float angleBetween(float from, float to);
+
 // Brings an angle into 0..360 with one addition or subtraction of 360.
 float wrapOnce(float angle);
 // Brings an angle into 0..360 whatever its size.

@@ -9,14 +9,6 @@
 
 namespace {
 
-// Signed shortest turn from one angle to another, -180..180.
-float angleBetween(float from, float to) {
-    float d = std::fmod(to - from, 360.0f);
-    if (d > 180.0f) d -= 360.0f;
-    if (d < -180.0f) d += 360.0f;
-    return d;
-}
-
 // Talent counts in a level entry above 3 are a wildcard.
 std::uint8_t placedTalent(int count) {
     if (count < 0) return 0;

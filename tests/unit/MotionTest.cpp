@@ -85,6 +85,20 @@ TEST(MotionTest, WrapOnceAddsOrSubtractsOneTurnAndWrapAngleAnyNumber) {
     EXPECT_FLOAT_EQ(wrapAngle(NAN), 0.0f);
 }
 
+TEST(MotionTest, AngleBetweenIsTheSignedShortestTurnWhateverTheWindings) {
+    const struct {
+        float from, to, expected;
+    } cases[] = {
+        {0.0f, 90.0f, 90.0f},    {90.0f, 0.0f, -90.0f},   {350.0f, 10.0f, 20.0f},
+        {10.0f, 350.0f, -20.0f}, {0.0f, 200.0f, -160.0f}, {720.0f, 45.0f, 45.0f},
+        {-30.0f, 30.0f, 60.0f},  {0.0f, -200.0f, 160.0f},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
+        EXPECT_FLOAT_EQ(angleBetween(c.from, c.to), c.expected);
+    }
+}
+
 // A goal walking round and round in one direction (circling a dancer) must
 // be followed the short way whole turns later, never spun back.
 template <typename A, typename AngleField, typename GoalField, typename Step>
