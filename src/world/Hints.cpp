@@ -20,7 +20,7 @@ enum Guide { toBallerina = 0, toUnhappy = 1, toMuse = 2 };
 
 void World::chooseHintCandidate() {
     const Avatar& p = prima();
-    const Obstacle& chosen = *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0];
+    const Obstacle& chosen = chosenBallerina();
     const int onScreen = ballerinasOnScreen;
     hintCandidate = 0;
     if (onScreen == 0) hintCandidate = 2;
@@ -47,7 +47,7 @@ void World::updateHints(float seconds) {
         hintShown = hint;
         hintClock = 0.0f;
     };
-    const Obstacle& chosen = *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0];
+    const Obstacle& chosen = chosenBallerina();
     if (talentsNow[0] > talentsBefore[0] && sinceSelection >= 1.0f) showNow(15);
     if (talentsNow[1] > talentsBefore[1] && sinceSelection >= 1.0f) showNow(16);
     if (talentsNow[2] > talentsBefore[2] && sinceSelection >= 1.0f) showNow(17);
@@ -82,7 +82,7 @@ void World::composeHint() {
     char primaName[11] = {};
     char chosenName[11] = {};
     std::memcpy(primaName, prima().name, 10);
-    std::memcpy(chosenName, obstacles[chosenObstacle < poolSize ? chosenObstacle : 0]->name, 10);
+    std::memcpy(chosenName, chosenBallerina().name, 10);
     const char* P = primaName;
     const char* B = chosenName;
     char* out = hintText;

@@ -88,7 +88,7 @@ void World::switchPrima(std::uint8_t slot) {
 
 void World::shuffleLetters() {
     std::memset(shuffledLetters, 0, 20);
-    const Obstacle& o = *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0];
+    const Obstacle& o = chosenBallerina();
     letterCount = static_cast<std::int32_t>(strnlen(o.name, sizeof o.name));
     if (letterCount > 20) letterCount = 20;
     if (letterCount < 1) return;
@@ -116,6 +116,6 @@ void World::shuffleLetters() {
 
 bool World::letterMatches(char c, int position) const {
     if (!allocated || position < 0 || position >= static_cast<int>(nameLetters)) return false;
-    const Obstacle& o = *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0];
+    const Obstacle& o = chosenBallerina();
     return c != 0 && o.name[position] == c;
 }

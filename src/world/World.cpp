@@ -229,6 +229,8 @@ std::int32_t World::countPowerUps(std::int32_t start) const {
     return start;
 }
 
+const Obstacle& World::chosenBallerina() const { return *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0]; }
+
 int World::lowestFreeProjectile() const {
     for (int i = 0; i < poolSize; ++i)
         if (projectiles[i]->kind == 0) return i;

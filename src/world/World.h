@@ -278,6 +278,9 @@ private:
     std::uint16_t museSlotNear(Vector point) const;
     void scoreLeaving(Obstacle& ballerina);
     void forgetFreedRequests();
+    // The ballerina chosen for a change of Prima Ballerina (slot 0 when the
+    // choice lies beyond the pool).
+    const Obstacle& chosenBallerina() const;
     // update
     void recordGroups();
     void chooseTargets();

@@ -55,7 +55,7 @@ void World::update(const char (&handedName)[10], bool paused, float seconds) {
     if (nameEntry) {
         nameEntryElapsed += seconds;
         frameTime = seconds * nameEntrySlowdown;
-        cat().position = obstacles[chosenObstacle < poolSize ? chosenObstacle : 0]->position;
+        cat().position = chosenBallerina().position;
     }
 
     // 10.-11. Everyone moves; the ambient loops are mixed.
@@ -135,7 +135,7 @@ void World::checkNameEntry(const char (&handedName)[10], float frameTime) {
     switchSucceeded = false;
 
     // 17. A click on the chosen ballerina 'o' starts the entry of her name.
-    const Obstacle& chosen = *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0];
+    const Obstacle& chosen = chosenBallerina();
     if (!nameEntry && hasChosen && c.clicked && sinceSelection > selectionGuard && chosen.kind == Kind::ballerina) {
         if (sinceClick > clickGuard) nameEntry = true;
         p.throwNow = 0;
@@ -153,7 +153,7 @@ void World::checkNameEntry(const char (&handedName)[10], float frameTime) {
     // the dance meanwhile (contacts keep costing her hearts at full speed
     // while the stage all but stands): her freed slot must never become the
     // Prima Ballerina, who would take its spent hearts and lose the dance.
-    const bool chosenGone = obstacles[chosenObstacle < poolSize ? chosenObstacle : 0]->kind != Kind::ballerina;
+    const bool chosenGone = chosenBallerina().kind != Kind::ballerina;
     if (nameEntryElapsed > nameEntryLimit || (nameEntry && chosenGone)) {
         nameEntry = false;
         letterCursor = 0;
@@ -162,7 +162,7 @@ void World::checkNameEntry(const char (&handedName)[10], float frameTime) {
 
     // 21. The handed name must equal hers in all ten places, zeros included.
     switchDone = false;
-    const Obstacle& target = *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0];
+    const Obstacle& target = chosenBallerina();
     bool same = true;
     for (int k = 0; k < 10; ++k) {
         letterHits[k] = handedName[k] == target.name[k];
