@@ -53,13 +53,9 @@ void World::updateHints(float seconds) {
     if (talentsNow[2] > talentsBefore[2] && sinceSelection >= 1.0f) showNow(17);
     if (chosen.sadness < 1 && chosen.kind == Kind::ballerina) showNow(14);
     if (switchSucceeded) showNow(19);
-    const LevelRecord& record = records[level < recordCount ? level : 0];
-    const auto reached = [this](std::int32_t best) {
-        return static_cast<std::uint32_t>(score) >= static_cast<std::uint32_t>(best);
-    };
-    if (reached(record.gold) && !medalAnnounced[0]) showNow(7);
-    if (reached(record.silver) && !medalAnnounced[1]) showNow(8);
-    if (reached(record.bronze) && !medalAnnounced[2]) showNow(9);
+    if (medalReached(0) && !medalAnnounced[0]) showNow(7);
+    if (medalReached(1) && !medalAnnounced[1]) showNow(8);
+    if (medalReached(2) && !medalAnnounced[2]) showNow(9);
 
     // Rotation: a candidate shows for hintDuration, then the line stays
     // empty as long, unless the candidate changes.

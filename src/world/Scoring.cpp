@@ -18,6 +18,12 @@ bool World::goalsMet(std::int32_t ballerinasAtStart) const {
     return ballerinasAtStart - goalB <= leftCount && goalMuses <= sungTotal && goalHappy <= happyTotal;
 }
 
+bool World::medalReached(int medal) const {
+    const LevelRecord& record = records[level < recordCount ? level : 0];
+    const std::int32_t best[3] = {record.gold, record.silver, record.bronze};
+    return static_cast<std::uint32_t>(score) >= static_cast<std::uint32_t>(best[medal]);
+}
+
 bool World::highscoreCheck() {
     if (!allocated) return false;
     Avatar& p = prima();

@@ -298,6 +298,8 @@ private:
     void prepareSpriteSets();
     // hints
     void chooseHintCandidate();
+    // Medal 0 gold, 1 silver, 2 bronze of this level's record: reached by the score.
+    bool medalReached(int medal) const;
     void composeHint();
     Vector guideTo(int which, float distance, bool shown);
     float ballerinaFactor() const;

@@ -123,13 +123,8 @@ void World::requestSounds() {
         sounds->setAlarmLoop(1, centred, range, centred);
 
     // Each medal of the level's table is announced once per dance.
-    const LevelRecord& record = records[level < recordCount ? level : 0];
-    const auto reached = [this](std::int32_t best) {
-        return static_cast<std::uint32_t>(score) >= static_cast<std::uint32_t>(best);
-    };
-    const std::int32_t medals[3] = {record.gold, record.silver, record.bronze};
     for (int m = 0; m < 3; ++m) {
-        if (!medalAnnounced[m] && reached(medals[m])) {
+        if (!medalAnnounced[m] && medalReached(m)) {
             sounds->playEvent(soundMedal, centred, range, centred);
             medalAnnounced[m] = true;
         }
