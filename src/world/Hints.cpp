@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr std::uint8_t guidedDanceLevel = 34;
 constexpr float hintsFrom = 2.0f;          // no hints in a level's first seconds
 constexpr float guideSearchLimit = 100.0f;
 

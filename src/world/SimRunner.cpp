@@ -20,8 +20,6 @@ namespace {
 std::time_t simSeed = 1;
 std::time_t simClock() { return simSeed; }
 
-constexpr std::uint8_t guidedLevel = 34;
-
 bool finite(const Vector& v) { return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z); }
 
 bool fail(char* message, std::size_t size, const char* format, ...) {
@@ -91,7 +89,7 @@ bool SimRunner::step() {
         entry.reset(input.mouseX);
     }
     // Time cannot be frozen in the guided first dance.
-    const bool rightButton = input.rightButton && settings.level != guidedLevel;
+    const bool rightButton = input.rightButton && settings.level != World::guidedDanceLevel;
     const std::int32_t happyWas = w.happyTotal, sungWas = w.sungTotal, leftWas = w.leftCount;
     const auto begin = std::chrono::steady_clock::now();
 

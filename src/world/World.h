@@ -30,6 +30,9 @@ class World {
 public:
     static constexpr int poolCapacity = 40;
     static constexpr int recordCount = 60;
+    // The guided first dance: it shows no hints and no particles, and time
+    // cannot be frozen there (its right button is passed on as released).
+    static constexpr std::uint8_t guidedDanceLevel = 34;
 
     World();
     ~World();

@@ -19,7 +19,6 @@
 
 namespace {
 
-constexpr std::uint8_t guidedDanceLevel = 34;  // the guided first dance shows no particles
 constexpr std::int32_t frozenFloorFrame = 41;
 constexpr float markerDepth = -1.0f;
 constexpr char museLine[] = "if you throw flowers at me i spend you talents";
