@@ -75,7 +75,6 @@ void World::switchPrima(std::uint8_t slot) {
     // 4. The floor takes the colours of the new Prima Ballerina's old slot.
     floorShade = 171;
     floorColourA = floorColourB = slot;
-    floorStrength = 1.0f;
 
     // 5. The cat beyond the old Prima Ballerina, on the far side from the new
     // one. Its memory of her is moved along, so that it is not carried by

@@ -43,7 +43,6 @@ void World::handleRightButton(bool rightButton, float seconds) {
 void World::endFreeze() {
     frozen = false;
     rewinding = false;
-    timeFlag = false;
     freezeElapsed = 0.0f;
     rewindElapsed = 0.0f;
 }

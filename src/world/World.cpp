@@ -94,7 +94,6 @@ void World::initGraphics(std::int32_t width, std::int32_t height) {
     halfHeight = height / 2;
     danceTime = 0.0f;
     zoom = 10.0f;
-    zoomAux = 5.0f;
     viewOffset = Vector{};
     leftCount = 0;
     hasGraphics = true;

@@ -69,7 +69,7 @@ public:
     float chaosScale(float seconds);
     void handleRightButton(bool rightButton, float seconds);
     void advanceActors(float seconds);
-    void endFreeze();  // frozen, rewinding and the third flag off, both clocks 0
+    void endFreeze();  // frozen and rewinding off, both clocks 0
 
     // --- hints, guides, screens -------------------------------------------
     void updateHints(float seconds);
@@ -138,7 +138,6 @@ public:
     std::int32_t halfWidth = 0;
     std::int32_t halfHeight = 0;
     float zoom = 10.0f;
-    float zoomAux = 5.0f;
     float viewRadius = 2.9f;
 
     // --- level and progress -----------------------------------------------
@@ -177,9 +176,6 @@ public:
     // --- clocks (seconds) -------------------------------------------------
     float danceTime = 0.0f;
     float levelTime = 0.0f;
-    float fpsClock = 0.0f;
-    std::int32_t fpsFrames = 0;
-    std::int32_t fps = 0;
     float healClock = 0.0f;
     float sinceSelection = 0.0f;
     float sinceClick = 0.0f;
@@ -188,7 +184,6 @@ public:
     // --- time control -----------------------------------------------------
     bool frozen = false;
     bool rewinding = false;
-    bool timeFlag = false;  // cleared together with frozen and rewinding
     float freezeElapsed = 0.0f;
     float freezeLimit = 5.0f;
     float slowDivisor = 10.0f;
@@ -244,7 +239,6 @@ public:
     std::uint8_t floorShade = 171;
     std::uint8_t floorColourA = 0;
     std::uint8_t floorColourB = 0;
-    float floorStrength = 1.0f;
     float cameraLead = 0.75f;
     float mapScale = 0.29f;
     float nearRadiusFactor = 1.5f;

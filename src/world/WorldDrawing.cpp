@@ -320,8 +320,8 @@ void World::draw(float seconds) {
         beginStageFrame(red, green, blue);
 
         // 2. The floor; frozen, it shows its ice. floorColourA picks the
-        // pattern (set floorShade); floorColourB always equals it and the
-        // strength stays 1, so one pattern at full strength is drawn.
+        // pattern (set floorShade); floorColourB always equals it, so one
+        // pattern at full strength is drawn.
         if (showFloor) {
             pushCameraView(cameraPosition);
             paint->floorRenderer().load(danceFloor->pictureSet, static_cast<unsigned>(danceFloor->frameCount));

@@ -25,13 +25,6 @@ constexpr float clickConsumed = 100.0f;
 void World::update(const char (&handedName)[10], bool paused, float seconds) {
     if (!allocated) return;
     // 1.-2. Clocks.
-    fpsClock += seconds;
-    fpsFrames += 1;
-    if (fpsClock > 1.0f) {
-        fps = fpsFrames;
-        fpsFrames = 0;
-        fpsClock = 0.0f;
-    }
     levelTime += seconds;
 
     // 3. The view follows her, a little ahead along her facing.
