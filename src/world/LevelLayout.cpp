@@ -59,7 +59,6 @@ void LevelLayout::buildLayout(std::uint8_t level) {
     header.ballerinaP = {0.3f, 0.3f};
     header.ballerinaQ = {0.25f, 0.25f};
     header.muse = {0.4f, 0.4f};
-    header.museSpare = {0.5f, 0.5f};
     header.talent = {0.2f, 0.2f};
     header.landmark = {0.2f, 0.2f};
     writeCursor = 1;
@@ -121,7 +120,6 @@ void LevelLayout::writeDancer(Vector at, const DancerTraits& dancer) {
     e->angle = dancer.angle;
     e->frames = framesOfDancer(dancer.kind);
     e->value = dancer.value;
-    e->reserved = 0;
     e->energy = dancer.energy;
     e->blue = dancer.blue;
     e->green = dancer.green;
@@ -131,10 +129,11 @@ void LevelLayout::writeDancer(Vector at, const DancerTraits& dancer) {
     e->home = dancer.home;
 }
 
-void LevelLayout::placePrima(Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
-                             std::uint8_t red) {
+// The Prima Ballerina and the cat are written as dancers of no group.
+void LevelLayout::writeAvatar(std::uint8_t kind, Vector at, std::uint8_t energy, std::uint8_t blue,
+                              std::uint8_t green, std::uint8_t red) {
     DancerTraits t;
-    t.kind = kindPrima;
+    t.kind = kind;
     t.energy = energy;
     t.blue = blue;
     t.green = green;
@@ -143,16 +142,14 @@ void LevelLayout::placePrima(Vector at, std::uint8_t energy, std::uint8_t blue, 
     writeDancer(at, t);
 }
 
+void LevelLayout::placePrima(Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
+                             std::uint8_t red) {
+    writeAvatar(kindPrima, at, energy, blue, green, red);
+}
+
 void LevelLayout::placeCat(Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
                            std::uint8_t red) {
-    DancerTraits t;
-    t.kind = kindCat;
-    t.energy = energy;
-    t.blue = blue;
-    t.green = green;
-    t.red = red;
-    t.groupType = 0;
-    writeDancer(at, t);
+    writeAvatar(kindCat, at, energy, blue, green, red);
 }
 
 void LevelLayout::placeDancer(Vector at, const DancerTraits& dancer) { writeDancer(at, dancer); }

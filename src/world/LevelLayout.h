@@ -18,7 +18,6 @@ struct SizeHeader {
     KindSize ballerinaP;
     KindSize ballerinaQ;
     KindSize muse;
-    KindSize museSpare;  // kept beside the muse size; nothing reads it
     KindSize talent;
     KindSize landmark;
 
@@ -36,7 +35,6 @@ struct PlacementEntry {
     float angle = 0.0f;     // degrees
     std::uint8_t frames = 1;
     std::uint32_t value = 0;
-    std::uint8_t reserved = 0;
     std::uint8_t energy = 0;  // Prima and cat: energy; ballerinas: sadness (100 = no hearts)
     std::uint8_t blue = 0;
     std::uint8_t green = 0;
@@ -133,6 +131,8 @@ private:
     PlacementEntry* nextEntry();  // the entry at the cursor (or null past the end); advances
     void writeActor(std::uint8_t kind, Vector at, std::uint8_t frames, float angle, std::uint32_t value = 0);
     void writeDancer(Vector at, const DancerTraits& dancer);
+    void writeAvatar(std::uint8_t kind, Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
+                     std::uint8_t red);
     void clearEntries();
 
     int writeCursor = 1;
