@@ -25,17 +25,6 @@ constexpr std::uint16_t floorPictureSet = 171;
 constexpr std::int32_t floorPictures = 41;
 constexpr float floorTextureScale = 0.5f;
 
-// Sprite sets the World registers with the renderer, with their frame counts.
-struct SpriteSetUse {
-    unsigned set;
-    unsigned frames;
-};
-constexpr SpriteSetUse registeredSets[] = {
-    {101, 37}, {106, 37}, {111, 37}, {112, 37}, {113, 37}, {161, 12}, {162, 12},
-    {131, 8},  {132, 8},  {133, 8},  {134, 8},  {135, 8},  {136, 8},  {137, 8},
-    {138, 8},  {141, 12}, {142, 12}, {143, 12}, {144, 12},
-};
-
 }  // namespace
 
 World::World() {
@@ -65,10 +54,8 @@ World::World() {
     floorColourA = floorColourB = static_cast<std::uint8_t>(std::rand() % 41);
 }
 
+// The renderer releases every sprite set it made when it goes.
 World::~World() {
-    if (textures) {
-        for (const SpriteSetUse& use : registeredSets) textures->releaseSpriteSet(use.set, use.frames);
-    }
     for (int i = 0; i < poolCapacity; ++i) {
         avatars[i].reset();
         obstacles[i].reset();
