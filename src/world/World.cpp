@@ -25,6 +25,24 @@ constexpr std::uint16_t floorPictureSet = 171;
 constexpr std::int32_t floorPictures = 41;
 constexpr float floorTextureScale = 0.5f;
 
+template <typename T>
+using Pool = std::unique_ptr<T>[World::poolCapacity];
+
+// The slots in use among the first `size`, added to `start`.
+template <typename T>
+std::int32_t countInUse(const Pool<T>& pool, int size, std::int32_t start) {
+    for (int i = 0; i < size; ++i) start += pool[i]->kind != 0 ? 1 : 0;
+    return start;
+}
+
+// The highest free slot; the placing searches never take slot 0.
+template <typename T>
+int highestFree(const Pool<T>& pool, int size) {
+    for (int i = size - 1; i >= 1; --i)
+        if (pool[i]->kind == 0) return i;
+    return -1;
+}
+
 }  // namespace
 
 World::World() {
@@ -192,27 +210,19 @@ void World::applyDifficulty() {
 }
 
 std::int32_t World::countObstacles(std::int32_t start) const {
-    if (!allocated) return start;
-    for (int i = 0; i < poolSize; ++i) start += obstacles[i]->kind != 0 ? 1 : 0;
-    return start;
+    return allocated ? countInUse(obstacles, poolSize, start) : start;
 }
 
 std::int32_t World::countMuses(std::int32_t start) const {
-    if (!allocated) return start;
-    for (int i = 0; i < poolSize; ++i) start += muses[i]->kind != 0 ? 1 : 0;
-    return start;
+    return allocated ? countInUse(muses, poolSize, start) : start;
 }
 
 std::int32_t World::countProjectiles(std::int32_t start) const {
-    if (!allocated) return start;
-    for (int i = 0; i < poolSize; ++i) start += projectiles[i]->kind != 0 ? 1 : 0;
-    return start;
+    return allocated ? countInUse(projectiles, poolSize, start) : start;
 }
 
 std::int32_t World::countPowerUps(std::int32_t start) const {
-    if (!allocated) return start;
-    for (int i = 0; i < poolSize; ++i) start += powerUps[i]->kind != 0 ? 1 : 0;
-    return start;
+    return allocated ? countInUse(powerUps, poolSize, start) : start;
 }
 
 const Obstacle& World::chosenBallerina() const { return *obstacles[chosenObstacle < poolSize ? chosenObstacle : 0]; }
@@ -223,24 +233,11 @@ int World::lowestFreeProjectile() const {
     return -1;
 }
 
-// The placing searches never take slot 0.
-int World::highestFreePowerUp() const {
-    for (int i = poolSize - 1; i >= 1; --i)
-        if (powerUps[i]->kind == 0) return i;
-    return -1;
-}
+int World::highestFreePowerUp() const { return highestFree(powerUps, poolSize); }
 
-int World::highestFreeMuse() const {
-    for (int i = poolSize - 1; i >= 1; --i)
-        if (muses[i]->kind == 0) return i;
-    return -1;
-}
+int World::highestFreeMuse() const { return highestFree(muses, poolSize); }
 
-int World::highestFreeObstacle() const {
-    for (int i = poolSize - 1; i >= 1; --i)
-        if (obstacles[i]->kind == 0) return i;
-    return -1;
-}
+int World::highestFreeObstacle() const { return highestFree(obstacles, poolSize); }
 
 // --- the two main actors while the menu is up -----------------------------
 // Saved: her position and the four values the menu's preview moves (facing,
