@@ -19,6 +19,19 @@ constexpr float museTalentDistance = 2.0f;
 constexpr float museTalentMomentum = 0.5f;
 constexpr float museRecoil = 0.5f;
 
+// How near a newcomer at (x, y) would stand to the position of any slot of
+// the pool, used or free, looked at within spawnStartDistance.
+template <typename T>
+float nearestSlot(const std::unique_ptr<T> (&pool)[World::poolCapacity], int size, float x, float y) {
+    float nearest = spawnStartDistance;
+    for (int i = 0; i < size; ++i) {
+        const Vector& q = pool[i]->position;
+        const float d = std::sqrt((q.x - x) * (q.x - x) + (q.y - y) * (q.y - y));
+        if (d < nearest) nearest = d;
+    }
+    return nearest;
+}
+
 }  // namespace
 
 void World::think(float seconds) {
@@ -147,13 +160,7 @@ void World::topUpMuses() {
     if (slot < 0) return;
     const float x = static_cast<float>(std::rand() % 1000) / 100.0f - 5.0f;
     const float y = static_cast<float>(std::rand() % 1000) / 100.0f - 5.0f;
-    float nearest = spawnStartDistance;
-    for (int i = 0; i < poolSize; ++i) {
-        const Vector& q = muses[i]->position;
-        const float d = std::sqrt((q.x - x) * (q.x - x) + (q.y - y) * (q.y - y));
-        if (d < nearest) nearest = d;
-    }
-    if (nearest <= spawnClearance) return;  // crowded: the next think tries again
+    if (nearestSlot(muses, poolSize, x, y) <= spawnClearance) return;  // crowded: the next think tries again
     textures->clearTrail(static_cast<unsigned>(slot), Kind::muse);
     const KindSize size = layout->sizes().muse;
     muses[slot]->place(Kind::muse, Vector{x, y, 0.0f}, size.width, size.height, 45.0f, 12);
@@ -164,13 +171,7 @@ void World::spawnBallerina() {
     if (slot < 0) return;
     const float x = static_cast<float>(std::rand() % 2000) / 100.0f - 10.0f;
     const float y = static_cast<float>(std::rand() % 2000) / 100.0f - 10.0f;
-    float nearest = spawnStartDistance;
-    for (int i = 0; i < poolSize; ++i) {
-        const Vector& q = obstacles[i]->position;
-        const float d = std::sqrt((q.x - x) * (q.x - x) + (q.y - y) * (q.y - y));
-        if (d < nearest) nearest = d;
-    }
-    if (nearest <= spawnClearance) return;
+    if (nearestSlot(obstacles, poolSize, x, y) <= spawnClearance) return;
     textures->clearTrail(static_cast<unsigned>(slot), Kind::ballerina);
     const KindSize size = layout->sizes().ballerinaO;
     Obstacle& o = *obstacles[slot];
