@@ -54,6 +54,20 @@ private:
     float seconds;
 };
 
+// The badge beside an actor under the cat: its kind, place and size, and
+// its hearts out of the maximum.
+BadgeContent badgeBeside(const Actor& a, std::int32_t maximum, std::int32_t energy) {
+    BadgeContent badge;
+    badge.kind = a.kind;
+    badge.maximum = maximum;
+    badge.energy = energy;
+    badge.x = a.position.x + badgeOffsetX;
+    badge.y = a.position.y + badgeOffsetY;
+    badge.z = a.position.z;
+    badge.size = a.width;
+    return badge;
+}
+
 Colour withAlpha(Colour c, std::uint8_t alpha) {
     c.alpha = static_cast<std::uint8_t>(static_cast<unsigned>(c.alpha) * alpha / 100u);
     return c;
@@ -171,14 +185,7 @@ float StagePass::badges() {
         if (o.kind != 0 && o.selected) {
             w.catOnBallerina = true;
             if (paint != nullptr) {
-                BadgeContent badge;
-                badge.kind = o.kind;
-                badge.maximum = o.maxEnergy;
-                badge.energy = o.sadness;
-                badge.x = o.position.x + badgeOffsetX;
-                badge.y = o.position.y + badgeOffsetY;
-                badge.z = o.position.z;
-                badge.size = o.width;
+                BadgeContent badge = badgeBeside(o, o.maxEnergy, o.sadness);
                 badge.talents[0] = o.talents[Obstacle::blueTalent];
                 badge.talents[1] = o.talents[Obstacle::greenTalent];
                 badge.talents[2] = o.talents[Obstacle::redTalent];
@@ -193,14 +200,7 @@ float StagePass::badges() {
         if (m.kind != 0 && m.selected) {
             w.catOnMuse = true;
             if (paint != nullptr) {
-                BadgeContent badge;
-                badge.kind = m.kind;
-                badge.maximum = m.capacity();
-                badge.energy = m.charge();
-                badge.x = m.position.x + badgeOffsetX;
-                badge.y = m.position.y + badgeOffsetY;
-                badge.z = m.position.z;
-                badge.size = m.width;
+                BadgeContent badge = badgeBeside(m, m.capacity(), m.charge());
                 badge.title = "Muse";
                 badge.description = m.kind == Kind::muse ? museLine : "";
                 paint->badge().draw(badge, seconds);
@@ -212,14 +212,7 @@ float StagePass::badges() {
         if (t.kind != 0 && t.selected) {
             w.catOnTalent = true;
             if (paint != nullptr) {
-                BadgeContent badge;
-                badge.kind = t.kind;
-                badge.maximum = t.maxEnergy;
-                badge.energy = t.energy;
-                badge.x = t.position.x + badgeOffsetX;
-                badge.y = t.position.y + badgeOffsetY;
-                badge.z = t.position.z;
-                badge.size = t.width;
+                BadgeContent badge = badgeBeside(t, t.maxEnergy, t.energy);
                 badge.title = "Talent";
                 badge.description = PowerUp::tooltip(t.kind);
                 paint->badge().draw(badge, seconds);
