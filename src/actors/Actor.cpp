@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "actors/Random.h"
+#include "actors/TouchReach.h"
 
 Actor::Actor() { reseedFromClock(); }
 
@@ -25,7 +26,7 @@ void Actor::measureTouch(std::uint16_t otherKind, const Vector& otherPosition) {
 }
 
 bool Actor::inContact(float otherWidth, float otherHeight) const {
-    return (width + height) / 2.0f + (otherWidth + otherHeight) / 2.0f > touchDistance;
+    return contactReach(width, height, otherWidth, otherHeight) > touchDistance;
 }
 
 void Actor::touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth, float otherHeight,

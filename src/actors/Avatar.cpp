@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "actors/Motion.h"
+#include "actors/TouchReach.h"
 #include "actors/Volley.h"
 
 namespace {
@@ -195,9 +196,7 @@ void Avatar::touch(std::uint16_t otherKind, Vector otherPosition, float otherWid
     if (kind == Kind::none || otherKind == 0) return;
     if (otherKind >= Kind::ballerina) {
         // Far actors are skipped on a quick box test before any measuring.
-        const float reach = (width + height) / 2.0f + (otherWidth + otherHeight) / 2.0f;
-        if (std::fabs(position.x - otherPosition.x) > reach || std::fabs(position.y - otherPosition.y) > reach)
-            return;
+        if (beyondReach(position, otherPosition, contactReach(width, height, otherWidth, otherHeight))) return;
     }
     measureTouch(otherKind, otherPosition);
 

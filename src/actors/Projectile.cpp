@@ -117,9 +117,7 @@ void Projectile::touch(std::uint16_t otherKind, Vector otherPosition, std::uint1
     // A cheap box test spares the root for the many far-off pairs; the Prima
     // Ballerina and the Camera are always measured, for their distances.
     if (otherKind != Kind::prima && otherKind != Kind::camera) {
-        const float reach = (otherWidth + width + height + otherHeight) / 2.0f;
-        if (std::fabs(position.x - otherPosition.x) > reach || std::fabs(position.y - otherPosition.y) > reach)
-            return;
+        if (beyondReach(position, otherPosition, boxReach(otherWidth, otherHeight))) return;
     }
     measureTouch(otherKind, otherPosition);
     if (!inContact(otherWidth, otherHeight)) return;

@@ -39,8 +39,7 @@ public:
                    float otherWidth, float otherHeight) const {
         if (otherKind == Kind::prima || otherKind == Kind::camera || otherKind == Kind::dancerP) return true;
         if (otherKind == targetKind && otherSlot == targetIndex) return true;
-        const float reach = (otherWidth + width + height + otherHeight) / 2.0f;
-        return !beyondReach(position, otherPosition, reach);
+        return !beyondReach(position, otherPosition, boxReach(otherWidth, otherHeight));
     }
     // Through the base interface the other actor has no slot and no aim point.
     void touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth, float otherHeight,
@@ -75,6 +74,10 @@ public:
     std::uint8_t layoutTag = 0;
 
 private:
+    // The half side of the box the touch tests before measuring.
+    float boxReach(float otherWidth, float otherHeight) const {
+        return (otherWidth + width + height + otherHeight) / 2.0f;
+    }
     void applyStrength();
     void report(std::uint8_t effect);
 };
