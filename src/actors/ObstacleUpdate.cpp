@@ -92,15 +92,9 @@ void Obstacle::throwStep(float dt) {
 }
 
 void Obstacle::requestEffects(float dt) {
-    if (!isThrower()) {
-        if (sadness < 1) leaving = 1;
-        return;
-    }
+    if (!isThrower()) return;
     const float size = width + height;
-    if (sadness < 1) {
-        effects.set(happyEffectSlot, 21, position, angle);
-        leaving = 1;
-    }
+    if (sadness < 1) effects.set(happyEffectSlot, 21, position, angle);
     // A bump into something solid, once per contact, by how many hearts she has.
     if (blocked && !wasBlocked && sadness > 0)
         effects.set(hitEffectSlot, sadness > 66 ? 11 : (sadness > 33 ? 12 : 13), position, angle);
