@@ -22,27 +22,3 @@ void setupStageView(int width, int height) {
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
 }
-
-void clearFrame(float red, float green, float blue) {
-    glClearColor(red, green, blue, 0.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-}
-
-void drawFlatRectangle(float left, float bottom, float right, float top, float red, float green, float blue,
-                       float alpha) {
-    const GLboolean textured = glIsEnabled(GL_TEXTURE_2D);
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(red, green, blue, alpha);
-    // Counter-clockwise, so that face culling keeps it.
-    glBegin(GL_TRIANGLE_STRIP);
-    glVertex2f(left, bottom);
-    glVertex2f(right, bottom);
-    glVertex2f(left, top);
-    glVertex2f(right, top);
-    glEnd();
-    if (textured) {
-        glEnable(GL_TEXTURE_2D);
-    }
-}
