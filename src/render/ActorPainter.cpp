@@ -10,11 +10,6 @@ namespace {
 constexpr float spinRate = 60.0f;  // degrees per second of the growing muse's note ring
 }  // namespace
 
-const BlinkClock* ActorPainter::blinkClock(int category, unsigned slot) const {
-    if (category < 1 || category > categories || slot >= slots) return nullptr;
-    return &blinks[category - 1][slot];
-}
-
 void ActorPainter::drawActor(unsigned slot, unsigned kind, Vector position, float width, float height, float angle,
                              float heading, float frameTime, Colour colour, std::uint8_t state,
                              const Costume& costume) {

@@ -31,19 +31,12 @@ public:
     // Size of the shoes layer of kind 112; 0 (the start value) draws them at
     // the dancer's own size.
     void setSpriteScale(float scale) { spriteScale = scale; }
-    float currentSpriteScale() const { return spriteScale; }
 
     // Frame `frame` of the kind's set, white with the given alpha, at the
     // centre displaced by radius toward offsetAngle + 90 degrees.
     void drawAttachedPart(unsigned kind, float centreX, float centreY, float scaleX, float scaleY, float radius,
                           float offsetAngle, float rotation, unsigned channel, std::int32_t frame,
                           std::uint8_t alpha, float frameTime);
-
-    // The blink clock of a sprite category (1-5) and slot; null outside.
-    const BlinkClock* blinkClock(int category, unsigned slot) const;
-    float spinAngle() const { return spin; }
-    // The stack drawn by the last drawActor.
-    const LayerStack& lastStack() const { return stack; }
 
 private:
     WorldRenderer& renderer;

@@ -71,7 +71,6 @@ public:
 
     const BadgeHearts& hearts() const { return heartState; }
     float textAngle() const { return descriptionAngle; }
-    float questionPulse() const { return questionSize; }
 
 private:
     void drawSockets(const BadgeContent& content);

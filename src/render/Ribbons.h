@@ -28,8 +28,6 @@ public:
     void drawBeam(float ax, float ay, float az, float bx, float by, std::uint32_t flag, std::uint8_t red,
                   std::uint8_t green, std::uint8_t blue, std::uint8_t alpha);
 
-    float beamScroll() const { return beamOffset; }
-
 private:
     WorldRenderer& renderer;
     float beamOffset = 0.0f;

@@ -84,7 +84,6 @@ void RingLabels::drawRing(const RingLayout& ring, const RingStyle& style, float 
         glLoadIdentity();
         for (int i = 0; i < ring.count; ++i) {
             const RingGlyph& glyph = ring.glyphs[i];
-            currentAngle = glyph.angle;
             const bool current = glyph.slot == currentSlot;
             const float size = (current ? style.currentSize : style.glyphSize) * labelPass.factor * sign;
             const float a = glyph.angle * degrees;

@@ -56,9 +56,6 @@ public:
     void stamp(unsigned picture, const MarkColour& colour, float x, float y, float z, float rotation, float scaleX,
                float scaleY);
 
-    // The angle of the letter drawn last (scratch between the steps of a label).
-    float labelAngle() const { return currentAngle; }
-
 private:
     // The passes of a laid-out ring around (cx, cy).
     void drawRing(const RingLayout& layout, const RingStyle& style, float cx, float cy, float z, int currentSlot);
@@ -66,5 +63,4 @@ private:
     WorldRenderer& renderer;
     RingLayout layout;
     char text[RingLayout::slots + 1] = {};
-    float currentAngle = 0.0f;
 };

@@ -25,7 +25,6 @@ public:
     void create();
     // Deletes every picture and the unit quad.
     void destroy();
-    bool isCreated() const { return unitQuad != 0; }
 
     // "<number>.tga" into the table (replacing what was there). A missing or
     // broken file gives an empty picture that draws untextured.
