@@ -62,16 +62,6 @@ void WorldRenderer::drawSprite(std::uint16_t slot, std::uint16_t set, Vector pos
     if (set == 0) return;
     const int category = spriteCategory(set);
     current.set = set;
-    current.position = position;
-    current.scaleX = scaleX;
-    current.scaleY = scaleY;
-    current.angle = angle;
-    current.first = first;
-    current.last = last;
-    current.duration = duration;
-    current.red = red;
-    current.green = green;
-    current.blue = blue;
     current.alpha = alpha;
 
     AnimationClock* clock = clocks.clock(category, slot, channel);

@@ -17,19 +17,9 @@
 #include "render/TrailBuffers.h"
 #include "render/TrailPainter.h"
 
-// The scratch values of the sprite drawSprite drew last.
+// What is known of the sprite drawSprite drew last.
 struct CurrentSprite {
     std::uint16_t set = 0;
-    Vector position;
-    float scaleX = 0.0f;
-    float scaleY = 0.0f;
-    float angle = 0.0f;
-    std::int32_t first = 0;
-    std::int32_t last = 0;
-    float duration = 0.0f;
-    std::uint8_t red = 0;
-    std::uint8_t green = 0;
-    std::uint8_t blue = 0;
     std::uint8_t alpha = 0;  // percent
     std::int32_t frameCount = 0;  // last - first
     float timePerFrame = 0.0f;
