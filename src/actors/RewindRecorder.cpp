@@ -17,7 +17,6 @@ void RewindRecorder::reset(int actorCount) {
             for (Snapshot& s : actor) s = Snapshot{};
     std::fill(std::begin(worldValues), std::end(worldValues), 0u);
     std::fill(std::begin(timeScales), std::end(timeScales), 0.0f);
-    newest = 1;
     filled = 0;
     actors = clampActors(actorCount);
 }
@@ -31,7 +30,6 @@ void RewindRecorder::shift(bool rewinding, int actorCount) {
         worldValues[index] = worldValues[index - 1];
         timeScales[index] = timeScales[index - 1];
     }
-    newest = 1;
     // Entry 1 now waits for the new moment; the history holds one more.
     if (filled < keptSnapshots) ++filled;
 }

@@ -54,16 +54,15 @@ public:
     std::uint8_t count() const { return filled; }
     float interval() const { return recordInterval; }
     std::uint8_t historyLength() const { return keptSnapshots; }
-    std::uint8_t newestIndex() const { return newest; }
     int actorsPerPool() const { return actors; }
 
 private:
     static bool validIndex(int index) { return index >= 1 && index < snapshotSlots; }
+    static constexpr int newest = 1;  // every record writes entry 1
 
     Snapshot snapshots[poolCount][slotCount][snapshotSlots];
     std::uint32_t worldValues[snapshotSlots] = {};
     float timeScales[snapshotSlots] = {};
-    std::uint8_t newest = 1;
     std::uint8_t keptSnapshots = defaultHistoryLength;
     std::uint8_t filled = 0;
     float recordInterval = defaultInterval;
