@@ -49,7 +49,7 @@ void Projectile::place(std::uint8_t newKind, const Vector& newPosition, float ne
                        float launchSpeed, std::uint8_t newLayoutTag) {
     kind = newKind;
     energy = maxEnergy = 100;
-    age = flightTime = 0.0f;
+    age = 0.0f;
     position = previousPosition = anchor = newPosition;
     width = newWidth;
     height = newHeight;
@@ -68,7 +68,6 @@ void Projectile::place(std::uint8_t newKind, const Vector& newPosition, float ne
     targetIndex = newTargetIndex;
     layoutTag = newLayoutTag;
     spin = 0.0f;
-    fast = 0;
     effectKind = 0;
     effectPosition = Vector{};
     effectAngle = 0.0f;
@@ -175,7 +174,6 @@ void Projectile::update(float dt, float newGuideRadius) {
 
     momentum /= 10.0f;  // blossoms push what they hit only lightly
     lastMomentum = momentum;
-    flightTime += dt;
 
     if (energy < 1)
         report(burstEffect);
@@ -184,6 +182,5 @@ void Projectile::update(float dt, float newGuideRadius) {
     else
         updated = 0;
     if (energy < 0) kind = Kind::none;
-    fast = (momentum > 1.25f * maxSpeed && !carried) ? 1 : 0;
     launching = 0;
 }

@@ -69,8 +69,6 @@ public:
     std::uint8_t effectKind = 0;
     Vector effectPosition;
     float effectAngle = 0.0f;
-    std::uint8_t fast = 0;
-    float flightTime = 0.0f;
     std::uint8_t layoutTag = 0;
 
 private:
