@@ -21,8 +21,7 @@ void GroupTracker::reset() {
 bool GroupTracker::isGrouping(const DancerRecord& r) { return r.kind != 0 && r.kind != Kind::dancerP; }
 
 void GroupTracker::record(int slot, std::uint8_t kind_, Vector position_, Vector groupPoint, float viewDistance,
-                          std::uint8_t mode, std::uint8_t group_, std::uint8_t sadness, std::uint8_t blue,
-                          std::uint8_t green, std::uint8_t red) {
+                          std::uint8_t mode, std::uint8_t group_, std::uint8_t sadness) {
     if (slot < 0 || slot >= slotCount) return;
     DancerRecord& r = records[slot];
     r.kind = kind_;
@@ -32,9 +31,6 @@ void GroupTracker::record(int slot, std::uint8_t kind_, Vector position_, Vector
     r.mode = mode;
     r.group = group_ < groupCount ? group_ : 0;
     r.sadness = sadness;
-    r.blue = blue;
-    r.green = green;
-    r.red = red;
 }
 
 void GroupTracker::setGroup(int number, std::uint8_t type, Vector point) {
@@ -98,7 +94,7 @@ void GroupTracker::gatherStatistics() {
         ++typeCounts[type];
         Vector sum;
         float distance = 0.0f;
-        int sadness = 0, blue = 0, green = 0, red = 0, members = 0;
+        int members = 0;
         for (DancerRecord& r : records) {
             if (!isGrouping(r) || r.group != g) continue;
             // A group without a type is no group: its dancers are free again.
@@ -108,10 +104,6 @@ void GroupTracker::gatherStatistics() {
             }
             sum += r.position;
             distance += r.viewDistance;
-            sadness += r.sadness;
-            blue += r.blue;
-            green += r.green;
-            red += r.red;
             ++members;
             r.mode = group.type;
             r.groupPoint = group.point;
@@ -121,10 +113,6 @@ void GroupTracker::gatherStatistics() {
         const float n = static_cast<float>(members);
         group.centre = Vector{sum.x / n, sum.y / n, 0.0f};
         group.averageDistance = distance / n;
-        group.averageSadness = static_cast<std::uint8_t>(sadness / members);
-        group.averageBlue = static_cast<std::uint8_t>(blue / members);
-        group.averageGreen = static_cast<std::uint8_t>(green / members);
-        group.averageRed = static_cast<std::uint8_t>(red / members);
     }
 }
 

@@ -14,9 +14,6 @@ struct DancerRecord {
     std::uint8_t mode = 0;      // behaviour mode 0..8 for her next think
     std::uint8_t group = 0;     // 1..19, 0 = none
     std::uint8_t sadness = 0;   // low byte
-    std::uint8_t blue = 0;
-    std::uint8_t green = 0;
-    std::uint8_t red = 0;
 };
 
 struct DancerGroup {
@@ -24,10 +21,6 @@ struct DancerGroup {
     Vector point;               // where the group gathers or stands
     float averageDistance = 0.0f;
     std::uint8_t type = 0;      // GroupTracker::none, attacking, fixedPoint, gathering
-    std::uint8_t averageSadness = 0;
-    std::uint8_t averageBlue = 0;
-    std::uint8_t averageGreen = 0;
-    std::uint8_t averageRed = 0;
     std::uint8_t members = 0;
 };
 
@@ -56,8 +49,7 @@ public:
 
     // One dancer slot's data for this frame. Slots outside 0..39 are ignored.
     void record(int slot, std::uint8_t kind, Vector position, Vector groupPoint, float viewDistance,
-                std::uint8_t mode, std::uint8_t group, std::uint8_t sadness, std::uint8_t blue, std::uint8_t green,
-                std::uint8_t red);
+                std::uint8_t mode, std::uint8_t group, std::uint8_t sadness);
     // A fixed group point from the level: type 1, 2 or 7 (any other non-zero
     // type counts as 7; 0 only moves the point). Numbers outside 1..19 are ignored.
     void setGroup(int number, std::uint8_t type, Vector point);

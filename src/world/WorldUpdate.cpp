@@ -81,8 +81,7 @@ void World::recordGroups() {
         const float dx = o.position.x - cameraPosition.x;
         const float dy = o.position.y - cameraPosition.y;
         groups->record(i, o.kind, o.position, groups->groupPointOf(i), std::sqrt(dx * dx + dy * dy),
-                       groups->modeOf(i), o.group, static_cast<std::uint8_t>(o.sadness), o.talents[1], o.talents[2],
-                       o.talents[3]);
+                       groups->modeOf(i), o.group, static_cast<std::uint8_t>(o.sadness));
     }
     groups->update(prima().position, groupViewRange);
 }

@@ -23,7 +23,7 @@ struct Dancer {
 void frame(GroupTracker& tracker, std::vector<Dancer>& dancers, Vector prima = Vector{}, float range = 1.0f) {
     for (int slot = 0; slot < GroupTracker::slotCount; ++slot) {
         const Dancer d = slot < static_cast<int>(dancers.size()) ? dancers[slot] : Dancer{.kind = 0, .viewDistance = 0.0f, .sadness = 0};
-        tracker.record(slot, d.kind, d.position, d.groupPoint, d.viewDistance, d.mode, d.group, d.sadness, 0, 0, 0);
+        tracker.record(slot, d.kind, d.position, d.groupPoint, d.viewDistance, d.mode, d.group, d.sadness);
     }
     tracker.update(prima, range);
     for (int slot = 0; slot < static_cast<int>(dancers.size()); ++slot) {
@@ -197,8 +197,8 @@ TEST(GroupTrackerTest, LevelGroupPointsHoldTheirMembersAndBadInputIsIgnored) {
     }
     EXPECT_EQ(dancers[3].group, 1);  // joined a real group instead (sadness 100)
     EXPECT_EQ(tracker->group(4).members, 3);
-    tracker->record(-1, Kind::ballerina, Vector{}, Vector{}, 0.0f, 0, 0, 0, 0, 0, 0);
-    tracker->record(40, Kind::ballerina, Vector{}, Vector{}, 0.0f, 0, 0, 0, 0, 0, 0);
+    tracker->record(-1, Kind::ballerina, Vector{}, Vector{}, 0.0f, 0, 0, 0);
+    tracker->record(40, Kind::ballerina, Vector{}, Vector{}, 0.0f, 0, 0, 0);
     EXPECT_EQ(tracker->modeOf(-1), 0);
     EXPECT_EQ(tracker->groupOf(40), 0);
 
