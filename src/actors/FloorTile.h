@@ -8,7 +8,6 @@
 struct FloorTile {
     float x = 0.0f;                      // world position at rest
     float y = 0.0f;
-    float reserved = 0.0f;
     float colour[3] = {};                // r, g, b, 0..255
     std::uint8_t targetColour[3] = {};
     std::uint8_t previousTarget[3] = {};
