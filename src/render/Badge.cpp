@@ -2,13 +2,13 @@
 
 #include <cmath>
 
+#include "actors/Motion.h"
 #include "render/RingLabels.h"
 #include "render/RingLayout.h"
 #include "render/WorldRenderer.h"
 
 namespace {
 
-constexpr float degrees = 0.017453292f;
 constexpr MarkColour white{1.0f, 1.0f, 1.0f, 1.0f};
 constexpr MarkColour titleOutline{1.0f, 0.25f, 0.25f, 1.0f};
 constexpr float socketScale = 0.1125f;
@@ -110,7 +110,7 @@ void Badge::draw(const BadgeContent& content, float frameTime) {
 void Badge::drawSockets(const BadgeContent& content) {
     const float radius = 1.75f * content.size;
     for (int i = 0; i < 9; ++i) {
-        const float a = 40.0f * static_cast<float>(i + 1) * degrees;
+        const float a = 40.0f * static_cast<float>(i + 1) * degreesToRadians;
         labels.stamp(883 + static_cast<unsigned>(i / 3), white, content.x + radius * std::cos(a),
                      content.y + radius * std::sin(a), content.z, 0.0f, socketScale, socketScale);
     }
@@ -118,7 +118,8 @@ void Badge::drawSockets(const BadgeContent& content) {
     for (int category = 0; category < 3; ++category) {
         const int owned = content.talents[category] > 3 ? 3 : content.talents[category];
         for (int k = 0; k < owned; ++k) {
-            const float a = (120.0f * static_cast<float>(category) + 40.0f * static_cast<float>(k + 1)) * degrees;
+            const float a =
+                (120.0f * static_cast<float>(category) + 40.0f * static_cast<float>(k + 1)) * degreesToRadians;
             labels.stamp(886 + static_cast<unsigned>(category), white, content.x + radius * std::cos(a),
                          content.y + radius * std::sin(a), content.z, 0.0f, socketScale, socketScale);
         }
@@ -131,7 +132,7 @@ void Badge::drawHearts(const BadgeContent& content, int hearts) {
     const float radius = 1.25f * content.size;
     const float spacing = 360.0f / static_cast<float>(places);
     for (int i = 0; i < places; ++i) {
-        const float a = (135.0f + spacing * static_cast<float>(i + 1)) * degrees;
+        const float a = (135.0f + spacing * static_cast<float>(i + 1)) * degreesToRadians;
         const float px = content.x + radius * std::cos(a);
         const float py = content.y + radius * std::sin(a);
         labels.stamp(882, white, px, py, content.z, 0.0f, socketScale, socketScale);
@@ -156,7 +157,7 @@ void Badge::drawDescription(const BadgeContent& content) {
             if (slot >= length) continue;
             const unsigned glyph = glyphPicture(content.description[slot], slot, GlyphMapping::description);
             if (glyph == 0) continue;
-            const float a = angle * degrees;
+            const float a = angle * degreesToRadians;
             labels.stamp(glyph, colour, content.x + radius * std::cos(a), content.y + radius * std::sin(a),
                          content.z, angle - 270.0f, glyphSize, glyphSize);
         }

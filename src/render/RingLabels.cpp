@@ -4,11 +4,11 @@
 
 #include <cmath>
 
+#include "actors/Motion.h"
 #include "render/WorldRenderer.h"
 
 namespace {
 
-constexpr float degrees = 0.017453292f;
 constexpr MarkColour white{1.0f, 1.0f, 1.0f, 1.0f};
 constexpr MarkColour orange{1.0f, 0.5f, 0.0f, 1.0f};
 constexpr MarkColour yellow{1.0f, 1.0f, 0.0f, 1.0f};
@@ -86,7 +86,7 @@ void RingLabels::drawRing(const RingLayout& ring, const RingStyle& style, float 
             const RingGlyph& glyph = ring.glyphs[i];
             const bool current = glyph.slot == currentSlot;
             const float size = (current ? style.currentSize : style.glyphSize) * labelPass.factor * sign;
-            const float a = glyph.angle * degrees;
+            const float a = glyph.angle * degreesToRadians;
             stamp(labelPass.picture != 0 ? labelPass.picture : glyph.picture,
                   current ? labelPass.currentColour : labelPass.colour, cx + style.radius * std::cos(a),
                   cy + style.radius * std::sin(a), z, glyph.angle - 270.0f, size, size);

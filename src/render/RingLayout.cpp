@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "actors/Motion.h"
+
 namespace {
 
 constexpr unsigned capitalBase = 536;  // 'A' -> 601
@@ -109,7 +111,7 @@ float hintWavePhase(float duration, float elapsed) {
 }
 
 float hintWaveOffset(float phase, int index) {
-    return 0.1f * std::sin(phase * static_cast<float>(index) * 0.017453292f);
+    return 0.1f * std::sin(phase * static_cast<float>(index) * degreesToRadians);
 }
 
 int descriptionRepeats(int length) {
