@@ -12,11 +12,6 @@ WorldRenderer::~WorldRenderer() {
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_COLOR_ARRAY);
     glDisableClientState(GL_TEXTURE_COORD_ARRAY);
-    for (unsigned n = 881; n <= 888; ++n) deleteWorldPicture(n);
-    deleteWorldPicture(872);
-    for (unsigned n = 861; n <= 869; ++n) deleteWorldPicture(n);
-    for (unsigned n = 851; n <= 859; ++n) deleteWorldPicture(n);
-    for (unsigned n = 601; n <= 663; ++n) deleteWorldPicture(n);
     for (unsigned n = 0; n < pictureTableSize; ++n) deleteWorldPicture(n);
     deleteUnitQuad(unitQuad);
     sprites.releaseAll();
