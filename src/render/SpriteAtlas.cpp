@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "render/TextureUpload.h"
+
 TexelBox visibleTexels(const Picture& picture) {
     TexelBox box;
     if (!picture.holdsImage()) return box;
@@ -162,12 +164,7 @@ void SpriteAtlas::build(Picture* const* pictures, int count) {
     // The frames' own wrap mode: the sampling stays the same.
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-    glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, plan.width, plan.height, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+    uploadRgbaImage(plan.width, plan.height, texels);
     std::free(texels);
     textureName = name;
     atlasWidth = plan.width;

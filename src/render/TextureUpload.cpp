@@ -47,18 +47,16 @@ void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, mode);
     }
     // An empty picture keeps a name without an image: drawing with it is untextured.
-    if (picture.holdsImage()) {
-        // Rows packed one after the other, from the buffer's first byte: the
-        // upload then reads exactly width x height x 4 bytes, whatever other
-        // code may have left in the unpack state.
-        glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
-        glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
-        glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
-        glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
-        glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
-        glTexImage2D(GL_TEXTURE_2D, 0, 4, picture.width, picture.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
-                     picture.pixels);
-    }
+    if (picture.holdsImage()) uploadRgbaImage(picture.width, picture.height, picture.pixels);
+}
+
+void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels) {
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
+    glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
+    glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
 }
 
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap) {

@@ -28,6 +28,12 @@ void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap);
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap);
 void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap wrap);
 
+// Uploads a whole RGBA image into the bound texture (internal format 4, no
+// mipmaps). Rows are read packed one after the other from the buffer's first
+// byte: exactly width x height x 4 bytes, whatever other code may have left
+// in the unpack state.
+void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels);
+
 // Deletes the picture (and so its texture) and nulls the slot.
 void deletePicture(Picture*& slot);
 
