@@ -17,13 +17,7 @@ bool FloorRenderer::opaquePattern(unsigned set, std::int32_t frame) {
     // Without a pattern, or with one that has no image, only the colours show.
     if (pattern == nullptr || !pattern->holdsImage()) return true;
     std::uint8_t& known = opacity[(set - firstStoreSet) * slotsPerSet + static_cast<unsigned>(frame)];
-    if (known == 0) {
-        known = 1;
-        const std::size_t bytes = static_cast<std::size_t>(pattern->width) * static_cast<std::size_t>(pattern->height) * 4u;
-        for (std::size_t i = 3; i < bytes && known == 1; i += 4) {
-            if (pattern->pixels[i] != 255) known = 2;
-        }
-    }
+    if (known == 0) known = everyTexelOpaque(pattern) ? 1 : 2;
     return known == 1;
 }
 

@@ -19,15 +19,6 @@ void ScreenPainter::destroy() {
 
 namespace {
 
-bool everyTexelOpaque(const Picture* picture) {
-    if (picture == nullptr || !picture->holdsImage()) return false;
-    const std::size_t bytes = static_cast<std::size_t>(picture->width) * static_cast<std::size_t>(picture->height) * 4u;
-    for (std::size_t i = 3; i < bytes; i += 4) {
-        if (picture->pixels[i] != 255) return false;
-    }
-    return true;
-}
-
 // The square over the whole window, as the screens place it.
 bool overWholeWindow(float x, float y, float halfWidth, float halfHeight, float angle) {
     return x == 0.0f && y == 0.0f && angle == 0.0f && halfWidth == ScreenPainter::windowHalfWidth &&
