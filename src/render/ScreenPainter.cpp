@@ -65,7 +65,8 @@ void ScreenPainter::drawPicture(unsigned number, float x, float y, float halfWid
                                 float red, float green, float blue, float alpha) {
     const Picture* shown = picture(number);
     if (shown == nullptr || unitQuad == 0) return;
-    // A square turned inside out would be culled anyway; nothing to draw.
+    // Only squares with both half sizes above 0 are drawn: one of no size
+    // shows nothing, and one turned inside out would be culled anyway.
     if (!(halfWidth > 0.0f) || !(halfHeight > 0.0f)) return;
     glPushMatrix();
     glTranslatef(x, y, 0.0f);
