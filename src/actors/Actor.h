@@ -28,6 +28,9 @@ constexpr bool isDancer(unsigned k) { return k >= 111 && k <= 129; }
 constexpr bool isTalent(unsigned k) { return k >= 131 && k <= 138; }
 constexpr bool isBlossom(unsigned k) { return k >= 141 && k <= 150; }
 constexpr bool isMuse(unsigned k) { return k >= 161 && k <= 170; }
+// The actors muses turn to and talents drift to: the first Prima Ballerina
+// kind and the dancer kinds with their spare number 130.
+constexpr bool isPrimaOrDancer(unsigned k) { return k == prima || (k >= 111 && k <= 130); }
 }  // namespace Kind
 
 // Base of every stage object. One virtual operation: touch.

@@ -19,8 +19,6 @@ CostumePart part(std::uint8_t r, std::uint8_t g, std::uint8_t b, std::uint8_t vi
     return CostumePart{r, g, b, 100, visible};
 }
 
-bool isDancerOrPrima(std::uint16_t kind) { return kind == Kind::prima || (kind >= 111 && kind <= 130); }
-
 }  // namespace
 
 Muse::Muse() {
@@ -86,7 +84,7 @@ void Muse::touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth
     if (kind == Kind::none || otherKind == 0) return;
     measureTouch(otherKind, otherPosition);
 
-    if (isDancerOrPrima(otherKind) && touchDistance < sightRange && touchDistance < nearestDancer) {
+    if (Kind::isPrimaOrDancer(otherKind) && touchDistance < sightRange && touchDistance < nearestDancer) {
         nearestDancer = touchDistance;
         dancerAngle = angleOfVector(touchVector);
         dancerPosition = otherPosition;

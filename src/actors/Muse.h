@@ -40,8 +40,7 @@ public:
     bool mayNotice(std::uint16_t otherKind, const Vector& otherPosition, float otherWidth,
                    float otherHeight) const {
         const float contact = contactReach(width, height, otherWidth, otherHeight);
-        const bool dancer = otherKind == Kind::prima || (otherKind >= 111 && otherKind <= 130);
-        const float reach = dancer && contact < sightRange ? sightRange : contact;
+        const float reach = Kind::isPrimaOrDancer(otherKind) && contact < sightRange ? sightRange : contact;
         return !beyondReach(position, otherPosition, reach);
     }
 

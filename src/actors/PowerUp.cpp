@@ -20,7 +20,6 @@ std::uint8_t mix(std::uint8_t from, std::uint8_t to, float share) {
 }
 
 bool isCollector(std::uint16_t kind) { return (kind >= 101 && kind <= 105) || (kind >= 111 && kind <= 129); }
-bool attractsTalents(std::uint16_t kind) { return kind == Kind::prima || (kind >= 111 && kind <= 130); }
 
 }  // namespace
 
@@ -98,7 +97,7 @@ void PowerUp::touch(std::uint16_t otherKind, Vector otherPosition, float otherWi
         }
         targetAngle = turnBackAngle;
         acceleration = 0.25f;
-    } else if (attractsTalents(otherKind) && touchDistance < sightRange && touchDistance < nearestDancer) {
+    } else if (Kind::isPrimaOrDancer(otherKind) && touchDistance < sightRange && touchDistance < nearestDancer) {
         attracted = 1;
         nearestDancer = touchDistance;
         dancerAngle = angleOfVector(touchVector);

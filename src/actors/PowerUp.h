@@ -40,7 +40,7 @@ public:
         // Off the stage every touch turns it back.
         if (std::fabs(position.x) > stageLimit || std::fabs(position.y) > stageLimit) return true;
         float reach = 0.0f;
-        if (otherKind == Kind::prima || (otherKind >= 111 && otherKind <= 130)) reach = sightRange;
+        if (Kind::isPrimaOrDancer(otherKind)) reach = sightRange;
         if (age > collectAge) {
             const float contact = contactReach(width, height, otherWidth, otherHeight);
             if (!(contact <= reach)) reach = contact;  // NaN sizes: no box at all
