@@ -26,10 +26,8 @@ constexpr int catPawPart = 2;
 constexpr float speedFactors[4] = {0.4f, 0.6f, 0.8f, 1.0f};
 constexpr float accelerationLimits[4] = {0.2f, 0.25f, 0.3f, 0.35f};
 constexpr float turnTimes[4] = {0.5f, 0.4f, 0.3f, 0.2f};
-constexpr std::uint8_t speedTrailEffects[4] = {51, 52, 71, 72};
 
 constexpr std::uint8_t talentEffectBase = 23;  // 23..26 for talents 131..134
-constexpr std::uint8_t gardenEffectBase = 81;  // 81..84 for blue 0..3
 
 int clampCount(std::int32_t value) { return value < 0 ? 0 : (value > 3 ? 3 : value); }
 

@@ -100,7 +100,6 @@ void Obstacle::requestEffects(float dt) {
         effects.set(hitEffectSlot, sadness > 66 ? 11 : (sadness > 33 ? 12 : 13), position, angle);
 
     // Trails mark a moving dancer only.
-    constexpr std::uint8_t speedTrails[4] = {51, 52, 71, 72};
     speedTrailClock += dt;
     if (speedTrailClock >= (green() >= 2 ? 0.15f : 0.3f)) {
         speedTrailClock = 0.0f;
@@ -110,14 +109,14 @@ void Obstacle::requestEffects(float dt) {
                 at += headingVector(angle - 90.0f) * (0.25f * size * trailSide);
                 trailSide = -trailSide;
             }
-            effects.set(speedTrailSlot, speedTrails[green()], at, angle);
+            effects.set(speedTrailSlot, speedTrailEffects[green()], at, angle);
         }
     }
     gardenTrailClock += dt;
     if (gardenTrailClock >= 0.05f) {
         gardenTrailClock = 0.0f;
         if (speed > 0.0f)
-            effects.set(gardenTrailSlot, static_cast<std::uint8_t>(81 + blue()), position - heading * (0.325f * size),
-                        angle);
+            effects.set(gardenTrailSlot, static_cast<std::uint8_t>(gardenEffectBase + blue()),
+                        position - heading * (0.325f * size), angle);
     }
 }
