@@ -57,7 +57,8 @@ public:
 private:
     // The next free slot at or after `from`, or -1.
     int nextFree(int from) const;
-    // Writes one particle into the next free slot; false when the pool is full.
+    // The next free slot at or after cursor, which moves past it; nullptr
+    // (and the cursor at the end) when the pool is full.
     Effect* take(int& cursor);
 
     void spawnBurst(int strength, bool happy, std::uint8_t ownerKind, std::uint8_t ownerIndex, Vector at,
