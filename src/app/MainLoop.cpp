@@ -4,7 +4,9 @@
 #include "app/Log.h"
 #include "app/SystemPaths.h"
 #include "app/WindowIcon.h"
+#include "audio/SoundBank.h"
 #include "game/Game.h"
+#include "world/World.h"
 
 #include <cstdlib>
 
@@ -87,10 +89,22 @@ void MainLoop::startUp() {
     focus = WindowFocus{};
 
     game->init(windowWidth, windowHeight, true);
+    logRefusedSounds();
 
     // The mouse position keeps its start value, the warp point, until the
     // first motion event.
     input.clearKeysAndButtons();
+}
+
+// A sound or music file the bank would not play stays silent; the log says
+// which and why, so a player who replaced one knows what went wrong.
+void MainLoop::logRefusedSounds() {
+    const SoundBank* sounds = game->stage() != nullptr ? game->stage()->sounds.get() : nullptr;
+    if (sounds == nullptr) return;
+    for (int index = 0; index < sounds->refusalCount(); ++index) {
+        const SoundRefusal refusal = sounds->refusal(index);
+        logWrite("Sound file %s refused: %s\n", refusal.file, refusal.reason);
+    }
 }
 
 void MainLoop::handleEvent(const SDL_Event& event) {

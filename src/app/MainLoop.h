@@ -27,6 +27,7 @@ public:
 
 private:
     void startUp();
+    void logRefusedSounds();
     void handleEvent(const SDL_Event& event);
     void runFrame();
     void pollSystemKeys(const std::uint8_t* keys);

@@ -9,6 +9,7 @@
 #include <SDL/SDL_mixer.h>
 
 #include "audio/WaveCheck.h"
+#include "files/FileBytes.h"
 
 namespace {
 constexpr int mixerRate = 22050;
@@ -37,38 +38,6 @@ bool filePath(char* out, std::size_t outSize, const char* directory, const char*
     return written >= 0 && static_cast<std::size_t>(written) < outSize;
 }
 
-// True when the stream holds plain PCM WAV no larger than limit; the stream
-// is left at its start.
-bool isAcceptableWave(SDL_RWops* stream, std::uint64_t limit) {
-    const int end = SDL_RWseek(stream, 0, RW_SEEK_END);
-    if (end < 12 || static_cast<std::uint64_t>(end) > limit) return false;
-    if (SDL_RWseek(stream, 0, RW_SEEK_SET) != 0) return false;
-    unsigned char head[WaveCheck::headBytes];
-    const std::size_t wanted = std::min<std::size_t>(static_cast<std::size_t>(end), sizeof head);
-    const int got = SDL_RWread(stream, head, 1, static_cast<int>(wanted));
-    if (got < 0 || static_cast<std::size_t>(got) != wanted) return false;
-    if (!WaveCheck::isPlainPcmWave(head, wanted, static_cast<std::uint64_t>(end))) return false;
-    return SDL_RWseek(stream, 0, RW_SEEK_SET) == 0;
-}
-
-Mix_Chunk* readEffect(const char* path) {
-    SDL_RWops* stream = SDL_RWFromFile(path, "rb");
-    if (stream == nullptr) return nullptr;
-    if (!isAcceptableWave(stream, WaveCheck::maxEffectBytes)) {
-        SDL_RWclose(stream);
-        return nullptr;
-    }
-    return Mix_LoadWAV_RW(stream, 1);  // frees the stream
-}
-
-Mix_Music* readMusic(const char* path) {
-    SDL_RWops* stream = SDL_RWFromFile(path, "rb");
-    if (stream == nullptr) return nullptr;
-    // Music is streamed from disk while it plays, so its length is not limited.
-    const bool acceptable = isAcceptableWave(stream, UINT32_MAX);
-    SDL_RWclose(stream);
-    return acceptable ? Mix_LoadMUS(path) : nullptr;
-}
 }  // namespace
 
 SoundBank::SoundBank() { resetAmbient(); }
@@ -110,26 +79,81 @@ void SoundBank::openMixer() {
 
 void SoundBank::loadFiles() {
     if (!opened) return;  // SDL_mixer decodes nothing without an open device
-    char path[sizeof directory + 64];
     for (int sound = 0; sound < Sound::count; ++sound) {
-        if (filePath(path, sizeof path, directory, Sound::fileName(sound)))
-            chunks[sound] = readEffect(path);
+        const char* file = Sound::fileName(sound);
+        ByteBuffer wave = readChecked(file, WaveCheck::maxEffectBytes);
+        if (wave.empty()) continue;
+        // The chunk is decoded into the mixer's format at once: the bytes
+        // are not needed once it returns.
+        chunks[sound] = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
+        if (chunks[sound] == nullptr) refuse(file, "the mixer could not decode it");
     }
-    if (filePath(path, sizeof path, directory, Sound::songFile)) song = readMusic(path);
-    if (filePath(path, sizeof path, directory, Sound::introFile)) intro = readMusic(path);
+    loadMusic(MusicTrack::song, Sound::songFile);
+    loadMusic(MusicTrack::intro, Sound::introFile);
+}
+
+void SoundBank::loadMusic(MusicTrack track, const char* file) {
+    LoadedMusic& loaded = track == MusicTrack::song ? song : intro;
+    loaded.bytes = readChecked(file, WaveCheck::maxMusicBytes);
+    if (loaded.bytes.empty()) return;
+    // Music streams from its bytes while it plays; the bank keeps them and
+    // the stream until the music is freed.
+    loaded.stream = SDL_RWFromConstMem(loaded.bytes.data(), static_cast<int>(loaded.bytes.size()));
+    if (loaded.stream != nullptr) loaded.music = Mix_LoadMUSType_RW(loaded.stream, MUS_WAV, 0);
+    if (loaded.music == nullptr) {
+        refuse(file, "the mixer could not decode it");
+        freeMusic(track);
+    }
+}
+
+void SoundBank::freeMusic(MusicTrack track) {
+    LoadedMusic& loaded = track == MusicTrack::song ? song : intro;
+    if (loaded.music != nullptr) Mix_FreeMusic(loaded.music);
+    if (loaded.stream != nullptr) SDL_RWclose(loaded.stream);
+    loaded.music = nullptr;
+    loaded.stream = nullptr;
+    loaded.bytes.reset();
+}
+
+ByteBuffer SoundBank::readChecked(const char* file, std::uint64_t limit) {
+    char path[sizeof directory + 64];
+    if (!filePath(path, sizeof path, directory, file)) {
+        refuse(file, "its path is too long");
+        return {};
+    }
+    ByteBuffer bytes = readFileBytes(path, static_cast<std::size_t>(limit));
+    if (bytes.empty()) {
+        refuse(file, "it is missing, unreadable, empty or too large");
+        return {};
+    }
+    const WaveCheck::Verdict verdict = WaveCheck::check(bytes.data(), bytes.size());
+    if (!verdict.accepted()) {
+        refuse(file, verdict.refusal);
+        return {};
+    }
+    bytes.truncate(WaveCheck::makeCanonical(bytes.data(), verdict));
+    return bytes;
+}
+
+void SoundBank::refuse(const char* file, const char* reason) {
+    if (refusals < static_cast<int>(sizeof refused / sizeof refused[0])) refused[refusals++] = {file, reason};
+}
+
+SoundRefusal SoundBank::refusal(int index) const {
+    return index >= 0 && index < refusals ? refused[index] : SoundRefusal();
 }
 
 void SoundBank::release() {
     if (opened) Mix_HaltMusic();
-    if (song != nullptr) Mix_FreeMusic(song);
-    if (intro != nullptr) Mix_FreeMusic(intro);
-    song = intro = nullptr;
+    freeMusic(MusicTrack::song);
+    freeMusic(MusicTrack::intro);
     music = MusicTrack::none;
     for (int channel = 0; channel < channels.count(); ++channel) channels.halt(channel);
     for (Mix_Chunk*& sound : chunks) {
         if (sound != nullptr) Mix_FreeChunk(sound);
         sound = nullptr;
     }
+    refusals = 0;
     if (opened) Mix_CloseAudio();
     opened = false;
     frequency = format = outputChannels = chunkSize = 0;
@@ -147,8 +171,8 @@ Mix_Chunk* SoundBank::chunk(int sound) const {
 bool SoundBank::soundLoaded(int sound) const { return chunk(sound) != nullptr; }
 
 bool SoundBank::musicLoaded(MusicTrack track) const {
-    if (track == MusicTrack::song) return song != nullptr;
-    if (track == MusicTrack::intro) return intro != nullptr;
+    if (track == MusicTrack::song) return song.music != nullptr;
+    if (track == MusicTrack::intro) return intro.music != nullptr;
     return false;
 }
 
@@ -163,22 +187,21 @@ void SoundBank::setMusicVolume(float factor) {
 }
 
 void SoundBank::playSong(float factor) {
-    if (channels.live() && song != nullptr) Mix_PlayMusic(song, -1);
+    if (channels.live() && song.music != nullptr) Mix_PlayMusic(song.music, -1);
     music = MusicTrack::song;
     setMusicVolume(factor);
 }
 
 void SoundBank::playIntro(float factor) {
-    if (channels.live() && intro != nullptr) Mix_PlayMusic(intro, -1);
+    if (channels.live() && intro.music != nullptr) Mix_PlayMusic(intro.music, -1);
     music = MusicTrack::intro;
     setMusicVolume(factor);
 }
 
 void SoundBank::freeIntro() {
-    if (intro != nullptr) {
+    if (intro.music != nullptr) {
         Mix_HaltMusic();
-        Mix_FreeMusic(intro);
-        intro = nullptr;
+        freeMusic(MusicTrack::intro);
         music = MusicTrack::none;
     } else if (music == MusicTrack::intro) {
         music = MusicTrack::none;

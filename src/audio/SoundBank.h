@@ -4,8 +4,11 @@
 #include "audio/MixerChannels.h"
 #include "audio/SoundTable.h"
 
+#include "files/ByteBuffer.h"
+
 struct Mix_Chunk;
 struct _Mix_Music;
+struct SDL_RWops;
 
 // One kind's ambient bookkeeping: the channel its shared loop plays on and
 // this frame's summed reports.
@@ -22,6 +25,12 @@ struct AmbientView {
 
 enum class MusicTrack { none, song, intro };
 
+// A sound or music file the bank would not play, and why.
+struct SoundRefusal {
+    const char* file = nullptr;    // the file's name, as the sound table has it
+    const char* reason = nullptr;  // a short phrase: "it is not plain PCM"
+};
+
 // Every sound and both music tracks of the game, played through SDL_mixer.
 // One-shot event sounds, looping ambient sounds shared by all actors of a
 // kind, and fixed-channel sounds of the menus and of the end of a dance.
@@ -34,8 +43,10 @@ enum class MusicTrack { none, song, intro };
 //   n-2       Prima Ballerina          n-1  talents, letters, high score, level end
 //
 // Failures are silent: a missing or broken file leaves a null sound that is
-// never played, and without an audio device nothing is heard while every
-// operation keeps its bookkeeping the same way.
+// never played (and is listed among the refusals, for the log), and without
+// an audio device nothing is heard while every operation keeps its
+// bookkeeping the same way. Every file is read whole and checked here; the
+// mixer is handed only a canonical copy of the checked samples.
 class SoundBank {
 public:
     // Ambient tables are indexed by kind - 100.
@@ -110,11 +121,20 @@ public:
     int mixerFormat() const { return format; }
     int mixerOutputChannels() const { return outputChannels; }
     int mixerChunkSize() const { return chunkSize; }
+    // The files the last load() refused or could not read, in load order.
+    int refusalCount() const { return refusals; }
+    SoundRefusal refusal(int index) const;
 
 private:
     void openMixer();
     void release();
     void loadFiles();
+    void loadMusic(MusicTrack track, const char* file);
+    void freeMusic(MusicTrack track);
+    // The checked, canonical bytes of a file, or an empty buffer after
+    // noting why it was refused.
+    ByteBuffer readChecked(const char* file, std::uint64_t limit);
+    void refuse(const char* file, const char* reason);
     void resetAmbient();
     void setMusicVolume(float volume);
     // First channel of 0..last that is free for a new sound, or -1.
@@ -127,8 +147,15 @@ private:
     MixerChannels channels;
     int busyChannels = 0;
     float volume = 1.0f;
-    _Mix_Music* song = nullptr;
-    _Mix_Music* intro = nullptr;
+    // A music track plays from memory while it is loaded: its canonical
+    // bytes and the stream over them live as long as the music.
+    struct LoadedMusic {
+        _Mix_Music* music = nullptr;
+        SDL_RWops* stream = nullptr;
+        ByteBuffer bytes;
+    };
+    LoadedMusic song;
+    LoadedMusic intro;
     MusicTrack music = MusicTrack::none;
     int musicLevel = 0;
     bool opened = false;  // load() opened the mixer, so the destructor closes it
@@ -140,5 +167,7 @@ private:
     int mouseOver = 0;
     AmbientView ambientTable[ambientKinds];
     Mix_Chunk* chunks[Sound::count] = {};
+    SoundRefusal refused[Sound::count + 2];
+    int refusals = 0;
     char directory[512] = {};
 };

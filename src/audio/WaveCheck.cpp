@@ -9,57 +9,109 @@ std::uint32_t le32(const unsigned char* p) {
            (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
-std::uint16_t le16(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+std::uint16_t le16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
+
+void put32(unsigned char* p, std::uint32_t value) {
+    for (int i = 0; i < 4; ++i) p[i] = static_cast<unsigned char>(value >> (8 * i));
+}
+
+void put16(unsigned char* p, std::uint16_t value) {
+    p[0] = static_cast<unsigned char>(value);
+    p[1] = static_cast<unsigned char>(value >> 8);
 }
 
 bool isTag(const unsigned char* p, const char* tag) { return std::memcmp(p, tag, 4) == 0; }
 
-struct Format {
-    bool seen = false;
-    std::uint32_t blockAlign = 0;
-};
+constexpr std::size_t riffHeaderBytes = 12;
+constexpr std::size_t chunkHeaderBytes = 8;
+constexpr std::uint32_t pcmFormatBytes = 16;
 
-bool readFormat(const unsigned char* body, std::uint32_t size, Format& format) {
-    if (size < 16) return false;
-    const std::uint16_t tag = le16(body);
-    const std::uint16_t channels = le16(body + 2);
-    const std::uint32_t rate = le32(body + 4);
+// The "fmt " body: 16 bytes of plain PCM, or 18 whose extension is empty.
+const char* readFormat(const unsigned char* body, std::uint32_t size, PcmFormat& format) {
+    if (size != pcmFormatBytes && !(size == pcmFormatBytes + 2 && le16(body + pcmFormatBytes) == 0))
+        return "its fmt chunk has an unexpected size";
+    if (le16(body) != 1) return "it is not plain PCM";
+    format.channels = le16(body + 2);
+    format.rate = le32(body + 4);
     const std::uint32_t byteRate = le32(body + 8);
     const std::uint16_t blockAlign = le16(body + 12);
-    const std::uint16_t bits = le16(body + 14);
-    if (tag != 1) return false;  // PCM only
-    if (channels < 1 || channels > 2) return false;
-    if (bits != 8 && bits != 16) return false;
-    if (rate < 4000 || rate > 96000) return false;
-    if (blockAlign != channels * (bits / 8)) return false;
-    if (byteRate != rate * blockAlign) return false;
-    format.seen = true;
-    format.blockAlign = blockAlign;
-    return true;
+    format.bits = le16(body + 14);
+    if (format.channels < 1 || format.channels > 2) return "it has neither one nor two channels";
+    if (format.bits != 8 && format.bits != 16) return "its samples are neither 8 nor 16 bits";
+    if (format.rate < 4000 || format.rate > 96000) return "its sample rate is outside 4000-96000 Hz";
+    if (blockAlign != format.blockAlign() || byteRate != format.rate * blockAlign)
+        return "its block size or byte rate does not match its format";
+    return nullptr;
+}
+
+Verdict refused(const char* reason) {
+    Verdict verdict;
+    verdict.refusal = reason;
+    return verdict;
 }
 }  // namespace
 
-bool isPlainPcmWave(const unsigned char* head, std::size_t headSize, std::uint64_t fileSize) {
-    if (head == nullptr || headSize < 12 || headSize > fileSize) return false;
-    if (!isTag(head, "RIFF") || !isTag(head + 8, "WAVE")) return false;
+Verdict check(const unsigned char* file, std::size_t size) {
+    if (file == nullptr || size < riffHeaderBytes || !isTag(file, "RIFF") || !isTag(file + 8, "WAVE"))
+        return refused("it is not a RIFF/WAVE file");
+    if (static_cast<std::uint64_t>(le32(file + 4)) + 8 != size) return refused("its RIFF size does not match the file");
 
-    Format format;
-    std::uint64_t pos = 12;
-    while (pos + 8 <= headSize) {
-        const unsigned char* chunk = head + pos;
-        const std::uint32_t size = le32(chunk + 4);
-        const std::uint64_t body = pos + 8;
-        const std::uint64_t end = body + size;  // 64-bit: no wrap for any 32-bit size
-        if (end > fileSize) return false;
-        if (isTag(chunk, "fmt ")) {
-            if (format.seen || end > headSize) return false;
-            if (!readFormat(head + body, size, format)) return false;
-        } else if (isTag(chunk, "data")) {
-            return format.seen && size >= format.blockAlign;
+    Verdict verdict;
+    bool formatSeen = false;
+    bool dataSeen = false;
+    std::size_t pos = riffHeaderBytes;
+    while (pos < size) {
+        if (size - pos < chunkHeaderBytes) return refused("it ends inside a chunk header");
+        const std::uint32_t chunkSize = le32(file + pos + 4);
+        const std::size_t body = pos + chunkHeaderBytes;
+        if (chunkSize > size - body) return refused("a chunk runs past the end of the file");
+        const std::size_t padded = chunkSize + (chunkSize & 1u);
+        if (padded > size - body) return refused("an odd-sized chunk lacks its pad byte");
+        if (isTag(file + pos, "fmt ")) {
+            if (formatSeen) return refused("it has more than one fmt chunk");
+            if (const char* fault = readFormat(file + body, chunkSize, verdict.format)) return refused(fault);
+            formatSeen = true;
+        } else if (isTag(file + pos, "data")) {
+            if (dataSeen) return refused("it has more than one data chunk");
+            if (!formatSeen) return refused("its data chunk comes before the fmt chunk");
+            const std::uint16_t frame = verdict.format.blockAlign();
+            verdict.dataOffset = body;
+            verdict.dataBytes = chunkSize / frame * frame;
+            if (verdict.dataBytes == 0) return refused("its data chunk holds no whole sample frame");
+            dataSeen = true;
+        } else {
+            // Nothing else: whatever a chunk holds, some parser would walk it.
+            return refused("it holds a chunk other than fmt and data");
         }
-        pos = end + (size & 1u);  // chunks are padded to an even length
+        pos = body + padded;
     }
-    return false;
+    if (!formatSeen) return refused("it has no fmt chunk");
+    if (!dataSeen) return refused("it has no data chunk");
+    return verdict;
+}
+
+std::size_t makeCanonical(unsigned char* file, const Verdict& verdict) {
+    // The samples only ever move towards the start: before them lay at
+    // least the RIFF header, the fmt chunk and their own chunk header.
+    std::memmove(file + canonicalHeaderBytes, file + verdict.dataOffset, verdict.dataBytes);
+    const std::uint32_t dataBytes = static_cast<std::uint32_t>(verdict.dataBytes);
+    // An odd data chunk keeps its pad byte; the file had room for it, since
+    // it padded the chunk (or dropped a partial frame of at least one byte).
+    const std::uint32_t pad = dataBytes & 1u;
+    if (pad != 0) file[canonicalHeaderBytes + dataBytes] = 0;
+    const PcmFormat& format = verdict.format;
+    std::memcpy(file, "RIFF", 4);
+    put32(file + 4, static_cast<std::uint32_t>(canonicalHeaderBytes - 8) + dataBytes + pad);
+    std::memcpy(file + 8, "WAVEfmt ", 8);
+    put32(file + 16, pcmFormatBytes);
+    put16(file + 20, 1);
+    put16(file + 22, format.channels);
+    put32(file + 24, format.rate);
+    put32(file + 28, format.rate * format.blockAlign());
+    put16(file + 32, format.blockAlign());
+    put16(file + 34, format.bits);
+    std::memcpy(file + 36, "data", 4);
+    put32(file + 40, dataBytes);
+    return canonicalHeaderBytes + verdict.dataBytes + pad;
 }
 }  // namespace WaveCheck

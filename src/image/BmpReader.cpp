@@ -24,7 +24,7 @@ void readInfoHeader(const ByteReader& file, BmpInfoHeader& info) {
 }
 }  // namespace
 
-PixelBuffer decodeBmp(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info) {
+ByteBuffer decodeBmp(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info) {
     info = BmpInfoHeader{};
     const ByteReader file(data, size);
     std::uint16_t type = 0;
@@ -47,7 +47,7 @@ PixelBuffer decodeBmp(const std::uint8_t* data, std::size_t size, BmpInfoHeader&
     const std::uint64_t declared = info.biSizeImage != 0 ? info.biSizeImage : stride * height;
     if (declared < needed || (info.biSizeImage != 0 && declared > available) || needed > available) return {};
 
-    PixelBuffer rgb(static_cast<std::size_t>(width * height * 3u));
+    ByteBuffer rgb(static_cast<std::size_t>(width * height * 3u));
     if (rgb.empty()) return {};
     std::uint8_t* out = rgb.data();
     for (std::uint64_t row = 0; row < height; ++row) {
@@ -61,10 +61,10 @@ PixelBuffer decodeBmp(const std::uint8_t* data, std::size_t size, BmpInfoHeader&
     return rgb;
 }
 
-PixelBuffer widenBmpPixels(const PixelBuffer& rgb) {
+ByteBuffer widenBmpPixels(const ByteBuffer& rgb) {
     const std::size_t groups = rgb.size() / 3;
     if (rgb.empty() || groups == 0) return {};
-    PixelBuffer rgba(groups * 4);
+    ByteBuffer rgba(groups * 4);
     if (rgba.empty()) return {};
     const std::uint8_t* in = rgb.data();
     std::uint8_t* out = rgba.data();
@@ -77,7 +77,7 @@ PixelBuffer widenBmpPixels(const PixelBuffer& rgb) {
     return rgba;
 }
 
-PixelBuffer decodeBmpRgba(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info) {
-    const PixelBuffer rgb = decodeBmp(data, size, info);
+ByteBuffer decodeBmpRgba(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info) {
+    const ByteBuffer rgb = decodeBmp(data, size, info);
     return widenBmpPixels(rgb);
 }

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "image/PixelBuffer.h"
+#include "files/ByteBuffer.h"
 
 // The 40-byte BMP information header, as stored.
 struct BmpInfoHeader {
@@ -28,9 +28,9 @@ struct BmpInfoHeader {
 // what follows the offset, refuses the file. A biSizeImage of 0 means "as
 // large as the rows", as BMP allows. Sides outside 1 to 4096 (a negative
 // height, too) refuse the file: empty buffer.
-PixelBuffer decodeBmp(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info);
+ByteBuffer decodeBmp(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info);
 // The same widened to red, green, blue, alpha: alpha 0 where the pixel is pure
 // black, else 255.
-PixelBuffer decodeBmpRgba(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info);
+ByteBuffer decodeBmpRgba(const std::uint8_t* data, std::size_t size, BmpInfoHeader& info);
 // Widens red, green, blue triples to four bytes, black transparent.
-PixelBuffer widenBmpPixels(const PixelBuffer& rgb);
+ByteBuffer widenBmpPixels(const ByteBuffer& rgb);

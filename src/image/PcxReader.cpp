@@ -11,7 +11,7 @@ constexpr std::size_t paletteBytes = 768;
 constexpr std::size_t paletteTail = paletteBytes + 1;  // marker byte 12, then the palette
 }  // namespace
 
-PixelBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& header) {
+ByteBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& header) {
     header.xMin = header.yMin = header.xMax = header.yMax = 0;
     header.palette.reset();
     const ByteReader file(data, size);
@@ -39,7 +39,7 @@ PixelBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& hea
     if (marker != 12) return {};
 
     const std::size_t total = static_cast<std::size_t>(width * height);
-    PixelBuffer indices(total);
+    ByteBuffer indices(total);
     if (indices.empty()) return {};
     std::uint8_t* out = indices.data();
     std::size_t written = 0;
@@ -58,7 +58,7 @@ PixelBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& hea
         }
     }
 
-    PixelBuffer palette(paletteBytes);
+    ByteBuffer palette(paletteBytes);
     if (palette.empty()) return {};
     const std::uint8_t* source = file.at(paletteStart + 1);
     for (std::size_t i = 0; i < paletteBytes; ++i) palette.data()[i] = source[i];

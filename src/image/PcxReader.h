@@ -3,14 +3,14 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "image/PixelBuffer.h"
+#include "files/ByteBuffer.h"
 
 struct PcxHeader {
     std::uint16_t xMin = 0;
     std::uint16_t yMin = 0;
     std::uint16_t xMax = 0;
     std::uint16_t yMax = 0;
-    PixelBuffer palette;  // 768 bytes: 256 x (red, green, blue)
+    ByteBuffer palette;  // 768 bytes: 256 x (red, green, blue)
 };
 
 // PCX version 5, 8 bits per pixel, one plane. Fills the window coordinates
@@ -21,7 +21,7 @@ struct PcxHeader {
 // (marker byte 12, then 768 bytes); a run that would pass the last pixel is
 // cut there. Empty buffer for a wrong magic, version or layout, a side
 // outside 1 to 4096, a missing palette marker, or data that ends early.
-PixelBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& header);
+ByteBuffer decodePcx(const std::uint8_t* data, std::size_t size, PcxHeader& header);
 
 // base to the power exponent by repeated squaring over |exponent|; for a
 // negative exponent 1 / that in integer arithmetic (2 to the -1 is 0).

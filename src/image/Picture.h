@@ -3,6 +3,10 @@
 #include <cstddef>
 #include <cstdint>
 
+// No picture file the readers accept is larger: a 4096 x 4096 TGA of 32 bits
+// is 64 MiB plus its headers. Anything larger is refused before it is read.
+constexpr std::size_t maxPictureFileBytes = 80u * 1024u * 1024u;
+
 enum class PictureFormat : std::int32_t { none = -1, pcx = 0, bmp = 1, tga = 2 };
 
 // Deletes one texture name. The texture code stores it with the name, so this

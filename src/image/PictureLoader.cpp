@@ -5,14 +5,14 @@
 #include <strings.h>
 
 #include "image/BmpReader.h"
-#include "image/FileBytes.h"
+#include "files/FileBytes.h"
 #include "image/PcxReader.h"
 #include "image/TgaReader.h"
 
 namespace {
 
 // Keeps the buffer only when it holds the whole picture.
-bool adoptOrEmpty(Picture& picture, PixelBuffer&& rgba) {
+bool adoptOrEmpty(Picture& picture, ByteBuffer&& rgba) {
     const std::size_t bytes = rgba.size();
     picture.adoptPixels(rgba.release(), bytes);
     if (picture.holdsImage()) return true;
@@ -22,7 +22,7 @@ bool adoptOrEmpty(Picture& picture, PixelBuffer&& rgba) {
 
 bool fillTga(Picture& picture, const std::uint8_t* data, std::size_t size) {
     TgaHeader header;
-    PixelBuffer rgba = decodeTga(data, size, header);
+    ByteBuffer rgba = decodeTga(data, size, header);
     picture.makeEmpty();
     picture.format = PictureFormat::tga;
     picture.imageType = header.imageType;
@@ -34,7 +34,7 @@ bool fillTga(Picture& picture, const std::uint8_t* data, std::size_t size) {
 
 bool fillBmp(Picture& picture, const std::uint8_t* data, std::size_t size) {
     BmpInfoHeader info;
-    PixelBuffer rgba = decodeBmpRgba(data, size, info);
+    ByteBuffer rgba = decodeBmpRgba(data, size, info);
     picture.makeEmpty();
     picture.format = PictureFormat::bmp;
     picture.width = info.biWidth;
@@ -44,13 +44,13 @@ bool fillBmp(Picture& picture, const std::uint8_t* data, std::size_t size) {
 
 bool fillPcx(Picture& picture, const std::uint8_t* data, std::size_t size) {
     PcxHeader header;
-    const PixelBuffer indices = decodePcx(data, size, header);
+    const ByteBuffer indices = decodePcx(data, size, header);
     picture.makeEmpty();
     picture.format = PictureFormat::pcx;
     if (indices.empty()) return false;
     picture.width = header.xMax - header.xMin + 1;
     picture.height = header.yMax - header.yMin + 1;
-    PixelBuffer rgba(indices.size() * 4);
+    ByteBuffer rgba(indices.size() * 4);
     if (rgba.empty()) {
         picture.makeEmpty();
         return false;
@@ -100,6 +100,6 @@ bool decodePicture(Picture& picture, PictureFormat format, const std::uint8_t* d
 bool loadPicture(Picture& picture, const char* fileName) {
     const PictureFormat format = pictureFormatOfName(fileName);
     if (format == PictureFormat::none) return false;
-    const PixelBuffer file = readFileBytes(fileName);
+    const ByteBuffer file = readFileBytes(fileName, maxPictureFileBytes);
     return decodePicture(picture, format, file.data(), file.size());
 }

@@ -1,7 +1,7 @@
 #include "image/TgaReader.h"
 
 #include "image/ByteReader.h"
-#include "image/FileBytes.h"
+#include "files/FileBytes.h"
 #include "image/Picture.h"
 
 namespace {
@@ -16,7 +16,7 @@ bool depthAccepted(std::uint8_t type, std::uint8_t depth) {
 }
 }  // namespace
 
-PixelBuffer decodeTga(const std::uint8_t* data, std::size_t size, TgaHeader& header) {
+ByteBuffer decodeTga(const std::uint8_t* data, std::size_t size, TgaHeader& header) {
     header = TgaHeader{};
     const ByteReader file(data, size);
     if (!file.has(0, headerBytes)) return {};
@@ -47,7 +47,7 @@ PixelBuffer decodeTga(const std::uint8_t* data, std::size_t size, TgaHeader& hea
     const unsigned bytesPerPixel = header.pixelDepth / 8u;
     if (!file.has(offset, pixelCount * bytesPerPixel)) return {};
 
-    PixelBuffer rgba(static_cast<std::size_t>(pixelCount * 4u));
+    ByteBuffer rgba(static_cast<std::size_t>(pixelCount * 4u));
     if (rgba.empty()) return {};
     const std::uint8_t* in = file.at(static_cast<std::size_t>(offset));
     std::uint8_t* out = rgba.data();
@@ -70,7 +70,7 @@ PixelBuffer decodeTga(const std::uint8_t* data, std::size_t size, TgaHeader& hea
     return rgba;
 }
 
-PixelBuffer readTga(const char* path, TgaHeader& header) {
-    const PixelBuffer file = readFileBytes(path);
+ByteBuffer readTga(const char* path, TgaHeader& header) {
+    const ByteBuffer file = readFileBytes(path, maxPictureFileBytes);
     return decodeTga(file.data(), file.size(), header);
 }

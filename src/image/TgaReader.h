@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "image/PixelBuffer.h"
+#include "files/ByteBuffer.h"
 
 struct TgaHeader {
     std::uint8_t imageType = 0;
@@ -19,5 +19,5 @@ struct TgaHeader {
 // alpha 255; grey becomes grey RGB with alpha 255 (or the file's alpha at 16
 // bits). Empty buffer for any other type or depth, a side outside 1 to 4096,
 // or fewer pixel bytes than the header promises.
-PixelBuffer decodeTga(const std::uint8_t* data, std::size_t size, TgaHeader& header);
-PixelBuffer readTga(const char* path, TgaHeader& header);
+ByteBuffer decodeTga(const std::uint8_t* data, std::size_t size, TgaHeader& header);
+ByteBuffer readTga(const char* path, TgaHeader& header);

@@ -2,10 +2,11 @@
 // by the sound bank on SDL's dummy audio driver and played once.
 //
 // The first input byte picks which of the 46 effects is replaced; the rest
-// is the file, written both as that effect and as "song.wav". Every other
+// is the file, written as that effect and as both music tracks. Every other
 // sound file is missing, which the bank must take in its stride as well.
-// Whatever the file holds, it is either refused (a null sound) or handed to
-// SDL_mixer only after the check passed.
+// Whatever the file holds, it is either refused (a null sound, named among
+// the refusals) or checked and handed to SDL_mixer as a canonical copy,
+// which the mixer must then load.
 
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
@@ -44,9 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fuzzfiles::ScratchDirectory& dir = fuzzfiles::scratch();
     dir.write(Sound::fileName(sound), file, bytes);
     dir.write(Sound::songFile, file, bytes);
-
-    const std::size_t head = bytes < WaveCheck::headBytes ? bytes : WaveCheck::headBytes;
-    const bool plain = WaveCheck::isPlainPcmWave(file, head, bytes);
+    dir.write(Sound::introFile, file, bytes);
+    const bool plain = WaveCheck::check(file, bytes).accepted();
 
     SoundBank bank;
     FUZZ_REQUIRE(bank.setSoundDirectory(dir.path().c_str()));
@@ -55,15 +55,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int other = 0; other < Sound::count; ++other) {
         if (other != sound) FUZZ_REQUIRE(!bank.soundLoaded(other));
     }
-    FUZZ_REQUIRE(!bank.musicLoaded(MusicTrack::intro));
-    // Nothing the check refuses reaches the mixer.
-    if (!plain) {
-        FUZZ_REQUIRE(!bank.soundLoaded(sound));
-        FUZZ_REQUIRE(!bank.musicLoaded(MusicTrack::song));
-    }
+    // What the check accepts loads everywhere; nothing it refuses reaches the mixer.
+    FUZZ_REQUIRE(bank.soundLoaded(sound) == plain);
+    FUZZ_REQUIRE(bank.musicLoaded(MusicTrack::song) == plain);
+    FUZZ_REQUIRE(bank.musicLoaded(MusicTrack::intro) == plain);
+    // Every other effect is missing, so refused; so are the three copies when refused.
+    FUZZ_REQUIRE(bank.refusalCount() == Sound::count - 1 + (plain ? 0 : 3));
 
     // Play what loaded: the music, an event of every code and the ambient
     // loop of every kind, then the end of a dance.
+    bank.playIntro(1.0f);
+    bank.freeIntro();
     bank.playSong(1.0f);
     for (int code = 0; code < 100; ++code) bank.playEvent(code, 1.0f, 10.0f, 0.5f);
     for (int kind = 100; kind < 200; ++kind) bank.reportAmbient(kind, 0, 2.0f, 10.0f, -1.0f);

@@ -1,25 +1,56 @@
 #!/usr/bin/env bash
-# Runs every libFuzzer target of a fuzz build for a set time over its seed
-# corpus, two at a time (FUZZ_JOBS), and fails on any finding.
+# Runs the libFuzzer targets of a fuzz build.
 #
-# usage: tests/fuzz/run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]
+# usage: tests/fuzz/run-fuzzers.sh BUILD_DIR check [TARGET...]
+#        tests/fuzz/run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]
+#
+# check (what `make test` runs) gives the same verdict on every machine:
+#   1. every seed and every regression input of every target is run through
+#      every target, once each;
+#   2. each target searches for a fixed number of runs (CHECK_RUNS below,
+#      times FUZZ_RUNS_SCALE) with a fixed seed, from a fresh copy of its
+#      seeds and regression inputs.
+# SECONDS (what `make fuzz` runs) is the open-ended search: each target for
+#   that long, two at a time (FUZZ_JOBS), going on from what earlier searches
+#   kept in BUILD_DIR/corpus/TARGET.
+# Either way a crash, hang or leak fails the run; its input is kept in
+# BUILD_DIR/findings/TARGET/ for review and its log printed. A finding that
+# is fixed goes into tests/fuzz/regressions/TARGET/, so it is replayed by
+# every `make test` from then on.
 #
 # Seeds: the asset generator's small valid and refused files
-# (velvetarium-assets --seeds) and a few made here. Each target keeps the
-# inputs it finds in BUILD_DIR/corpus/TARGET, so later runs go on from
-# there; a crash, hang or leak is kept in BUILD_DIR/findings/TARGET/ and
-# its log printed.
+# (velvetarium-assets --seeds) and a few made here.
 set -u
 
-build=${1:?usage: run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]}
-seconds=${2:?usage: run-fuzzers.sh BUILD_DIR SECONDS [TARGET...]}
+usage="usage: run-fuzzers.sh BUILD_DIR check|SECONDS [TARGET...]"
+build=${1:?$usage}
+mode=${2:?$usage}
 shift 2
 build=$(cd "$build" && pwd) || exit 2
+here=$(cd "$(dirname "$0")" && pwd)
+regressions="$here/regressions"
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
   targets=(fuzz_tga fuzz_bmp fuzz_pcx fuzz_progress fuzz_wavecheck fuzz_soundbank fuzz_iconmask)
 fi
 jobs=${FUZZ_JOBS:-$(nproc)}
+case "$mode" in
+  check) ;;
+  '' | *[!0-9]*) echo "$usage" >&2; exit 2 ;;
+esac
+
+# Runs in the deterministic search, each about ten seconds on a 2-core
+# machine with sanitizers: the slow targets write files or open the mixer.
+check_runs() {
+  local runs
+  case "$1" in
+    fuzz_tga | fuzz_bmp | fuzz_pcx | fuzz_iconmask) runs=200000 ;;
+    fuzz_wavecheck) runs=400000 ;;
+    fuzz_progress) runs=20000 ;;
+    fuzz_soundbank) runs=15000 ;;
+  esac
+  echo $((runs * ${FUZZ_RUNS_SCALE:-1}))
+}
 
 seeds="$build/seeds"
 rm -rf "$seeds"
@@ -40,12 +71,12 @@ head -c 1000 /dev/zero > "$p/zeros"
 { head -c 560 "$p/digits"; printf 'Tanzmaus\0\0'; printf '4321'; tail -c +575 "$p/digits"; } > "$p/highscore"
 { cat "$p/digits"; head -c 300 /dev/zero | tr '\0' 'x'; } > "$p/long"
 
-# Sound files: the generated WAV files, for the check behind four bytes of
-# extra length, for the sound bank behind the byte that picks the effect.
+# Sound files: the generated WAV files as they are for the check, and behind
+# the byte that picks the effect for the sound bank.
 mkdir -p "$seeds/wavecheck" "$seeds/soundbank"
 n=0
 for f in "$seeds/generated/wav"/*.wav; do
-  { printf '\0\0\0\0'; cat "$f"; } > "$seeds/wavecheck/$(basename "$f")"
+  cp "$f" "$seeds/wavecheck/"
   { printf "\\$(printf '%03o' $((n * 17 % 46)))"; cat "$f"; } > "$seeds/soundbank/$(basename "$f")"
   n=$((n + 1))
 done
@@ -78,23 +109,60 @@ max_len() {
   esac
 }
 
+# Options every run shares. Leaks are looked for too: a leak per input
+# would exhaust a long session.
+common=(-timeout=10 -rss_limit_mb=2048)
+
+# Every seed and regression input of every target, once, through one target.
+replay() {
+  local target=$1 log=$2
+  {
+    for t in "${targets[@]}"; do
+      find "$(seed_dir "$t")" -type f
+      [ -d "$regressions/$t" ] && find "$regressions/$t" -type f
+    done
+  } | sort >"$log.inputs"
+  xargs -a "$log.inputs" -d '\n' "$build/fuzz/$target" "${common[@]}" >>"$log" 2>&1
+}
+
 run_one() {
   local target=$1
-  local corpus="$build/corpus/$target" findings="$build/findings/$target" log="$build/findings/$target.log"
-  mkdir -p "$corpus" "$findings"
+  local findings="$build/findings/$target" log="$build/findings/$target.log"
+  mkdir -p "$findings"
   rm -f "$log"
-  # Leaks are looked for too: a leak per input would exhaust a long session.
-  "$build/fuzz/$target" "$corpus" "$(seed_dir "$target")" \
-    -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len="$(max_len "$target")" \
-    -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1
-  echo $? >"$log.status"
+  local status=0
+  if [ "$mode" = check ]; then
+    replay "$target" "$log" || status=$?
+    if [ "$status" -eq 0 ]; then
+      local corpus="$build/check-corpus/$target"
+      rm -rf "$corpus"
+      mkdir -p "$corpus"
+      cp "$(seed_dir "$target")"/* "$corpus/"
+      [ -d "$regressions/$target" ] && cp "$regressions/$target"/* "$corpus/"
+      "$build/fuzz/$target" "$corpus" "${common[@]}" -seed=1 -runs="$(check_runs "$target")" \
+        -max_len="$(max_len "$target")" -print_final_stats=1 -artifact_prefix="$findings/" >>"$log" 2>&1 || status=$?
+    fi
+  else
+    local corpus="$build/corpus/$target"
+    local dirs=("$corpus" "$(seed_dir "$target")")
+    [ -d "$regressions/$target" ] && dirs+=("$regressions/$target")
+    mkdir -p "$corpus"
+    "$build/fuzz/$target" "${dirs[@]}" "${common[@]}" \
+      -max_total_time="$mode" -max_len="$(max_len "$target")" -print_final_stats=1 \
+      -artifact_prefix="$findings/" >>"$log" 2>&1 || status=$?
+  fi
+  echo "$status" >"$log.status"
 }
 
 for target in "${targets[@]}"; do
   [ -x "$build/fuzz/$target" ] || { echo "fuzz: no target $build/fuzz/$target" >&2; exit 2; }
 done
 
-echo "fuzz: ${#targets[@]} targets, ${seconds} s each, ${jobs} at a time"
+if [ "$mode" = check ]; then
+  echo "fuzz: ${#targets[@]} targets, every seed and regression input, then a fixed search (seed 1), ${jobs} at a time"
+else
+  echo "fuzz: ${#targets[@]} targets, ${mode} s each, ${jobs} at a time"
+fi
 running=0
 for target in "${targets[@]}"; do
   if [ "$running" -ge "$jobs" ]; then
@@ -111,8 +179,9 @@ for target in "${targets[@]}"; do
   log="$build/findings/$target.log"
   status=$(cat "$log.status" 2>/dev/null || echo 1)
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+  replayed=$(grep -c '^Executed ' "$log")
   if [ "$status" -eq 0 ]; then
-    printf 'fuzz: %-16s %10s runs, no finding\n' "$target" "${runs:-?}"
+    printf 'fuzz: %-16s %6s inputs replayed, %10s runs, no finding\n' "$target" "$replayed" "${runs:-?}"
   else
     failed=$((failed + 1))
     printf 'fuzz: %-16s FINDING (exit %s), kept in %s\n' "$target" "$status" "$build/findings/$target/" >&2

@@ -55,7 +55,7 @@ std::vector<std::uint8_t> bytesOf(const std::string& path) {
 
 bool acceptedWave(const std::string& path) {
     const std::vector<std::uint8_t> b = bytesOf(path);
-    return !b.empty() && WaveCheck::isPlainPcmWave(b.data(), b.size() < 4096 ? b.size() : 4096, b.size());
+    return WaveCheck::check(b.data(), b.size()).accepted();
 }
 
 }  // namespace

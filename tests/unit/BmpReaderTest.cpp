@@ -46,7 +46,7 @@ TEST(BmpReader, RowsWithFillerBytesAreReadRowByRow) {
     const pf::Bytes rows = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
     BmpInfoHeader info;
     const pf::Bytes file = pf::bmp(layoutOf(2, 2), rows);
-    const PixelBuffer rgb = decodeBmp(file.data(), file.size(), info);
+    const ByteBuffer rgb = decodeBmp(file.data(), file.size(), info);
     ASSERT_EQ(rgb.size(), 12u);
     EXPECT_EQ(std::vector<std::uint8_t>(rgb.data(), rgb.data() + rgb.size()),
               (std::vector<std::uint8_t>{3, 2, 1, 6, 5, 4, 9, 8, 7, 12, 11, 10}));

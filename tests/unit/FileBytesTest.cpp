@@ -9,7 +9,7 @@
 
 #include <chrono>
 
-#include "image/FileBytes.h"
+#include "files/FileBytes.h"
 #include "image/PictureLoader.h"
 #include "support/PictureFiles.h"
 #include "support/TempDirectory.h"
@@ -21,14 +21,14 @@ TEST(FileBytes, ReadsARegularFileWholeAndNothingElse) {
     ASSERT_TRUE(dir.ok());
     const pf::Bytes picture = pf::tgaFilled(3, 2, 9, 8, 7, 6);
     ASSERT_TRUE(dir.write("601.tga", picture));
-    const PixelBuffer bytes = readFileBytes(dir.path("601.tga").c_str());
+    const ByteBuffer bytes = readFileBytes(dir.path("601.tga").c_str(), maxPictureFileBytes);
     ASSERT_EQ(bytes.size(), picture.size());
     EXPECT_TRUE(std::equal(picture.begin(), picture.end(), bytes.data()));
 
     ASSERT_TRUE(dir.write("empty.tga", {}));
-    EXPECT_TRUE(readFileBytes(dir.path("empty.tga").c_str()).empty());
-    EXPECT_TRUE(readFileBytes(dir.path("missing.tga").c_str()).empty());
-    EXPECT_TRUE(readFileBytes(nullptr).empty());
+    EXPECT_TRUE(readFileBytes(dir.path("empty.tga").c_str(), maxPictureFileBytes).empty());
+    EXPECT_TRUE(readFileBytes(dir.path("missing.tga").c_str(), maxPictureFileBytes).empty());
+    EXPECT_TRUE(readFileBytes(nullptr, maxPictureFileBytes).empty());
     // Larger than the limit: refused before anything is read.
     EXPECT_TRUE(readFileBytes(dir.path("601.tga").c_str(), picture.size() - 1).empty());
     EXPECT_EQ(readFileBytes(dir.path("601.tga").c_str(), picture.size()).size(), picture.size());
@@ -45,7 +45,7 @@ TEST(FileBytes, APipeADirectoryOrADeviceReadsAsNoPictureAtOnce) {
 
     const auto started = std::chrono::steady_clock::now();
     for (const char* name : {"601.tga", "602.bmp", "603.pcx"}) {
-        EXPECT_TRUE(readFileBytes(dir.path(name).c_str()).empty()) << name;
+        EXPECT_TRUE(readFileBytes(dir.path(name).c_str(), maxPictureFileBytes).empty()) << name;
         Picture picture;
         EXPECT_FALSE(loadPicture(picture, dir.path(name).c_str())) << name;
         EXPECT_EQ(picture.pixels, nullptr) << name;

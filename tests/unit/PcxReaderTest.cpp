@@ -59,7 +59,7 @@ TEST(PcxReader, PalettedPixelsBecomeOpaqueRgbaAtFullSize) {
 TEST(PcxReader, WindowCoordinatesAreReadInFullSixteenBits) {
     PcxHeader header;
     const pf::Bytes file = pf::pcx(sized(4, 2, 300, 1000), pf::pcxEncode(indexRamp(8)), pf::rampPalette());
-    const PixelBuffer indices = decodePcx(file.data(), file.size(), header);
+    const ByteBuffer indices = decodePcx(file.data(), file.size(), header);
     EXPECT_EQ(header.xMin, 300);
     EXPECT_EQ(header.xMax, 303);
     EXPECT_EQ(header.yMin, 1000);
@@ -71,13 +71,13 @@ TEST(PcxReader, WindowCoordinatesAreReadInFullSixteenBits) {
 TEST(PcxReader, RunsOfZeroWriteNothingAndLongRunsStopAtTheLastPixel) {
     PcxHeader header;
     const pf::Bytes zeroRun = pf::pcx(sized(2, 1), {192, 7, 5, 6}, pf::rampPalette());
-    const PixelBuffer a = decodePcx(zeroRun.data(), zeroRun.size(), header);
+    const ByteBuffer a = decodePcx(zeroRun.data(), zeroRun.size(), header);
     ASSERT_EQ(a.size(), 2u);
     EXPECT_EQ(a.data()[0], 5);
     EXPECT_EQ(a.data()[1], 6);
 
     const pf::Bytes longRun = pf::pcx(sized(3, 1), {4, 192 | 63, 9}, pf::rampPalette());
-    const PixelBuffer b = decodePcx(longRun.data(), longRun.size(), header);
+    const ByteBuffer b = decodePcx(longRun.data(), longRun.size(), header);
     ASSERT_EQ(b.size(), 3u);
     EXPECT_EQ(b.data()[0], 4);
     EXPECT_EQ(b.data()[1], 9);

@@ -49,4 +49,19 @@ inline std::vector<std::uint8_t> waveBytes(const WaveSpec& spec = WaveSpec()) {
     return out;
 }
 
+// A RIFF/WAVE file whose first chunk is an unknown 17-byte chunk, followed
+// by a second RIFF header and a normal fmt and data chunk: it once reached
+// the mixer's music loader and crashed the game.
+inline std::vector<std::uint8_t> nestedRiff() {
+    std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'j', 'u', 'n', 'k', 17, 0, 0, 0};
+    bytes.insert(bytes.end(), 18, 0x5a);  // 17 bytes and the pad
+    const std::vector<std::uint8_t> riff = {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'};
+    bytes.insert(bytes.end(), riff.begin(), riff.end());
+    const std::vector<std::uint8_t> inner = waveBytes({1, 2, 22050, 16, 32});
+    bytes.insert(bytes.end(), inner.begin() + 12, inner.end());
+    const std::uint32_t riffSize = static_cast<std::uint32_t>(bytes.size() - 8);
+    for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<std::uint8_t>(riffSize >> (8 * i));
+    return bytes;
+}
+
 }  // namespace wavetest

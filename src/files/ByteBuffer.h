@@ -6,15 +6,15 @@
 // A block of bytes from malloc with its size, owned by whoever holds it.
 // Moving hands the block on; the holder frees it. Allocation failure gives an
 // empty buffer instead of an exception.
-class PixelBuffer {
+class ByteBuffer {
 public:
-    PixelBuffer() = default;
-    explicit PixelBuffer(std::size_t size);
-    ~PixelBuffer();
-    PixelBuffer(PixelBuffer&& other) noexcept;
-    PixelBuffer& operator=(PixelBuffer&& other) noexcept;
-    PixelBuffer(const PixelBuffer&) = delete;
-    PixelBuffer& operator=(const PixelBuffer&) = delete;
+    ByteBuffer() = default;
+    explicit ByteBuffer(std::size_t size);
+    ~ByteBuffer();
+    ByteBuffer(ByteBuffer&& other) noexcept;
+    ByteBuffer& operator=(ByteBuffer&& other) noexcept;
+    ByteBuffer(const ByteBuffer&) = delete;
+    ByteBuffer& operator=(const ByteBuffer&) = delete;
 
     std::uint8_t* data() const { return bytes; }
     std::size_t size() const { return count; }

@@ -1,21 +1,21 @@
-#include "image/PixelBuffer.h"
+#include "files/ByteBuffer.h"
 
 #include <cstdlib>
 
-PixelBuffer::PixelBuffer(std::size_t size) {
+ByteBuffer::ByteBuffer(std::size_t size) {
     if (size == 0) return;
     bytes = static_cast<std::uint8_t*>(std::malloc(size));
     count = bytes ? size : 0;
 }
 
-PixelBuffer::~PixelBuffer() { reset(); }
+ByteBuffer::~ByteBuffer() { reset(); }
 
-PixelBuffer::PixelBuffer(PixelBuffer&& other) noexcept : bytes(other.bytes), count(other.count) {
+ByteBuffer::ByteBuffer(ByteBuffer&& other) noexcept : bytes(other.bytes), count(other.count) {
     other.bytes = nullptr;
     other.count = 0;
 }
 
-PixelBuffer& PixelBuffer::operator=(PixelBuffer&& other) noexcept {
+ByteBuffer& ByteBuffer::operator=(ByteBuffer&& other) noexcept {
     if (this != &other) {
         reset();
         bytes = other.bytes;
@@ -26,14 +26,14 @@ PixelBuffer& PixelBuffer::operator=(PixelBuffer&& other) noexcept {
     return *this;
 }
 
-std::uint8_t* PixelBuffer::release() {
+std::uint8_t* ByteBuffer::release() {
     std::uint8_t* taken = bytes;
     bytes = nullptr;
     count = 0;
     return taken;
 }
 
-void PixelBuffer::reset() {
+void ByteBuffer::reset() {
     std::free(bytes);
     bytes = nullptr;
     count = 0;

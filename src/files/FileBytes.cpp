@@ -1,4 +1,4 @@
-#include "image/FileBytes.h"
+#include "files/FileBytes.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,18 +7,18 @@
 #include <cerrno>
 #include <utility>
 
-PixelBuffer readFileBytes(const char* path, std::size_t limit) {
+ByteBuffer readFileBytes(const char* path, std::size_t limit) {
     if (path == nullptr) return {};
     // Non-blocking, so that a pipe put in a picture's place cannot hang the
     // game at open; only a regular file is read at all (a directory, a device
     // or a pipe reads as a missing file).
     const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return {};
-    PixelBuffer bytes;
+    ByteBuffer bytes;
     struct stat info {};
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0 &&
         static_cast<std::uint64_t>(info.st_size) <= limit) {
-        PixelBuffer whole(static_cast<std::size_t>(info.st_size));
+        ByteBuffer whole(static_cast<std::size_t>(info.st_size));
         std::size_t got = 0;
         while (!whole.empty() && got < whole.size()) {
             const ssize_t n = ::read(fd, whole.data() + got, whole.size() - got);
