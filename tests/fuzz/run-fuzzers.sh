@@ -39,15 +39,17 @@ case "$mode" in
   '' | *[!0-9]*) echo "$usage" >&2; exit 2 ;;
 esac
 
-# Runs in the deterministic search, each about ten seconds on a 2-core
-# machine with sanitizers: the slow targets write files or open the mixer.
+# Runs in the deterministic search, each at most about ten seconds on a
+# 2-core machine with sanitizers: the slow targets write files, open the
+# mixer or check every pixel of large icons.
 check_runs() {
   local runs
   case "$1" in
-    fuzz_tga | fuzz_bmp | fuzz_pcx | fuzz_iconmask) runs=200000 ;;
+    fuzz_tga | fuzz_bmp) runs=200000 ;;
+    fuzz_pcx) runs=150000 ;;
     fuzz_wavecheck) runs=400000 ;;
-    fuzz_progress) runs=20000 ;;
-    fuzz_soundbank) runs=15000 ;;
+    fuzz_progress | fuzz_iconmask) runs=8000 ;;
+    fuzz_soundbank) runs=20000 ;;
   esac
   echo $((runs * ${FUZZ_RUNS_SCALE:-1}))
 }

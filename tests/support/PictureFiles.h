@@ -28,6 +28,8 @@ inline Bytes tga(std::uint8_t type, std::int32_t width, std::int32_t height, std
     put16(b, 14, static_cast<std::uint32_t>(height));
     b[16] = depth;
     b[17] = descriptor;
+    // Reserved first: g++ 12 otherwise warns of an out-of-bounds copy that cannot happen.
+    b.reserve(b.size() + idLength + pixels.size());
     for (std::uint8_t i = 0; i < idLength; ++i) b.push_back(static_cast<std::uint8_t>(0xEE));
     b.insert(b.end(), pixels.begin(), pixels.end());
     return b;
@@ -94,6 +96,7 @@ inline Bytes bmp(const BmpLayout& layout, const Bytes& bgrRows) {
     std::uint32_t sizeImage = layout.sizeImageSet ? static_cast<std::uint32_t>(pixels.size()) : 0;
     if (layout.sizeImageOverride >= 0) sizeImage = static_cast<std::uint32_t>(layout.sizeImageOverride);
     put32(b, 34, sizeImage);
+    b.reserve(b.size() + pixels.size());
     b.insert(b.end(), pixels.begin(), pixels.end());
     return b;
 }
@@ -138,6 +141,7 @@ inline Bytes pcx(const PcxLayout& layout, const Bytes& encoded, const Bytes& pal
     put16(b, 10, layout.yMax);
     b[65] = layout.planes;
     put16(b, 66, static_cast<std::uint32_t>(layout.xMax - layout.xMin + 1));
+    b.reserve(b.size() + encoded.size() + 1 + palette.size());
     b.insert(b.end(), encoded.begin(), encoded.end());
     b.push_back(layout.paletteMarker);
     Bytes full = palette;

@@ -10,12 +10,12 @@ namespace {
 
 struct Dancer {
     std::uint8_t kind = Kind::ballerina;
-    Vector position;
+    Vector position{};
     float viewDistance = 5.0f;
     std::uint8_t sadness = 100;
     std::uint8_t mode = 0;
     std::uint8_t group = 0;
-    Vector groupPoint;
+    Vector groupPoint{};
 };
 
 // One frame as the World runs it: every slot recorded with what the dancer

@@ -133,7 +133,7 @@ TEST(SoundBankFiles, BrokenAndForeignFilesAreRefusedWhileTheRestLoads) {
     for (int sound = 0; sound < Sound::count; ++sound) dir.write(Sound::fileName(sound), good);
 
     std::vector<std::uint8_t> lying = good;
-    lying[40] = lying[41] = lying[42] = lying[43] = 0xff;  // data chunk far past the end
+    for (std::size_t at = 40; at < 44 && at < lying.size(); ++at) lying[at] = 0xff;  // data chunk far past the end
     std::vector<std::uint8_t> aiff = good;
     aiff[0] = 'F', aiff[1] = 'O', aiff[2] = 'R', aiff[3] = 'M';
     std::vector<std::uint8_t> floating = good;

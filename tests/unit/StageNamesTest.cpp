@@ -116,8 +116,11 @@ TEST(StageNames, PatternLettersComeFromTheirPoolsAndDigitsRepeat) {
                     EXPECT_EQ(name[i], name[pattern[i] - '1']) << i;
                     continue;
                 }
-                for (const auto& [code, pool] : pools)
-                    if (code == pattern[i]) EXPECT_NE(std::strchr(pool, name[i]), nullptr) << i;
+                for (const auto& [code, pool] : pools) {
+                    if (code == pattern[i]) {
+                        EXPECT_NE(std::strchr(pool, name[i]), nullptr) << i;
+                    }
+                }
             }
         }
     }

@@ -23,7 +23,9 @@ inline std::vector<std::uint8_t> waveBytes(const WaveSpec& spec = WaveSpec()) {
     auto put = [&out](std::uint32_t value, int bytes) {
         for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
     };
-    auto tag = [&out](const char* text) { out.insert(out.end(), text, text + 4); };
+    auto tag = [&out](const char* text) {
+        for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(text[i]));
+    };
     const std::uint32_t blockAlign = spec.channels * (spec.bits / 8u);
     const std::uint32_t dataSize = spec.frames * blockAlign;
     tag("RIFF");
