@@ -20,9 +20,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "world/PlayerBot.h"
-#include "world/RandomBot.h"
-#include "world/SimRunner.h"
+#include "sim/PlayerBot.h"
+#include "sim/RandomBot.h"
+#include "sim/SimRunner.h"
 #include "WorldDigest.h"
 
 namespace {
