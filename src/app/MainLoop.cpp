@@ -1,9 +1,9 @@
 #include "app/MainLoop.h"
 
-#include "app/Display.h"
 #include "app/Log.h"
 #include "app/SystemPaths.h"
 #include "app/WindowIcon.h"
+#include "game/Display.h"
 #include "game/Game.h"
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "actors/Vector.h"
-#include "app/InputSnapshot.h"
+#include "game/InputSnapshot.h"
 #include "game/NameEntry.h"
 #include "game/Progression.h"
 #include "game/ScreenViews.h"

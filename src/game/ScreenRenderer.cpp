@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Display.h"
+#include "game/Display.h"
 #include "game/MenuLayout.h"
 #include "game/TextScreens.h"
 
