@@ -8,6 +8,7 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include "audio/PathJoin.h"
 #include "audio/WaveCheck.h"
 
 namespace {
@@ -28,14 +29,6 @@ float clampedFactor(float volume) {
 }
 
 int fullVolume(float factor) { return static_cast<int>(127.0f * clampedFactor(factor)); }
-
-// Joins directory and file name; false when the result does not fit.
-bool filePath(char* out, std::size_t outSize, const char* directory, const char* name) {
-    const std::size_t length = std::strlen(directory);
-    const char* separator = length == 0 || directory[length - 1] == '/' ? "" : "/";
-    const int written = std::snprintf(out, outSize, "%s%s%s", directory, separator, name);
-    return written >= 0 && static_cast<std::size_t>(written) < outSize;
-}
 
 // True when the stream holds plain PCM WAV no larger than limit; the stream
 // is left at its start.
@@ -112,11 +105,11 @@ void SoundBank::loadFiles() {
     if (!opened) return;  // SDL_mixer decodes nothing without an open device
     char path[sizeof directory + 64];
     for (int sound = 0; sound < Sound::count; ++sound) {
-        if (filePath(path, sizeof path, directory, Sound::fileName(sound)))
+        if (joinPath(path, sizeof path, directory, Sound::fileName(sound)))
             chunks[sound] = readEffect(path);
     }
-    if (filePath(path, sizeof path, directory, Sound::songFile)) song = readMusic(path);
-    if (filePath(path, sizeof path, directory, Sound::introFile)) intro = readMusic(path);
+    if (joinPath(path, sizeof path, directory, Sound::songFile)) song = readMusic(path);
+    if (joinPath(path, sizeof path, directory, Sound::introFile)) intro = readMusic(path);
 }
 
 void SoundBank::release() {

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <cstddef>
+
+// directory + "/" + name into out; the one path join of the game. An empty
+// (or null) directory is the working directory: name alone. Slashes that end
+// the directory become the one separator (the root stays "/"). False, with
+// out empty, when the result does not fit. It lives with the sound bank, the
+// lowest module that joins paths; the data paths and the progress store use
+// it too.
+bool joinPath(char* out, std::size_t size, const char* directory, const char* name);
