@@ -7,6 +7,7 @@
 #include "game/NameEntry.h"
 #include "game/Progression.h"
 #include "game/ScreenViews.h"
+#include "world/Levels.h"
 
 class World;
 class ScreenRenderer;
@@ -28,7 +29,7 @@ class Game {
     ProgressStore* progress;
 
 public:
-    static constexpr std::uint8_t guidedLevel = 34;
+    static constexpr std::uint8_t guidedLevel = guidedDanceLevel;
 
     // Creates the screens, the World and the progress store; no OpenGL call.
     Game();

@@ -7,4 +7,5 @@ void LevelLayout::buildLayout(std::uint8_t level) {
     reseedFromClock();
     restart();
     runLevelScript(*this, level);
+    lastBuilt = level;
 }

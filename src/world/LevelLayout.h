@@ -11,4 +11,9 @@ public:
     // clears every entry and the goals, writes the size header and runs the
     // level's script. A level without a script leaves the table empty.
     void buildLayout(std::uint8_t level);
+    // The level of the last build; -1 before the first.
+    int builtLevel() const { return lastBuilt; }
+
+private:
+    int lastBuilt = -1;
 };
