@@ -1,12 +1,14 @@
 // velvetarium-sim: one dance without a window.
 //
 //   velvetarium-sim --level N --difficulty D --seed S --frames F
-//                   [--dt 0.016667] [--bot idle|random|player] [--check]
+//                   [--dt 0.016667] [--bot idle|random|player] [--check] [--digest]
 //
 // Prints one JSON object on one line: the level as it starts, or, with
 // F > 0, as it stands after F frames or at the first frame in which the
 // dance is won or lost. --check tests the invariants of the dance after
-// every frame and exits with 1 at the first that fails.
+// every frame and exits with 1 at the first that fails. --digest prints,
+// instead of the JSON, one line with a digest of the World as it starts and
+// after every frame: a change that keeps every dance the same keeps it.
 //
 // Bots: idle leaves the mouse alone; random wanders and clicks at random
 // (its own generator, seeded with S); player plays to win as a person
@@ -18,16 +20,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "world/PlayerBot.h"
-#include "world/RandomBot.h"
-#include "world/SimRunner.h"
+#include "sim/PlayerBot.h"
+#include "sim/RandomBot.h"
+#include "sim/SimRunner.h"
+#include "WorldDigest.h"
 
 namespace {
 
 void usage() {
     std::fprintf(stderr,
                  "usage: velvetarium-sim --level N --difficulty D --seed S --frames F "
-                 "[--dt SECONDS] [--bot idle|random|player] [--check]\n");
+                 "[--dt SECONDS] [--bot idle|random|player] [--check] [--digest]\n");
 }
 
 bool parseLong(const char* text, long low, long high, long& value) {
@@ -56,6 +59,7 @@ int main(int argc, char** argv) {
     SimOptions options;
     Bot bot = Bot::idle;
     bool check = false;
+    bool digest = false;
     bool haveLevel = false, haveDifficulty = false, haveSeed = false, haveFrames = false;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
@@ -63,6 +67,10 @@ int main(int argc, char** argv) {
         long value = 0;
         if (std::strcmp(arg, "--check") == 0) {
             check = true;
+            continue;
+        }
+        if (std::strcmp(arg, "--digest") == 0) {
+            digest = true;
             continue;
         }
         if (next == nullptr) {
@@ -110,6 +118,8 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velvetarium-sim: out of memory\n");
         return 1;
     }
+    WorldDigest frames;
+    frames.addFrame(runner.world());
     char message[160] = {};
     if (check && !runner.checkInvariants(message, sizeof message)) {
         std::fprintf(stderr, "velvetarium-sim: level %d difficulty %d at the start: %s\n", options.level,
@@ -118,6 +128,7 @@ int main(int argc, char** argv) {
     }
     for (std::int32_t frame = 0; frame < options.frames; ++frame) {
         const bool running = runner.step();
+        if (digest) frames.addFrame(runner.world());
         if (check && !runner.checkInvariants(message, sizeof message)) {
             std::fprintf(stderr, "velvetarium-sim: level %d difficulty %d frame %d: %s\n", options.level,
                          options.difficulty, runner.framesRun(), message);
@@ -126,6 +137,11 @@ int main(int argc, char** argv) {
         }
         if (!running) break;
     }
-    runner.writeJson(stdout);
+    if (digest)
+        std::printf("level %d difficulty %d seed %lld frames %d digest %016llx\n", options.level, options.difficulty,
+                    static_cast<long long>(options.seed), runner.framesRun(),
+                    static_cast<unsigned long long>(frames.value()));
+    else
+        runner.writeJson(stdout);
     return 0;
 }

@@ -3,25 +3,13 @@
 #include <cstdio>
 #include <cstring>
 
+#include "files/PathJoin.h"
+
 namespace {
 
 bool isSet(const char* value) { return value != nullptr && value[0] != '\0'; }
 
 bool isAbsolute(const char* value) { return isSet(value) && value[0] == '/'; }
-
-// base + "/" + name into out, without doubling a slash that base ends with.
-bool join(char* out, int size, const char* base, const char* name) {
-    std::size_t length = std::strlen(base);
-    while (length > 1 && base[length - 1] == '/') --length;
-    const char* separator = (length == 1 && base[0] == '/') ? "" : "/";
-    const int n = std::snprintf(out, static_cast<std::size_t>(size), "%.*s%s%s", static_cast<int>(length), base,
-                                separator, name);
-    if (n <= 0 || n >= size) {
-        out[0] = '\0';
-        return false;
-    }
-    return true;
-}
 
 bool copy(char* out, int size, const char* text) {
     const std::size_t length = std::strlen(text);
@@ -39,14 +27,15 @@ bool holds(const PathEnvironment& environment, const char* directory) {
 
 // <prefix>/share/games/velvetarium, for a prefix that is an absolute path.
 bool installedData(char* out, int size, const char* prefix) {
-    return isAbsolute(prefix) && join(out, size, prefix, installedDataDirectory);
+    return isAbsolute(prefix) && joinPath(out, static_cast<std::size_t>(size), prefix, installedDataDirectory);
 }
 
 // The per-user directory of the game below one base directory; stays empty
 // when there is no usable base.
 void userDirectory(char* out, int size, const char* value, const char* home, const char* fallback) {
     char base[DataPaths::capacity];
-    if (!xdgBaseDirectory(base, sizeof base, value, home, fallback) || !join(out, size, base, userDirectoryName)) {
+    if (!xdgBaseDirectory(base, sizeof base, value, home, fallback) ||
+        !joinPath(out, static_cast<std::size_t>(size), base, userDirectoryName)) {
         out[0] = '\0';
     }
 }
@@ -65,7 +54,7 @@ bool xdgBaseDirectory(char* out, int size, const char* value, const char* home, 
     // A home that is not an absolute path would put the files wherever the
     // game happens to be started: better no per-user directory at all.
     if (!isAbsolute(home)) return false;
-    return join(out, size, home, fallback);
+    return joinPath(out, static_cast<std::size_t>(size), home, fallback);
 }
 
 bool parentDirectory(char* out, int size, const char* path) {

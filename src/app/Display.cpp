@@ -1,4 +1,4 @@
-#include "app/Display.h"
+#include "game/Display.h"
 
 #include <SDL.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/InputSnapshot.h"
+#include "game/InputSnapshot.h"
 
 #include <SDL.h>
 

@@ -1,10 +1,10 @@
 #include "app/MainLoop.h"
 
-#include "app/Display.h"
 #include "app/Log.h"
 #include "app/SystemPaths.h"
 #include "app/WindowIcon.h"
 #include "audio/SoundBank.h"
+#include "game/Display.h"
 #include "game/Game.h"
 #include "world/World.h"
 

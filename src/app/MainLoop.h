@@ -4,8 +4,8 @@
 #include "app/FrameClock.h"
 #include "app/FramePacer.h"
 #include "app/InputEvents.h"
-#include "app/InputSnapshot.h"
 #include "app/SystemKeys.h"
+#include "game/InputSnapshot.h"
 
 #include <SDL.h>
 

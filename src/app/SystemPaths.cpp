@@ -2,6 +2,7 @@
 
 #include "app/InstallPrefix.h"
 #include "app/Log.h"
+#include "files/PathJoin.h"
 #include "game/ProgressStore.h"
 
 #include <pwd.h>
@@ -22,13 +23,6 @@ bool isDirectory(const char* path) {
     return stat(path, &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-// dir + "/" + name; name alone for the working directory.
-bool filePath(char* out, std::size_t size, const char* directory, const char* name) {
-    const int n = directory[0] == '\0' ? std::snprintf(out, size, "%s", name)
-                                       : std::snprintf(out, size, "%s/%s", directory, name);
-    return n > 0 && static_cast<std::size_t>(n) < size;
-}
-
 // Makes a per-user directory; says on stderr why it could not.
 bool makeUserDirectory(const char* path, const char* what) {
     if (path[0] == '\0') {
@@ -46,7 +40,7 @@ bool makeUserDirectory(const char* path, const char* what) {
 
 bool directoryHoldsGameData(const char* directory, void* /*context*/) {
     char path[DataPaths::capacity];
-    if (directory == nullptr || !filePath(path, sizeof path, directory, dataProbeFile)) return false;
+    if (directory == nullptr || !joinPath(path, sizeof path, directory, dataProbeFile)) return false;
     struct stat info {};
     return stat(path, &info) == 0 && S_ISREG(info.st_mode) && access(path, R_OK) == 0;
 }
@@ -125,7 +119,7 @@ DataPaths settleDataPaths() {
     // disk would; the game itself still runs.
     makeUserDirectory(paths.progressDirectory, "progress");
     char log[DataPaths::capacity];
-    if (makeUserDirectory(paths.logDirectory, "log") && filePath(log, sizeof log, paths.logDirectory, logFileName)) {
+    if (makeUserDirectory(paths.logDirectory, "log") && joinPath(log, sizeof log, paths.logDirectory, logFileName)) {
         logSetPath(log);
     } else {
         std::fprintf(stderr, "velvetarium: playing without a log\n");

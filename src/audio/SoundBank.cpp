@@ -10,6 +10,7 @@
 
 #include "audio/WaveCheck.h"
 #include "files/FileBytes.h"
+#include "files/PathJoin.h"
 
 namespace {
 constexpr int mixerRate = 22050;
@@ -29,14 +30,6 @@ float clampedFactor(float volume) {
 }
 
 int fullVolume(float factor) { return static_cast<int>(127.0f * clampedFactor(factor)); }
-
-// Joins directory and file name; false when the result does not fit.
-bool filePath(char* out, std::size_t outSize, const char* directory, const char* name) {
-    const std::size_t length = std::strlen(directory);
-    const char* separator = length == 0 || directory[length - 1] == '/' ? "" : "/";
-    const int written = std::snprintf(out, outSize, "%s%s%s", directory, separator, name);
-    return written >= 0 && static_cast<std::size_t>(written) < outSize;
-}
 
 }  // namespace
 
@@ -117,7 +110,7 @@ void SoundBank::freeMusic(MusicTrack track) {
 
 ByteBuffer SoundBank::readChecked(const char* file, std::uint64_t limit) {
     char path[sizeof directory + 64];
-    if (!filePath(path, sizeof path, directory, file)) {
+    if (!joinPath(path, sizeof path, directory, file)) {
         refuse(file, "its path is too long");
         return {};
     }

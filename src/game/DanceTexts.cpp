@@ -1,5 +1,7 @@
 #include "game/TextScreens.h"
 
+#include "world/Levels.h"
+
 // The information texts of a running dance: the label of the ballerina
 // marks, the six pages of the guided first dance and the hints of the nine
 // dances shown while the dance waits for a click.
@@ -9,7 +11,6 @@ namespace {
 
 constexpr int regular = 0;
 constexpr int small = 2;
-constexpr std::uint8_t guidedLevel = 34;
 
 struct TutorialPage {
     const char* headline;
@@ -84,7 +85,7 @@ void dance(TextBatch& batch, const DanceTextInput& input) {
     const std::int32_t toMakeHappy = input.dancerCount - input.goalB;
     if (!(input.leftCount < 1 && toMakeHappy < 1)) batch.add(85, 40, small, "Ballerinas Happy");
 
-    if (input.level == guidedLevel && input.tutorialPage >= 1 && input.tutorialPage <= 6) {
+    if (input.level == guidedDanceLevel && input.tutorialPage >= 1 && input.tutorialPage <= 6) {
         const TutorialPage& page = tutorialPages[input.tutorialPage - 1];
         batch.add(60, 439, regular, "%s", page.headline);
         const float lineY[4] = {417, 400, 383, 366};

@@ -49,6 +49,7 @@ void Game::clearHudMarks() { std::memset(hudMarks, 0, sizeof hudMarks); }
 bool Game::init(int width, int height, bool release) {
     // 1. The renderer object with its unit quad; the loading screen needs it.
     screens->create();
+    screens->beginLoading();
     screens->showLoadingProgress(0);
     releaseOnQuit = release;
     paused = true;
@@ -66,6 +67,7 @@ bool Game::init(int width, int height, bool release) {
     // 7.
     loadProgress();
     screens->showLoadingProgress(70);
+    screens->endLoading();
     // 8. The stage: its OpenGL state and projection, sounds and pictures, the first level.
     world->initGraphics(width, height);
     world->load(releaseOnQuit ? 1 : 0);

@@ -3,10 +3,11 @@
 #include <cstdint>
 
 #include "actors/Vector.h"
-#include "app/InputSnapshot.h"
+#include "game/InputSnapshot.h"
 #include "game/NameEntry.h"
 #include "game/Progression.h"
 #include "game/ScreenViews.h"
+#include "world/Levels.h"
 
 class World;
 class ScreenRenderer;
@@ -28,7 +29,7 @@ class Game {
     ProgressStore* progress;
 
 public:
-    static constexpr std::uint8_t guidedLevel = 34;
+    static constexpr std::uint8_t guidedLevel = guidedDanceLevel;
 
     // Creates the screens, the World and the progress store; no OpenGL call.
     Game();

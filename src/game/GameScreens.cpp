@@ -95,12 +95,11 @@ void Game::menuFrame(const InputSnapshot& in, float dt) {
     TextScreens::menu(texts, words);
     screens->print(texts);
 
-    world->drawPrimaName(dt);
+    world->drawPrimaName();
     clickClock += pausedSeconds;
     if (entered) {
         // The cat keeps following the mouse in the menu: it is the pointer.
-        menuPointer = world->levelPreview(menuPrimaPosition, menuCatPosition, static_cast<std::uint8_t>(level), dt,
-                                          pausedSeconds);
+        menuPointer = world->levelPreview(menuPrimaPosition, static_cast<std::uint8_t>(level), dt, pausedSeconds);
     }
     if (transitionClock >= transitionDuration) hoverCode = menuHitTest();
     paused = menuIdle(paused, pausedSeconds, entered);

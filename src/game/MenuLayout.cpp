@@ -1,5 +1,7 @@
 #include "game/MenuLayout.h"
 
+#include "world/Levels.h"
+
 namespace MenuLayout {
 
 namespace {
@@ -23,8 +25,6 @@ constexpr float guidedCentreY = 1.85f;
 constexpr float guidedHalfWidth = 0.2f;
 constexpr float guidedHalfHeight = 0.1f;
 constexpr float guidedShift = 0.25f;
-
-constexpr std::uint8_t guidedLevel = 34;
 
 }  // namespace
 
@@ -71,12 +71,12 @@ std::uint8_t stepSelector(std::uint8_t selected, std::uint8_t highestLevel, bool
     int next = selected;
     if (up) {
         next += 1;
-        if (next > highestLevel && next == guidedLevel + 1) next = 1;
-        if (next > highestLevel && next != guidedLevel) next = guidedLevel;
+        if (next > highestLevel && next == guidedDanceLevel + 1) next = 1;
+        if (next > highestLevel && next != guidedDanceLevel) next = guidedDanceLevel;
     } else {
         next -= 1;
-        if (next == 0) next = guidedLevel;
-        if (next > highestLevel && next != guidedLevel) next = highestLevel;
+        if (next == 0) next = guidedDanceLevel;
+        if (next > highestLevel && next != guidedDanceLevel) next = highestLevel;
     }
     return static_cast<std::uint8_t>(next);
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "world/Levels.h"
+
 // Where the menu's buttons lie, in menu coordinates (stage units, y up).
 // Every region is open: a point on an edge is outside.
 namespace MenuLayout {
@@ -11,7 +13,7 @@ namespace Hover {
 constexpr std::uint32_t nothing = 0;
 constexpr std::uint32_t play = 1;
 constexpr std::uint32_t quit = 2;
-constexpr std::uint32_t guidedDance = 34;
+constexpr std::uint32_t guidedDance = guidedDanceLevel;
 constexpr std::uint32_t pagePrevious = 51;
 constexpr std::uint32_t pageNext = 52;
 }  // namespace Hover

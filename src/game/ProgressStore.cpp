@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "files/PathJoin.h"
+
 namespace {
 
 // write() until every byte is out or an error other than an interruption.
@@ -76,17 +78,6 @@ bool ProgressStore::setDirectory(const char* directory) {
     if (length + 32 >= static_cast<std::size_t>(directorySize)) return false;
     std::memcpy(dir, directory, length + 1);
     return true;
-}
-
-bool ProgressStore::filePath(char* out, int size, const char* name) const {
-    int n;
-    if (dir[0] == '\0')
-        n = std::snprintf(out, static_cast<std::size_t>(size), "%s", name);
-    else if (dir[std::strlen(dir) - 1] == '/')
-        n = std::snprintf(out, static_cast<std::size_t>(size), "%s%s", dir, name);
-    else
-        n = std::snprintf(out, static_cast<std::size_t>(size), "%s/%s", dir, name);
-    return n > 0 && n < size;
 }
 
 int ProgressStore::fieldOffset(std::uint8_t level, std::uint8_t field) {
@@ -176,7 +167,7 @@ void ProgressStore::setHighscorePoints(std::int32_t points) {
 
 bool ProgressStore::reload() {
     char path[directorySize + 32];
-    if (!filePath(path, sizeof path, fileName)) return false;
+    if (!joinPath(path, sizeof path, dir, fileName)) return false;
     // Non-blocking, so that a pipe or device under that name cannot hang
     // the game; only a regular file is read.
     const int fd = ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -206,7 +197,7 @@ bool ProgressStore::reload() {
 
 bool ProgressStore::write() {
     char named[directorySize + 32];
-    if (!filePath(named, sizeof named, fileName)) return false;
+    if (!joinPath(named, sizeof named, dir, fileName)) return false;
     char path[PATH_MAX + 32];
     char temp[PATH_MAX + 32];
     if (!replacementTarget(named, path, sizeof path, temp, sizeof temp)) return false;

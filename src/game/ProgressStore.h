@@ -74,7 +74,6 @@ public:
     char highscoreName[12] = {};  // 10 characters and a terminator
 
 private:
-    bool filePath(char* out, int size, const char* name) const;
     void storeText(int offset, std::int32_t value);
     std::int32_t readText(int offset) const;
     static int fieldOffset(std::uint8_t level, std::uint8_t field);

@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "world/LevelRecord.h"
+#include "world/Levels.h"
 
 class ProgressStore;
 
@@ -29,7 +30,7 @@ struct LevelChoice {
 class Progression {
 public:
     static constexpr int recordCount = 60;
-    static constexpr std::uint8_t guidedLevel = 34;
+    static constexpr std::uint8_t guidedLevel = guidedDanceLevel;
     static constexpr int firstStartLevels = 21;  // levels 0..20 are read and derived
 
     // records must hold recordCount entries and outlive this object.

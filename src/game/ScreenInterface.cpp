@@ -6,11 +6,11 @@
 #include <cstdlib>
 
 #include "game/ScreenRenderer.h"
+#include "world/Levels.h"
 
 namespace {
 
 constexpr float degrees = 3.14159265f / 180.0f;
-constexpr std::uint8_t guidedLevel = 34;
 
 // The dial in the top right corner; the talents and hearts circle it.
 constexpr float dialX = 2.35f;
@@ -59,14 +59,14 @@ void ScreenRenderer::composeInterface(const InterfaceView& v, HudMarks& marks, P
     interfaceClock += dt;
 
     // 1. Panels behind the texts.
-    if (v.level == guidedLevel) {
+    if (v.level == guidedDanceLevel) {
         out.add(900, -0.675f, 1.45f, 2.1f, 0.625f);
         out.add(902, -2.5f, 1.85f, 0.3f, 0.15f);
     }
     if (v.waitForClick) {
         out.add(900, -0.25f, -1.3f, 1.1f, 0.25f);
         out.add(902, -1.05f, -1.3f, 0.4f, 0.2f);
-        if (v.level != guidedLevel) {
+        if (v.level != guidedDanceLevel) {
             out.add(900, -0.675f, 1.8f, 2.1f, 0.275f);
             out.add(902, -2.45f, 1.8f, 0.4f, 0.2f);
         }

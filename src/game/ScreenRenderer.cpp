@@ -3,9 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/Display.h"
+#include "game/Display.h"
 #include "game/MenuLayout.h"
 #include "game/TextScreens.h"
+#include "world/Levels.h"
 
 namespace {
 
@@ -21,7 +22,6 @@ constexpr std::uint16_t menuFrame = 98;
 constexpr std::uint16_t rosettePicture = 99;
 constexpr std::uint16_t headline = 901;
 constexpr std::uint16_t textPanel = 900;
-constexpr std::uint8_t guidedLevel = 34;
 
 // Pictures of the picture-set load besides the levels.
 constexpr std::uint16_t menuPictures[] = {99, 98, 970, 961, 962, 951, 952, 981, 982, 901};
@@ -83,10 +83,13 @@ void ScreenRenderer::composeLoading(int percent, PictureBatch& out) {
     out.add(896, 0.6125f, -0.5f, 0.6f, 0.15f);
 }
 
-void ScreenRenderer::showLoadingProgress(int percent) {
+void ScreenRenderer::beginLoading() {
     paint.load(895);
     paint.load(897);
     paint.load(896);
+}
+
+void ScreenRenderer::showLoadingProgress(int percent) {
     paint.beginWindowSquare();
     paint.clear(loadingRed, loadingGreen, loadingBlue);
     batch.clear();
@@ -94,6 +97,9 @@ void ScreenRenderer::showLoadingProgress(int percent) {
     paint.draw(batch);
     paint.endWindowSquare();
     presentFrame();
+}
+
+void ScreenRenderer::endLoading() {
     paint.release(895);
     paint.release(897);
     paint.release(896);
@@ -127,7 +133,7 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     // The level picture is the wide backdrop of the introduction text; the
     // world map stays below the progress line.
     out.add(level, -1.275f, 0.56f, 1.0f, 0.6f, 0.0f, 1, 1, 1, a);
-    if (level != guidedLevel) out.add(worldMap, 1.05f, 0.875f, 0.56f, 0.28f, 0.0f, 1, 1, 1, a);
+    if (level != guidedDanceLevel) out.add(worldMap, 1.05f, 0.875f, 0.56f, 0.28f, 0.0f, 1, 1, 1, a);
     // Small enough to leave the progress line beside it readable.
     out.add(headline, -1.775f, 1.225f, 0.36f, 0.09f, 0.0f, 1, 1, 1, a);
     out.add(951, 1.8f, 0.75f, 0.4f, 0.4f, 0.0f, 1, 1, 1, a);
@@ -139,7 +145,7 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     out.add(981, -1.55f, 0.025f, previous, previous, 0.0f, 1, 1, 1, a);
     out.add(982, -1.0f, 0.025f, next, next, 0.0f, 1, 1, 1, a);
 
-    if (level == guidedLevel) {
+    if (level == guidedDanceLevel) {
         out.add(371, -1.275f, -0.325f, 0.25f, 0.25f, 0.0f, 1, 1, 1, a);
     } else {
         out.add(static_cast<std::uint16_t>(350 + level), -1.275f, -0.325f, 0.15f, 0.15f, 0.0f, 1, 1, 1, a);
@@ -159,7 +165,7 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     out.add(medal >= 1 && medal <= 2 ? 8952 : 878, 0.925f, 0.3375f, 0.35f, 0.3f, 0.0f, 1, 1, 1, a);
     out.add(medal >= 1 && medal <= 3 ? 8953 : 879, 0.55f, 0.3375f, 0.35f, 0.3f, 0.0f, 1, 1, 1, a);
 
-    if (level != guidedLevel && view.medalOfLevel != nullptr) {
+    if (level != guidedDanceLevel && view.medalOfLevel != nullptr) {
         for (int dance = 1; dance <= 9; ++dance) {
             const std::uint8_t held = view.medalOfLevel[dance];
             if (held < 1 || held > 3) continue;

@@ -36,8 +36,11 @@ public:
     void releaseScreenPictures();
 
     // --- drawing (OpenGL) -------------------------------------------------
-    // The loading screen with its progress cells; shown at once.
+    // The loading screen with its progress cells; shown at once. Its three
+    // pictures are loaded once, by beginLoading, and released by endLoading.
+    void beginLoading();
     void showLoadingProgress(int percent);
+    void endLoading();
     void drawTitle(float alpha);
     void drawMenu(const MenuView& view);
     void drawTransition(Vector position, bool failed, float seconds, float duration, float fade, bool wonNow,

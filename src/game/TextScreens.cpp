@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "world/Levels.h"
+
 namespace TextScreens {
 
 namespace {
@@ -13,8 +15,6 @@ constexpr float degrees = 3.14159265f / 180.0f;
 constexpr int regular = 0;
 constexpr int large = 1;
 constexpr int small = 2;
-
-constexpr std::uint8_t guidedLevel = 34;
 
 struct PlacedText {
     float x;
@@ -76,7 +76,7 @@ void levelIntroduction(TextBatch& batch, const MenuTextInput& input) {
         } else {
             batch.add(270, 295, regular, "Points: %d", input.score);
         }
-    } else if (selected == guidedLevel) {
+    } else if (selected == guidedDanceLevel) {
         batch.add(134, 351, regular, "It's blossom time now!");
         batch.add(136, 334, small, "With the blinking arrows you can choose be-");
         batch.addColoured(136, 318, small, 2, 1, 1, 1, "tween a dancing-lesson and the first dance.");
@@ -130,7 +130,7 @@ float transitionAlpha(float t, float fade, float end) {
 void transition(TextBatch& batch, bool failed, float clock, float fade, float end, std::uint32_t transitionLevel,
                 std::uint8_t resultRank, std::uint8_t resultMedal) {
     const float alpha = transitionAlpha(clock, fade, end);
-    const std::uint32_t dance = transitionLevel == guidedLevel ? 0 : transitionLevel;
+    const std::uint32_t dance = transitionLevel == guidedDanceLevel ? 0 : transitionLevel;
     if (failed) {
         batch.addColoured(270, 225, large, alpha, 1, 1, 1, "T r y  A g a i n !");
         return;

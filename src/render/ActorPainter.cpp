@@ -4,7 +4,7 @@
 
 #include "actors/Motion.h"
 #include "render/SpriteAnimation.h"
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
 namespace {
 constexpr float spinRate = 60.0f;  // degrees per second of the growing muse's note ring

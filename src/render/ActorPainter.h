@@ -6,10 +6,10 @@
 #include "actors/Vector.h"
 #include "render/ActorLayers.h"
 
-class WorldRenderer;
+class StageCanvas;
 
 // Draws actors as the layer stacks of their kinds (ActorLayers) with the
-// sprite draw of the WorldRenderer, keeping the blink clocks of every actor
+// sprite draw of the StageCanvas, keeping the blink clocks of every actor
 // slot, the sprite scale and the spin of the growing muse's note ring.
 // Construction makes no OpenGL call.
 class ActorPainter {
@@ -17,7 +17,7 @@ public:
     static constexpr int categories = 5;
     static constexpr unsigned slots = 40;
 
-    explicit ActorPainter(WorldRenderer& renderer) : renderer(renderer) {}
+    explicit ActorPainter(StageCanvas& renderer) : renderer(renderer) {}
     ActorPainter(const ActorPainter&) = delete;
     ActorPainter& operator=(const ActorPainter&) = delete;
 
@@ -39,7 +39,7 @@ public:
                           std::uint8_t alpha, float frameTime);
 
 private:
-    WorldRenderer& renderer;
+    StageCanvas& renderer;
     BlinkClock blinks[categories][slots];
     LayerStack stack;
     float spriteScale = 0.0f;

@@ -5,7 +5,7 @@
 #include "actors/Motion.h"
 #include "render/RingLabels.h"
 #include "render/RingLayout.h"
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
 namespace {
 

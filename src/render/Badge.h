@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-class WorldRenderer;
+class StageCanvas;
 class RingLabels;
 
 // The hearts of the information badge: how many places and hearts a maximum
@@ -55,7 +55,7 @@ struct BadgeContent {
 // the hearts and the question mark's pulse from frame to frame.
 class Badge {
 public:
-    Badge(WorldRenderer& renderer, RingLabels& labels) : renderer(renderer), labels(labels) {}
+    Badge(StageCanvas& renderer, RingLabels& labels) : renderer(renderer), labels(labels) {}
     Badge(const Badge&) = delete;
     Badge& operator=(const Badge&) = delete;
 
@@ -78,7 +78,7 @@ private:
     void drawDescription(const BadgeContent& content);
     void drawTitle(const BadgeContent& content, float frameTime);
 
-    WorldRenderer& renderer;
+    StageCanvas& renderer;
     RingLabels& labels;
     BadgeHearts heartState;
     float descriptionAngle = 0.0f;

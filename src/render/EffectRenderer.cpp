@@ -3,9 +3,9 @@
 #include <GL/gl.h>
 
 #include "actors/EffectPool.h"
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
-EffectRenderer::EffectRenderer(WorldRenderer& renderer) : renderer(renderer) {}
+EffectRenderer::EffectRenderer(StageCanvas& renderer) : renderer(renderer) {}
 
 void EffectRenderer::load(unsigned firstSet, unsigned lastSet) {
     for (unsigned set = firstSet; set <= lastSet && set <= lastStoreSet; ++set) {

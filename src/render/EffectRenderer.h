@@ -6,7 +6,7 @@
 
 class EffectPool;
 struct Effect;
-class WorldRenderer;
+class StageCanvas;
 
 // Draws the effect pool's particles: each busy particle is frame
 // EffectPool::frameOf of the sprite set numbered by its behaviour, at its
@@ -19,7 +19,7 @@ public:
     static constexpr unsigned lastStoreSet = 255;
     static constexpr unsigned slotsPerSet = 48;
 
-    explicit EffectRenderer(WorldRenderer& renderer);
+    explicit EffectRenderer(StageCanvas& renderer);
     EffectRenderer(const EffectRenderer&) = delete;
     EffectRenderer& operator=(const EffectRenderer&) = delete;
 
@@ -37,6 +37,6 @@ public:
     const SpriteSetStore& sets() const { return store; }
 
 private:
-    WorldRenderer& renderer;
+    StageCanvas& renderer;
     SpriteSetStore store{firstStoreSet, lastStoreSet, slotsPerSet};
 };

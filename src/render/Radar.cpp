@@ -47,8 +47,7 @@ RadarScale radarScale(float reach, bool preview, float mapScale, float zoomFacto
     return measure;
 }
 
-float radarBlipSize(std::uint8_t kind, float size, const RadarScale& measure, bool preview) {
-    (void)preview;
+float radarBlipSize(std::uint8_t kind, float size, const RadarScale& measure) {
     float factor = measure.sizeFactor;
     if (isLandmark(kind)) factor *= landmarkShrink;
     return size * factor / measure.scale * 4.0f;
@@ -70,8 +69,8 @@ void Radar::draw(Vector anchor, bool preview, float mapScale, float zoomFactor, 
         const Vector p = b.position / s;
         if (!(planeLength(p) < measure.radius)) continue;
         marks.drawStatusRing(b.kind, anchor.x + p.x, anchor.y + p.y, anchor.z, 0.0f, 0.0f, b.maximum, b.current,
-                             radarBlipSize(b.kind, b.width, measure, preview),
-                             radarBlipSize(b.kind, b.height, measure, preview), b.angle);
+                             radarBlipSize(b.kind, b.width, measure),
+                             radarBlipSize(b.kind, b.height, measure), b.angle);
     }
 
     glTranslatef(anchor.x, anchor.y, anchor.z);

@@ -35,7 +35,7 @@ float radarReach(const RadarBlip* blips, int count);
 RadarScale radarScale(float reach, bool preview, float mapScale, float zoomFactor);
 // The ring scale of a blip: its size x sizeFactor / scale x 4 (landmarks
 // drawn smaller).
-float radarBlipSize(std::uint8_t kind, float size, const RadarScale& measure, bool preview);
+float radarBlipSize(std::uint8_t kind, float size, const RadarScale& measure);
 
 // The overview of the stage drawn around the anchor of the ring labels: a
 // status ring per actor and white lines to where the actors are heading.

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
 void acrossLine(float ax, float ay, float bx, float by, float& acrossX, float& acrossY) {
     const float dx = bx - ax;

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-class WorldRenderer;
+class StageCanvas;
 
 // The unit vector across a line from A to B, (cos a, sin a) for a the
 // heading angle of B - A: it points to the right of the line's direction.
@@ -15,7 +15,7 @@ class Ribbons {
 public:
     static constexpr float halfWidth = 0.05f;
 
-    explicit Ribbons(WorldRenderer& renderer) : renderer(renderer) {}
+    explicit Ribbons(StageCanvas& renderer) : renderer(renderer) {}
     Ribbons(const Ribbons&) = delete;
     Ribbons& operator=(const Ribbons&) = delete;
 
@@ -29,6 +29,6 @@ public:
                   std::uint8_t green, std::uint8_t blue, std::uint8_t alpha);
 
 private:
-    WorldRenderer& renderer;
+    StageCanvas& renderer;
     float beamOffset = 0.0f;
 };

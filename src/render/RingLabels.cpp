@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "actors/Motion.h"
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
 namespace {
 

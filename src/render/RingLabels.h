@@ -5,7 +5,7 @@
 #include "render/RingLayout.h"
 #include "render/StageMarks.h"
 
-class WorldRenderer;
+class StageCanvas;
 
 // One pass of a label: every letter's backing (861), outline (862) or the
 // glyph itself (picture 0), in a colour, at a factor of the glyph size. The
@@ -33,7 +33,7 @@ struct RingStyle {
 // the camera. Labels keep no state from frame to frame.
 class RingLabels {
 public:
-    explicit RingLabels(WorldRenderer& renderer) : renderer(renderer) {}
+    explicit RingLabels(StageCanvas& renderer) : renderer(renderer) {}
     RingLabels(const RingLabels&) = delete;
     RingLabels& operator=(const RingLabels&) = delete;
 
@@ -60,7 +60,7 @@ private:
     // The passes of a laid-out ring around (cx, cy).
     void drawRing(const RingLayout& layout, const RingStyle& style, float cx, float cy, float z, int currentSlot);
 
-    WorldRenderer& renderer;
+    StageCanvas& renderer;
     RingLayout layout;
     char text[RingLayout::slots + 1] = {};
 };

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-class WorldRenderer;
+class StageCanvas;
 
 // A colour of the marks, each channel 0.0 to 1.0.
 struct MarkColour {
@@ -34,7 +34,7 @@ StatusRingPlan planStatusRing(unsigned kind, std::int32_t maximum, std::int32_t 
 // single letters of the name entry. Each draws in its own matrix push.
 class StageMarks {
 public:
-    explicit StageMarks(WorldRenderer& renderer) : renderer(renderer) {}
+    explicit StageMarks(StageCanvas& renderer) : renderer(renderer) {}
     StageMarks(const StageMarks&) = delete;
     StageMarks& operator=(const StageMarks&) = delete;
 
@@ -51,5 +51,5 @@ public:
     static bool isLetterPicture(unsigned picture) { return picture >= 601 && picture <= 652; }
 
 private:
-    WorldRenderer& renderer;
+    StageCanvas& renderer;
 };

@@ -6,7 +6,7 @@
 
 #include "actors/Motion.h"
 #include "render/SpriteAnimation.h"
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
 namespace {
 

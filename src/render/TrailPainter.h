@@ -5,7 +5,7 @@
 #include "actors/Vector.h"
 #include "render/TrailBuffers.h"
 
-class WorldRenderer;
+class StageCanvas;
 
 // How the trail of a kind looks: its picture, how fast its texture scrolls
 // and how far it is stretched along the trail. Category 0: no trail.
@@ -52,14 +52,14 @@ int buildTrailStrip(const Trail& trail, int n, float halfWidth, float scroll, fl
                     int capacity);
 
 // Records and draws the actors' fading trails (and the name entry's flying
-// letters) from the WorldRenderer's trail buffers.
+// letters) from the StageCanvas's trail buffers.
 class TrailPainter {
 public:
     static constexpr std::uint8_t defaultLength = 60;
     static constexpr float defaultPeriod = 1.0f;
     static constexpr float defaultGateLimit = 1.49f;
 
-    explicit TrailPainter(WorldRenderer& renderer) : renderer(renderer) {}
+    explicit TrailPainter(StageCanvas& renderer) : renderer(renderer) {}
     TrailPainter(const TrailPainter&) = delete;
     TrailPainter& operator=(const TrailPainter&) = delete;
 
@@ -74,6 +74,6 @@ public:
     float gateLimit = defaultGateLimit;
 
 private:
-    WorldRenderer& renderer;
+    StageCanvas& renderer;
     TrailPair pairs[Trail::pointCount];
 };

@@ -6,27 +6,27 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "world/LevelLayout.h"
+#include "world/LevelSheet.h"
 
 namespace levelscript {
 
-constexpr std::uint8_t O = LevelLayout::kindO;
-constexpr std::uint8_t P = LevelLayout::kindP;
-constexpr std::uint8_t Q = LevelLayout::kindQ;
+constexpr std::uint8_t O = LevelSheet::kindO;
+constexpr std::uint8_t P = LevelSheet::kindP;
+constexpr std::uint8_t Q = LevelSheet::kindQ;
 constexpr std::uint8_t T131 = 131;  // freeze
 constexpr std::uint8_t T132 = 132;  // blue
 constexpr std::uint8_t T133 = 133;  // green
 constexpr std::uint8_t T134 = 134;  // red
 
 // The Prima Ballerina and her cat at one point with the same values.
-inline void primaAndCat(LevelLayout& L, Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
+inline void primaAndCat(LevelSheet& L, Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
                         std::uint8_t red) {
     L.placePrima(at, energy, blue, green, red);
     L.placeCat(at, energy, blue, green, red);
 }
 
 // One talent of each colour around a point: a small gift at the start.
-inline void startTalents(LevelLayout& L, Vector at, float r = 0.8f) {
+inline void startTalents(LevelSheet& L, Vector at, float r = 0.8f) {
     L.placeTalent(T131, Vector{at.x + r, at.y});
     L.placeTalent(T132, Vector{at.x, at.y + r});
     L.placeTalent(T133, Vector{at.x - r, at.y});

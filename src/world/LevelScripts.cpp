@@ -4,7 +4,7 @@
 
 namespace {
 
-using Script = void (*)(LevelLayout&);
+using Script = void (*)(LevelSheet&);
 
 struct ScriptEntry {
     std::uint8_t level;
@@ -49,7 +49,7 @@ DancerTraits traits(std::uint8_t kind, std::uint8_t energy, std::uint8_t blue, s
 
 bool hasLevelScript(std::uint8_t level) { return findScript(level) != nullptr; }
 
-bool runLevelScript(LevelLayout& layout, std::uint8_t level) {
+bool runLevelScript(LevelSheet& layout, std::uint8_t level) {
     const Script script = findScript(level);
     if (!script) return false;
     script(layout);
@@ -59,7 +59,7 @@ bool runLevelScript(LevelLayout& layout, std::uint8_t level) {
 }
 
 // Warm-up stage: one lone dancer above a ring of talents around the start.
-void levelScript0(LevelLayout& L) {
+void levelScript0(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     primaAndCat(L, Vector{0.01f, -1.0f}, 100, 1, 1, 1);
@@ -70,7 +70,7 @@ void levelScript0(LevelLayout& L) {
 
 // Paris: one dancer beside the start; two muse-ringed talent gardens far
 // apart teach that muses and talents are worth a walk.
-void levelScript1(LevelLayout& L) {
+void levelScript1(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     L.placeDancer(Vector{-3.0f, -2.0f, 0.5f}, traits(O, 60, 1, 0, 1, 1, 0, Vector{0.0f, 0.0f, 0.0f}));
@@ -88,7 +88,7 @@ void levelScript1(LevelLayout& L) {
 
 // Rio: a parade. A muse-lined avenue runs west from the start and bends
 // south; the two dancers wait together at its far end, talents lie on the way.
-void levelScript2(LevelLayout& L) {
+void levelScript2(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     primaAndCat(L, Vector{7.0f, 6.0f}, 90, 0, 0, 0);
@@ -107,7 +107,7 @@ void levelScript2(LevelLayout& L) {
 
 // Tokyo: three dancers right at the start, inside nested rings of muses and
 // talents: the first close fight, with escape routes through the rings.
-void levelScript3(LevelLayout& L) {
+void levelScript3(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     L.placeDancer(Vector{0.0f, 1.0f, 0.5f}, traits(O, 100, 1, 0, 1, 1, 0));
@@ -123,7 +123,7 @@ void levelScript3(LevelLayout& L) {
 // Oslo: six islands on a wide circle, each a muse ring around a talent
 // cache; two trios guard the north and south islands, so the player picks
 // which free islands to raid before taking them on.
-void levelScript4(LevelLayout& L) {
+void levelScript4(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     const Vector start{0.5f, 0.0f};
@@ -141,7 +141,7 @@ void levelScript4(LevelLayout& L) {
 // Sydney: the Prima starts nine and a half hearts full, so taking over
 // another dancer is the way out; two guarded rings and two gardens form a
 // cross around her, and two of the twelve may stay.
-void levelScript5(LevelLayout& L) {
+void levelScript5(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(2, 0, 0);
     primaAndCat(L, Vector{0.0f, 0.0f}, 5, 0, 0, 0);
@@ -163,7 +163,7 @@ void levelScript5(LevelLayout& L) {
 // Mexico: a plaza chase. Ten shy dancers (sadness in the fleeing band)
 // circle the start inside a ring of talents they race the Prima for; five
 // lone sentinels wait outside the muse wall and strike only at the end.
-void levelScript6(LevelLayout& L) {
+void levelScript6(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     primaAndCat(L, Vector{0.0f, 0.0f}, 40, 0, 0, 0);
@@ -183,7 +183,7 @@ void levelScript6(LevelLayout& L) {
 // fragile Prima starts inside a fence of four 'p' dancers who still the
 // throwers near her, and talent depots lie in the open between the camps.
 // The last landmark finds no free talent slot and is left out.
-void levelScript7(LevelLayout& L) {
+void levelScript7(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(4, 0, 0);
     const Vector start{1.0f, 0.0f};
@@ -206,7 +206,7 @@ void levelScript7(LevelLayout& L) {
 // Delhi: a parade ground. Five rows of dancers alternate with six rows of
 // muses; the Prima starts off to the west and the talent caches line the
 // northern edge.
-void levelScript8(LevelLayout& L) {
+void levelScript8(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     primaAndCat(L, Vector{-12.0f, 4.0f}, 20, 0, 0, 0);
@@ -224,7 +224,7 @@ void levelScript8(LevelLayout& L) {
 // Kairo: a siege in waves. An inner ring of twelve hunts the Prima at once;
 // the outer ring of eighteen, sad to the bone, gathers into groups of six
 // that storm her one after another. Talents and a muse wall lie between.
-void levelScript9(LevelLayout& L) {
+void levelScript9(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     L.placePrima(Vector{0.0f, 0.0f}, 40, 0, 0, 0);
@@ -239,7 +239,7 @@ void levelScript9(LevelLayout& L) {
 }
 
 // The guided first dance: one dancer off to the west, nothing else.
-void levelScript34(LevelLayout& L) {
+void levelScript34(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 1);
     primaAndCat(L, Vector{0.0f, 5.0f}, 90, 1, 1, 1);

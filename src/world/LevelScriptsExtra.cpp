@@ -6,7 +6,7 @@
 using namespace levelscript;
 
 // Nine dancers in a ring around a talent-rich start; all nine must be happy.
-void levelScript10(LevelLayout& L) {
+void levelScript10(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 9);
     primaAndCat(L, Vector{}, 100, 2, 1, 1);
@@ -17,7 +17,7 @@ void levelScript10(LevelLayout& L) {
 }
 
 // Two guarded trios north of a start at the southern edge.
-void levelScript11(LevelLayout& L) {
+void levelScript11(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 3);
     primaAndCat(L, Vector{1.0f, -10.0f}, 90, 1, 1, 1);
@@ -30,7 +30,7 @@ void levelScript11(LevelLayout& L) {
 }
 
 // A grid of muse lines with two gathering trios north and south.
-void levelScript12(LevelLayout& L) {
+void levelScript12(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 4);
     primaAndCat(L, Vector{}, 90, 2, 2, 2);
@@ -47,7 +47,7 @@ void levelScript12(LevelLayout& L) {
 
 // A fully talented Prima against one fast unnamed dancer, four muses and four
 // talent gardens.
-void levelScript13(LevelLayout& L) {
+void levelScript13(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 0);
     primaAndCat(L, Vector{1.0f, -1.0f}, 90, 3, 3, 3);
@@ -64,7 +64,7 @@ void levelScript13(LevelLayout& L) {
 }
 
 // A square of muses around a talent ring and three dancers; two must be happy.
-void levelScript14(LevelLayout& L) {
+void levelScript14(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 2);
     primaAndCat(L, Vector{1.0f, -4.0f}, 30, 1, 1, 1);
@@ -80,7 +80,7 @@ void levelScript14(LevelLayout& L) {
 }
 
 // Eight dancers in a wide ring; the Prima starts weak in the middle.
-void levelScript15(LevelLayout& L) {
+void levelScript15(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 4);
     primaAndCat(L, Vector{}, 30, 1, 1, 1);
@@ -92,7 +92,7 @@ void levelScript15(LevelLayout& L) {
 
 // A guarded ring around a 'p' dancer, a lone fast 'q' and four muse rows; the
 // cat starts nearly spent.
-void levelScript16(LevelLayout& L) {
+void levelScript16(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 5);
     L.placePrima(Vector{1.0f, -11.0f}, 100, 2, 2, 2);
@@ -106,7 +106,7 @@ void levelScript16(LevelLayout& L) {
 }
 
 // Two guarded rings, each with a 'p' dancer in its centre, west and east.
-void levelScript17(LevelLayout& L) {
+void levelScript17(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 5);
     L.placePrima(Vector{}, 100, 2, 2, 2);
@@ -123,7 +123,7 @@ void levelScript17(LevelLayout& L) {
 }
 
 // Two gathering rings and a northern row; ten of fifteen must be happy.
-void levelScript18(LevelLayout& L) {
+void levelScript18(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 10);
     primaAndCat(L, Vector{1.0f, -5.0f}, 100, 2, 2, 2);
@@ -138,7 +138,7 @@ void levelScript18(LevelLayout& L) {
 }
 
 // Two rows of six below a northern start; every one must be happy.
-void levelScript19(LevelLayout& L) {
+void levelScript19(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(12, 0, 12);
     primaAndCat(L, Vector{0.0f, 8.0f}, 30, 0, 0, 0);
@@ -150,7 +150,7 @@ void levelScript19(LevelLayout& L) {
 }
 
 // Two rows of eight between the start and two rows of muses.
-void levelScript20(LevelLayout& L) {
+void levelScript20(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(16, 0, 16);
     primaAndCat(L, Vector{0.0f, 8.0f}, 30, 0, 0, 0);
@@ -163,7 +163,7 @@ void levelScript20(LevelLayout& L) {
 }
 
 // A ring of twenty inside a square of muses, the start just outside it.
-void levelScript21(LevelLayout& L) {
+void levelScript21(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(20, 0, 20);
     primaAndCat(L, Vector{0.0f, 8.0f}, 30, 0, 0, 0);

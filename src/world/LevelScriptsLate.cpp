@@ -6,7 +6,7 @@
 using namespace levelscript;
 
 // Two guarded rings on one diagonal, two gardens on the other.
-void levelScript22(LevelLayout& L) {
+void levelScript22(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 5);
     primaAndCat(L, Vector{}, 100, 2, 2, 2);
@@ -20,7 +20,7 @@ void levelScript22(LevelLayout& L) {
 }
 
 // Three guarded camps; the Prima starts at the open south-east corner.
-void levelScript23(LevelLayout& L) {
+void levelScript23(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 10);
     primaAndCat(L, Vector{6.0f, -6.0f}, 100, 2, 2, 2);
@@ -35,7 +35,7 @@ void levelScript23(LevelLayout& L) {
 }
 
 // Four gathering groups of six in the corners.
-void levelScript24(LevelLayout& L) {
+void levelScript24(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 12);
     primaAndCat(L, Vector{}, 100, 2, 2, 2);
@@ -51,7 +51,7 @@ void levelScript24(LevelLayout& L) {
 }
 
 // Three rows of dancers flanked by two 'p' dancers, muses on three sides.
-void levelScript25(LevelLayout& L) {
+void levelScript25(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 5);
     primaAndCat(L, Vector{1.0f, -3.0f}, 100, 2, 2, 2);
@@ -69,7 +69,7 @@ void levelScript25(LevelLayout& L) {
 }
 
 // Three rows and two guarded rings, each ring round a 'p' dancer.
-void levelScript26(LevelLayout& L) {
+void levelScript26(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 5);
     primaAndCat(L, Vector{1.0f, -7.0f}, 100, 2, 2, 2);
@@ -85,7 +85,7 @@ void levelScript26(LevelLayout& L) {
 }
 
 // Four rows north and two guarded rings beside the southern start.
-void levelScript27(LevelLayout& L) {
+void levelScript27(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 5);
     primaAndCat(L, Vector{1.0f, -8.0f}, 100, 2, 2, 2);
@@ -100,7 +100,7 @@ void levelScript27(LevelLayout& L) {
 }
 
 // A row in the south and two big rings; the Prima starts in the north-west.
-void levelScript28(LevelLayout& L) {
+void levelScript28(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 24);
     primaAndCat(L, Vector{-11.0f, 11.0f}, 100, 2, 2, 2);
@@ -115,7 +115,7 @@ void levelScript28(LevelLayout& L) {
 
 // Four rows inside a great muse ring. Forty talents for thirty-nine slots:
 // the last single talent (red) is left out.
-void levelScript29(LevelLayout& L) {
+void levelScript29(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 10);
     primaAndCat(L, Vector{1.0f, 11.0f}, 100, 4, 4, 4);
@@ -131,7 +131,7 @@ void levelScript29(LevelLayout& L) {
 }
 
 // Four rings of eight round 'p' and 'q' dancers; one dancer must leave.
-void levelScript30(LevelLayout& L) {
+void levelScript30(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(35, 0, 0);
     primaAndCat(L, Vector{1.0f, 9.0f}, 100, 0, 0, 0);
@@ -150,7 +150,7 @@ void levelScript30(LevelLayout& L) {
 }
 
 // Three concentric rings of ten and an outer pair of fast 'q' dancers.
-void levelScript31(LevelLayout& L) {
+void levelScript31(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(32, 0, 30);
     primaAndCat(L, Vector{0.001f, 0.001f}, 100, 0, 0, 0);
@@ -162,7 +162,7 @@ void levelScript31(LevelLayout& L) {
 }
 
 // Three concentric rings of ten and three 'q' dancers; three may stay.
-void levelScript32(LevelLayout& L) {
+void levelScript32(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(3, 0, 0);
     primaAndCat(L, Vector{0.001f, 0.001f}, 100, 0, 0, 0);
@@ -174,7 +174,7 @@ void levelScript32(LevelLayout& L) {
 }
 
 // As level 32 with four 'q' dancers, all thirty named dancers to be happy.
-void levelScript33(LevelLayout& L) {
+void levelScript33(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(4, 0, 30);
     primaAndCat(L, Vector{0.001f, 0.001f}, 100, 0, 0, 0);
@@ -186,7 +186,7 @@ void levelScript33(LevelLayout& L) {
 }
 
 // Muse level: four muse rings in the corners, every muse must sing.
-void levelScript52(LevelLayout& L) {
+void levelScript52(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 32, 0);
     primaAndCat(L, Vector{}, 100, 2, 2, 2);
@@ -196,7 +196,7 @@ void levelScript52(LevelLayout& L) {
 }
 
 // Muse level: eight spokes of muses around the start.
-void levelScript54(LevelLayout& L) {
+void levelScript54(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 32, 0);
     primaAndCat(L, Vector{}, 100, 2, 2, 2);
@@ -209,7 +209,7 @@ void levelScript54(LevelLayout& L) {
 
 // Two rings of fifteen dancers around a fully talented Prima. The script runs
 // twice; its second half starts again at entry 3, after the Prima and cat.
-void levelScript56(LevelLayout& L) {
+void levelScript56(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(15, 0, 15);
     primaAndCat(L, Vector{}, 100, 3, 3, 3);
@@ -221,7 +221,7 @@ void levelScript56(LevelLayout& L) {
 }
 
 // Challenge: a weak Prima with a strong cat inside a ring of twenty.
-void levelScript58(LevelLayout& L) {
+void levelScript58(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 20);
     L.placePrima(Vector{}, 20, 0, 0, 0);
@@ -233,7 +233,7 @@ void levelScript58(LevelLayout& L) {
 }
 
 // Challenge: four corner rings of five and a ring of fast 'q' dancers.
-void levelScript59(LevelLayout& L) {
+void levelScript59(LevelSheet& L) {
     L.setCursor(1);
     L.setGoals(0, 0, 20);
     L.placePrima(Vector{}, 20, 0, 0, 0);

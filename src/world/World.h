@@ -5,6 +5,7 @@
 
 #include "actors/Vector.h"
 #include "world/LevelRecord.h"
+#include "world/Levels.h"
 
 class Avatar;
 class Obstacle;
@@ -30,9 +31,8 @@ class World {
 public:
     static constexpr int poolCapacity = 40;
     static constexpr int recordCount = 60;
-    // The guided first dance: it shows no hints and no particles, and time
-    // cannot be frozen there (its right button is passed on as released).
-    static constexpr std::uint8_t guidedDanceLevel = 34;
+    // Its right button is passed on as released.
+    static constexpr std::uint8_t guidedDanceLevel = ::guidedDanceLevel;
 
     World();
     ~World();
@@ -79,10 +79,9 @@ public:
     float guideAngleBallerina() const { return guideAngles[0]; }
     float guideAngleUnhappy() const { return guideAngles[1]; }
     float guideAngleMuse() const { return guideAngles[2]; }
-    Vector levelPreview(Vector menuPrimaPosition, Vector menuCatPosition, std::uint8_t level, float seconds,
-                        float pausedSeconds);
+    Vector levelPreview(Vector menuPrimaPosition, std::uint8_t level, float seconds, float pausedSeconds);
     void drawOverlay();
-    void drawPrimaName(float seconds);
+    void drawPrimaName();
 
     // --- scoring and progress ---------------------------------------------
     // The win test: at most goalB of the level's ballerinas still dancing,

@@ -30,10 +30,8 @@ void copyText(const char (&from)[N], char (&to)[RingLayout::slots + 1]) {
 
 }  // namespace
 
-Vector World::levelPreview(Vector menuPrimaPosition, Vector menuCatPosition, std::uint8_t previewLevel,
-                           float seconds, float pausedSeconds) {
+Vector World::levelPreview(Vector menuPrimaPosition, std::uint8_t previewLevel, float seconds, float pausedSeconds) {
     if (!allocated) return Vector{};
-    (void)menuCatPosition;  // the Game has put the cat there when the menu opened
     // The menu's own clock runs while the dance stands still.
     const float frameTime = seconds > 0.0f ? seconds : pausedSeconds;
     WorldRenderer* paint = hasGraphics ? textures.get() : nullptr;
@@ -92,8 +90,9 @@ Vector World::levelPreview(Vector menuPrimaPosition, Vector menuCatPosition, std
     // 4. The cat stays inside the window.
     c.position = StageSight::keepInsideWindow(c.position, c.width, c.height);
 
-    // 5. The level's goals, for the menu's texts.
-    layout->buildLayout(previewLevel);
+    // 5. The level's goals, for the menu's texts. The table is built (and
+    // rand() reseeded) only when the previewed level changes.
+    if (layout->builtLevel() != previewLevel) layout->buildLayout(previewLevel);
     goalB = layout->goalB();
     goalMuses = layout->goalMuses();
     goalHappy = layout->goalHappy();
@@ -120,7 +119,7 @@ void World::drawOverlay() {
     }
 }
 
-void World::drawPrimaName(float /*seconds*/) {
+void World::drawPrimaName() {
     if (!allocated || !hasGraphics) return;
     char name[RingLayout::slots + 1] = {};
     copyText(prima().name, name);

@@ -12,8 +12,8 @@
 #include "bench/BusiestDance.h"
 #include "bench/FrameHarness.h"
 #include "support/AllocationCounter.h"
-#include "world/PlayerBot.h"
-#include "world/SimRunner.h"
+#include "sim/PlayerBot.h"
+#include "sim/SimRunner.h"
 #include "world/World.h"
 
 namespace {

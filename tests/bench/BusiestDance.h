@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "world/PlayerBot.h"
-#include "world/SimRunner.h"
+#include "sim/PlayerBot.h"
+#include "sim/SimRunner.h"
 
 class World;
 

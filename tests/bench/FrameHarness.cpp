@@ -13,9 +13,9 @@
 
 #include "actors/Avatar.h"
 #include "actors/Random.h"
-#include "app/InputSnapshot.h"
 #include "bench/BusiestDance.h"
 #include "game/Game.h"
+#include "game/InputSnapshot.h"
 #include "game/ProgressStore.h"
 #include "support/AllocationCounter.h"
 #include "support/TempDirectory.h"

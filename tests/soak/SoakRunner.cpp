@@ -13,9 +13,9 @@
 #include <cstring>
 
 #include "SoakInvariants.h"
-#include "world/PlayerBot.h"
-#include "world/RandomBot.h"
-#include "world/SimRunner.h"
+#include "sim/PlayerBot.h"
+#include "sim/RandomBot.h"
+#include "sim/SimRunner.h"
 
 namespace {
 void usage() {

@@ -5,9 +5,9 @@
 
 #include "actors/Avatar.h"
 #include "actors/Obstacle.h"
-#include "world/PlayerBot.h"
-#include "world/RandomBot.h"
-#include "world/SimRunner.h"
+#include "sim/PlayerBot.h"
+#include "sim/RandomBot.h"
+#include "sim/SimRunner.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "actors/Avatar.h"
-#include "world/SimButton.h"
-#include "world/SimMouse.h"
+#include "sim/SimButton.h"
+#include "sim/SimMouse.h"
 
 namespace {
 

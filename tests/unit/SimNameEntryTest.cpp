@@ -6,10 +6,10 @@
 
 #include "actors/Avatar.h"
 #include "actors/Obstacle.h"
-#include "world/SimNameEntry.h"
-#include "world/SimRunner.h"
-#include "world/SimSight.h"
-#include "world/SimSpeller.h"
+#include "sim/SimNameEntry.h"
+#include "sim/SimRunner.h"
+#include "sim/SimSight.h"
+#include "sim/SimSpeller.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "actors/Avatar.h"
 #include "actors/Obstacle.h"
-#include "world/SimRunner.h"
+#include "sim/SimRunner.h"
 
 namespace {
 

@@ -98,7 +98,7 @@ TEST(Radar, TheFarthestActorLandsOnTheRimAndLandmarksDoNotCount) {
     EXPECT_FLOAT_EQ(game.radius, 0.29f);
     EXPECT_FLOAT_EQ(10.0f / game.scale, 0.29f);
     // A landmark's blip is far smaller than an actor's of the same size.
-    EXPECT_LT(radarBlipSize(137, 0.2f, game, false) * 10.0f, radarBlipSize(111, 0.2f, game, false));
+    EXPECT_LT(radarBlipSize(137, 0.2f, game) * 10.0f, radarBlipSize(111, 0.2f, game));
     // Zooming in (a smaller zoom) spreads the stage wider.
     EXPECT_LT(radarScale(10.0f, false, 0.29f, 0.5f).scale, game.scale);
 

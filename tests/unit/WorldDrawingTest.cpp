@@ -82,7 +82,7 @@ TEST_F(WorldDrawing, ThePreviewHoldsTheCatInsideAndCopiesTheGoals) {
     const Vector stagePosition = p.position;
     const float stageWidth = p.width;
     world->cat().position = Vector(3.4f, -2.5f);
-    const Vector pointer = world->levelPreview(Vector(-1.175f, -0.65f), Vector(-1.32f, -1.7f), 1, 0.0f, 0.016f);
+    const Vector pointer = world->levelPreview(Vector(-1.175f, -0.65f), 1, 0.0f, 0.016f);
     EXPECT_FLOAT_EQ(pointer.x, 2.65f - world->cat().width);
     EXPECT_FLOAT_EQ(pointer.y, -1.95f + world->cat().height);
     EXPECT_EQ(world->cat().position, pointer);

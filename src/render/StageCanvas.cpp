@@ -1,13 +1,13 @@
-#include "render/WorldRenderer.h"
+#include "render/StageCanvas.h"
 
 #include <GL/gl.h>
 
 #include "render/TextureUpload.h"
 #include "render/UnitQuad.h"
 
-WorldRenderer::WorldRenderer() = default;
+StageCanvas::StageCanvas() = default;
 
-WorldRenderer::~WorldRenderer() {
+StageCanvas::~StageCanvas() {
     if (!loaded) return;
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisableClientState(GL_COLOR_ARRAY);
@@ -17,13 +17,13 @@ WorldRenderer::~WorldRenderer() {
     sprites.releaseAll();
 }
 
-void WorldRenderer::makeWorldPicture(unsigned number, bool repeat) {
+void StageCanvas::makeWorldPicture(unsigned number, bool repeat) {
     makePictureTexture(pictures[number], number, repeat ? TextureWrap::repeat : TextureWrap::clamp);
 }
 
-void WorldRenderer::deleteWorldPicture(unsigned number) { deletePicture(pictures[number]); }
+void StageCanvas::deleteWorldPicture(unsigned number) { deletePicture(pictures[number]); }
 
-void WorldRenderer::load() {
+void StageCanvas::load() {
     deleteUnitQuad(unitQuad);
     unitQuad = compileUnitQuad();
     for (unsigned n = 601; n <= 663; ++n) makeWorldPicture(n, false);
@@ -38,19 +38,19 @@ void WorldRenderer::load() {
     loaded = true;
 }
 
-void WorldRenderer::loadSpriteSet(unsigned set, unsigned frameCount) { sprites.loadSpriteSet(set, frameCount); }
+void StageCanvas::loadSpriteSet(unsigned set, unsigned frameCount) { sprites.loadSpriteSet(set, frameCount); }
 
-void WorldRenderer::releaseSpriteSet(unsigned set, unsigned frameCount) { sprites.releaseSpriteSet(set, frameCount); }
+void StageCanvas::releaseSpriteSet(unsigned set, unsigned frameCount) { sprites.releaseSpriteSet(set, frameCount); }
 
-Picture* WorldRenderer::picture(unsigned number) const {
+Picture* StageCanvas::picture(unsigned number) const {
     return number < pictureTableSize ? pictures[number] : nullptr;
 }
 
-void WorldRenderer::bindPicture(unsigned number) const { ::bindPicture(picture(number)); }
+void StageCanvas::bindPicture(unsigned number) const { ::bindPicture(picture(number)); }
 
-void WorldRenderer::drawUnitQuad() const { glCallList(unitQuad); }
+void StageCanvas::drawUnitQuad() const { glCallList(unitQuad); }
 
-void WorldRenderer::drawSprite(std::uint16_t slot, std::uint16_t set, Vector position, float scaleX, float scaleY,
+void StageCanvas::drawSprite(std::uint16_t slot, std::uint16_t set, Vector position, float scaleX, float scaleY,
                                float angle, unsigned channel, std::int32_t first, std::int32_t last, float duration,
                                std::uint8_t red, std::uint8_t green, std::uint8_t blue, std::uint8_t alpha,
                                float frameTime) {

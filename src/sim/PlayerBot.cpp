@@ -1,4 +1,4 @@
-#include "world/PlayerBot.h"
+#include "sim/PlayerBot.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "world/SimSight.h"
+#include "sim/SimSight.h"
 
 // How a player spells a name from the shuffled row: finds the next letter
 // of the name in the row (the nearest place holding it), moves the letter

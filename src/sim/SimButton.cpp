@@ -1,4 +1,4 @@
-#include "world/SimButton.h"
+#include "sim/SimButton.h"
 
 void SimButton::press(Wish why) {
     isDown = true;

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <memory>
 
-#include "world/SimNameEntry.h"
+#include "sim/SimNameEntry.h"
 #include "world/World.h"
 
 // What a bot does in one frame: the mouse in window pixels and the two

@@ -1,4 +1,4 @@
-#include "world/SimSpeller.h"
+#include "sim/SimSpeller.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "world/SimMouse.h"
-#include "world/SimRunner.h"
-#include "world/SimSight.h"
+#include "sim/SimMouse.h"
+#include "sim/SimRunner.h"
+#include "sim/SimSight.h"
 
 // The simulation's careless player: the mouse wanders at random speeds in
 // the window (the game's warp rule puts it back to the middle when it

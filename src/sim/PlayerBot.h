@@ -2,11 +2,11 @@
 
 #include <cstdint>
 
-#include "world/SimButton.h"
-#include "world/SimMouse.h"
-#include "world/SimRunner.h"
-#include "world/SimSight.h"
-#include "world/SimSpeller.h"
+#include "sim/SimButton.h"
+#include "sim/SimMouse.h"
+#include "sim/SimRunner.h"
+#include "sim/SimSight.h"
+#include "sim/SimSpeller.h"
 
 // The simulation's player: plays a dance with the mouse as a person would,
 // from what the screen shows (SimSight). It steers the cat onto the dancer

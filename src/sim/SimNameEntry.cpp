@@ -1,4 +1,4 @@
-#include "world/SimNameEntry.h"
+#include "sim/SimNameEntry.h"
 
 #include "world/World.h"
 

@@ -1,4 +1,4 @@
-#include "world/SimRunner.h"
+#include "sim/SimRunner.h"
 
 #include <chrono>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "world/SimMouse.h"
+#include "sim/SimMouse.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "world/RandomBot.h"
+#include "sim/RandomBot.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "world/SimSight.h"
+#include "sim/SimSight.h"
 
 #include <cstring>
 
