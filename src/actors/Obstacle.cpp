@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "actors/StageNames.h"
 #include "actors/Volley.h"
@@ -27,9 +26,9 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
                      int newVariant, const Vector& newPosition, float newWidth, float newHeight,
                      float newAngle, std::uint8_t newLayoutTag, std::uint8_t newTarget, int difficulty) {
     kind = newKind;
-    std::memset(name, 0, sizeof name);
-    std::memset(saying, 0, sizeof saying);
     variant = newVariant;
+    // Only a named ballerina gets a new name and saying; a 'p' or 'q' dancer
+    // makes none and leaves the slot's as they were.
     if (kind == Kind::ballerina) {
         makeDancerName(name, difficulty);
         // Saying 40 belongs to the Prima Ballerina.

@@ -84,9 +84,11 @@ TEST(ObstaclePlacing, NamedBallerinasGetANameOfTheDifficultysLengthAndASayingAnd
     }
     for (std::uint8_t kind : {Kind::dancerP, Kind::dancerQ}) {
         placeDancer(o, Kind::ballerina);
-        placeDancer(o, kind);  // the slot keeps nothing of her
-        EXPECT_EQ(o.name[0], '\0');
-        EXPECT_EQ(o.saying[0], '\0');
+        const std::string name = o.name;
+        const std::string saying = o.saying;
+        placeDancer(o, kind);  // makes no name or saying of her own
+        EXPECT_EQ(o.name, name);
+        EXPECT_EQ(o.saying, saying);
     }
     placeDancer(o, Kind::dancerQ, 90, 0, 1, 0);
     o.update(0.1f, 0.0f);
