@@ -101,17 +101,19 @@ public:
         inPart(18 + value(9), 9);
     }
 
+    // Her first layer, her calming zone, swells and shrinks with the stage's
+    // time scale (the sprite scale).
     void guardian() {
-        SpriteLayer shoes = base();
+        SpriteLayer zone = base();
         const CostumePart p = part(9);
-        shoes.first = shoes.last = 18 + value(9);
-        shoes.red = p.r;
-        shoes.green = p.g;
-        shoes.blue = p.b;
-        shoes.alpha = combinedAlpha(p.alpha, look.colour.alpha);
-        if (look.spriteScale > 0.0f) shoes.scaleX = shoes.scaleY = look.spriteScale;
-        shoes.rotation = look.heading;
-        out.add(shoes);
+        zone.first = zone.last = 18 + value(9);
+        zone.red = p.r;
+        zone.green = p.g;
+        zone.blue = p.b;
+        zone.alpha = combinedAlpha(p.alpha, look.colour.alpha);
+        zone.scaleX = zone.scaleY = look.spriteScale;
+        zone.rotation = look.heading;
+        out.add(zone);
         attached(30 + look.state, 0.01f, look.colour.alpha);
         inPart(skinFrame(value(7)), 7);
         dancerBody();

@@ -12,6 +12,7 @@
 #include "actors/Random.h"
 #include "gl/GlContext.h"
 #include "render/RingLayout.h"
+#include "render/WorldRenderer.h"
 #include "world/World.h"
 
 namespace {
@@ -137,6 +138,11 @@ TEST_F(WorldDrawingGl, TheBackgroundTakesHerColourAndTheFreezeColours) {
     world->prima().look.background = Colour{200, 40, 90, 100};
     frames(1);
     EXPECT_TRUE(colourNear(GlContext::pixel(6, 6), {200, 40, 90, 255}));
+
+    // The stage's time scale sizes the guardians' first layer.
+    world->timeScale = 2.25f;
+    world->draw(0.0f);
+    EXPECT_FLOAT_EQ(world->textures->actors().currentSpriteScale(), 2.25f);
 
     world->frozen = true;
     world->freezeLimit = 5.0f;
