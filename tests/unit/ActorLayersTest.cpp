@@ -155,7 +155,8 @@ TEST(ActorLayers, SizesTurnsAndColoursOfTheOtherKinds) {
     planActorLayers(growing, stack);
     EXPECT_FLOAT_EQ(stack.layer(0).rotation, 123.0f) << "her note ring turns";
     EXPECT_EQ(stack.layer(0).red, 100);  // part 10
-    EXPECT_FLOAT_EQ(stack.layer(1).scaleX, 0.1f) << "her orb at half size";
+    EXPECT_FLOAT_EQ(stack.layer(1).scaleX, 0.5f) << "her orb at a size of its own";
+    EXPECT_FLOAT_EQ(stack.layer(1).scaleY, 0.5f);
     EXPECT_FLOAT_EQ(stack.layer(2).rotation, 30.0f);
 
     Costume museCostume = numberedCostume(1);
