@@ -58,7 +58,8 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
     primaDistance = targetDistance = farAway;
 
     // Motion: 'q' races and 'o' walks by her green talents; 'p' has no speed
-    // table and strolls at a fixed 0.3, slow enough to be caught up with.
+    // table and no top speed: she stands guard where she was placed and
+    // moves only when pushed or carried.
     velocity = carryDelta = bounceDirection = carrierPosition = touchVector = Vector{};
     speed = acceleration = step = momentum = lastMomentum = 0.0f;
     carrySpeed = bounceSpeed = carriedTime = 0.0f;
@@ -66,7 +67,7 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
     maxAcceleration = 0.5f;
     minAcceleration = -0.5f;
     minSpeed = kind == Kind::dancerQ ? 3.0f : 0.0f;
-    maxSpeed = 0.3f;
+    maxSpeed = 0.0f;
     turnTime = 3.0f;
     evadeFactor = 2.0f;
     energy = maxEnergy = 100;
@@ -113,7 +114,6 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
     effects.clear();
     speedTrailClock = gardenTrailClock = 0.0f;
     trailSide = 1.0f;
-    wasBlocked = 0;
 
     if (isThrower()) maxSpeed = tableSpeed(kind, green());
 }
@@ -191,6 +191,14 @@ void Obstacle::takeContact(std::uint16_t otherKind, const Vector& otherPosition,
         const int index = otherKind - Kind::talentFreeze;
         if (talents[index] < 255) ++talents[index];
         sadness += otherKind == Kind::talentFreeze ? 51 : 11;
+        bounceSpeed = 0.0f;
+        talentClock = 0.0f;
+    } else if (talentClock > 0.05f && otherKind > Kind::talentRed && Kind::isTalent(otherKind)) {
+        // A super talent counts three of each colour, for her as for the
+        // Prima Ballerina, and costs her every heart.
+        for (int index = blueTalent; index <= redTalent; ++index)
+            talents[index] = static_cast<std::uint8_t>(talents[index] > 252 ? 255 : talents[index] + 3);
+        sadness += 100;
         bounceSpeed = 0.0f;
         talentClock = 0.0f;
     }
