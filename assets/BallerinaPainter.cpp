@@ -125,14 +125,14 @@ void tights(cairo_t* cr, int pose) {
 // whole view. Variants turn the stars.
 void guardZone(cairo_t* cr, int variant) {
     Draw::circle(cr, 0.0, 0.0, 0.96);
-    Draw::fillRadial(cr, 0.0, 0.0, 0.2, 0.96, Rgba{1.0, 1.0, 1.0, 0.04}, Rgba{1.0, 1.0, 1.0, 0.2});
+    Draw::fillRadial(cr, 0.0, 0.0, 0.3, 0.96, Rgba{1.0, 1.0, 1.0, 0.03}, Rgba{1.0, 1.0, 1.0, 0.3});
     cairo_new_path(cr);
     Draw::circle(cr, 0.0, 0.0, 0.9);
-    Draw::outline(cr, Rgba{1.0, 1.0, 1.0, 0.45}, 0.012);
+    Draw::outline(cr, Rgba{1.0, 1.0, 1.0, 0.75}, 0.02);
     for (int i = 0; i < 12; ++i) {
         const double a = 30.0 * i + 7.5 * variant;
-        Draw::star(cr, 0.9 * Draw::dirX(a), 0.9 * Draw::dirY(a), 5, 0.03, 0.013, a);
-        Draw::fillFlat(cr, Rgba{1.0, 1.0, 1.0, 0.6});
+        Draw::star(cr, 0.9 * Draw::dirX(a), 0.9 * Draw::dirY(a), 5, 0.035, 0.015, a);
+        Draw::fillFlat(cr, Rgba{1.0, 1.0, 1.0, 0.9});
         cairo_new_path(cr);
     }
 }
