@@ -133,6 +133,15 @@ TEST_F(WorldDrawingGl, ThePrimaBallerinaStandsWhereTheCameraSeesHerAndHerNameRin
     EXPECT_FALSE(whiteAround(anchor.x, anchor.y - 1.4f)) << "below the ring's lower arc";
 }
 
+TEST_F(WorldDrawingGl, TheMenusRadarPreviewShowsThePrimaBallerinaAndHerCat) {
+    world->avatarsInDance = false;  // the menu holds them
+    world->levelPreview(Vector(-1.175f, -0.65f), Vector(-1.32f, -1.7f), 1, 0.0f, 0.016f);
+    const Radar& radar = world->textures->radar();
+    int avatars = 0;
+    for (int i = 0; i < radar.count(); ++i) avatars += radar.blip(i).kind == 101 || radar.blip(i).kind == 106;
+    EXPECT_EQ(avatars, 2);
+}
+
 TEST_F(WorldDrawingGl, TheBackgroundTakesHerColourAndTheFreezeColours) {
     world->showFloor = false;
     world->prima().look.background = Colour{200, 40, 90, 100};
