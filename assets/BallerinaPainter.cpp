@@ -119,6 +119,24 @@ void tights(cairo_t* cr, int pose) {
     limb(cr, {-0.07, -0.05}, l.leftKnee, l.leftFoot, 0.09, tintBase);
 }
 
+// The guardians' calming zone, drawn under them at the stage's time scale:
+// a faint disc with a brighter rim and a ring of small stars, so that it
+// reads as a pulsing circle on the floor from a tenth of her size to the
+// whole view. Variants turn the stars.
+void guardZone(cairo_t* cr, int variant) {
+    Draw::circle(cr, 0.0, 0.0, 0.96);
+    Draw::fillRadial(cr, 0.0, 0.0, 0.3, 0.96, Rgba{1.0, 1.0, 1.0, 0.03}, Rgba{1.0, 1.0, 1.0, 0.3});
+    cairo_new_path(cr);
+    Draw::circle(cr, 0.0, 0.0, 0.9);
+    Draw::outline(cr, Rgba{1.0, 1.0, 1.0, 0.75}, 0.02);
+    for (int i = 0; i < 12; ++i) {
+        const double a = 30.0 * i + 7.5 * variant;
+        Draw::star(cr, 0.9 * Draw::dirX(a), 0.9 * Draw::dirY(a), 5, 0.035, 0.015, a);
+        Draw::fillFlat(cr, Rgba{1.0, 1.0, 1.0, 0.9});
+        cairo_new_path(cr);
+    }
+}
+
 void shoes(cairo_t* cr, int pose) {
     const LegPose& l = legPoses[pose];
     const bool peeking = pose == 3;
@@ -415,6 +433,7 @@ void paintBallerina(Canvas& c, int frame, bool guardian) {
     else if (frame >= 9 && frame <= 13) eyes(cr, frame);
     else if (frame == 14) hair(cr, guardian);
     else if (frame >= 15 && frame <= 17) ornament(cr, frame - 15, guardian);
+    else if (frame >= 18 && frame <= 21 && guardian) guardZone(cr, frame - 18);
     else if (frame == 18) shoes(cr, 3);
     else if (frame >= 19 && frame <= 21) shoes(cr, frame - 19);
     else if (frame == 22 || frame == 23) tutu(cr, frame - 22, guardian);

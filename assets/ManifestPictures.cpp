@@ -151,7 +151,7 @@ void addMenuAndLevels(std::vector<AssetEntry>& out) {
             "menu frame: curtains, the board for the texts, map and medals, the map table and its legend under "
             "the level's radar, level arrows, volume track, Quit");
     picture(out, 99, Family::Menu, 512, 512, false, "turning rosette of soft petals around a light (title and result)");
-    picture(out, 901, Family::Menu, 512, 128, false, "headline: Velvetarium");
+    picture(out, 901, Family::Menu, 512, 512, false, "headline: Velvetarium, lettered across the middle");
     picture(out, 951, Family::Menu, 256, 256, false, "menu side picture: flower pot");
     picture(out, 952, Family::Menu, 128, 128, false, "menu side picture: butterfly");
     picture(out, 961, Family::Menu, 256, 128, false, "Play button");

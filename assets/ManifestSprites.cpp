@@ -39,10 +39,10 @@ const char* const dancerRoles[37] = {
     "ornament (P2 v0): satin band over the forehead",
     "ornament (P2 v1): wreath of small blossoms round the bun (guardians: a beret)",
     "ornament (P2 v2): crown of small flowers over the forehead",
-    "shoes (P9 v0): toes peeking out, for tights 4",
-    "shoes (P9 v1): pointe shoes for tights 1",
-    "shoes (P9 v2): pointe shoes for tights 2",
-    "shoes (P9 v3): pointe shoes for tights 3",
+    "shoes (P9 v0): toes peeking out, for tights 4 (guardians: calming zone)",
+    "shoes (P9 v1): pointe shoes for tights 1 (guardians: calming zone)",
+    "shoes (P9 v2): pointe shoes for tights 2 (guardians: calming zone)",
+    "shoes (P9 v3): pointe shoes for tights 3 (guardians: calming zone)",
     "tutu (P4 v0): long romantic skirt with a wavy hem (guardians: pleated bell)",
     "tutu (P4 v1): flower tutu of two rings of petals (guardians: pleated bell)",
     "bodice (P3 v0): bodice with shoulder straps",
@@ -61,9 +61,11 @@ const char* const dancerRoles[37] = {
     "gloves (P10 v3): long gloves over the tutu for skin pose 3",
 };
 
-// Set 112 draws shoes 18 + v first, at the sprite scale along the heading,
-// then attached part, skin, and tights up to ornament as sets 101 and 111.
-// Same frame meanings; its tutu is a long bell skirt and its ornament a cap.
+// Set 112 draws 18 + v first, at the sprite scale (the stage's time scale)
+// along the heading: in this set those frames are her calming zone, a faint
+// starred circle. Then attached part, skin, and tights up to ornament as sets
+// 101 and 111. Same other frame meanings; its tutu is a long bell skirt and
+// its ornament a cap.
 const char* const racerRoles[8] = {
     "swirl skirt (P5 lining)",
     "spiral stripes on the skirt (P6 sash)",

@@ -196,8 +196,10 @@ void frame(Canvas& c) {
 // The name of the game with a blossom before it. The menu draws it small
 // beside its progress line, which begins right of the picture's middle: the
 // lettering keeps to the left three quarters of the picture.
+// A square picture with the lettering in a band across its middle quarter:
+// the screens draw it at equal half sizes.
 void headline(Canvas& c) {
-    c.boxSpace(-2.0, -0.5, 2.0, 0.5);
+    c.boxSpace(-2.0, -2.0, 2.0, 2.0);
     cairo_t* cr = c.cr();
     ScreenKit::blossom(cr, -1.62, 0.02, 0.26, 6, Style::rose, Style::sun, 10.0);
     const double left = -1.3, right = 1.1;

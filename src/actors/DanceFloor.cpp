@@ -163,14 +163,16 @@ void DanceFloor::update(float dt) {
     lastCentreX = centreX;
     lastCentreY = centreY;
 
-    // 3. Every tile the mesh shows drifts, lights up, sways and is written.
+    // 3. Every visible tile drifts, lights up and sways; the mesh's margin
+    // tiles keep their last state. All of them are written.
     const float channelStep = std::max(1.0f, dt * 100.0f);
     gatherLights();
+    auto visible = [](int k) { return k >= firstVisible && k <= lastVisible; };
     for (int i = meshFirst; i <= meshLast; ++i) {
-        const int rowLights = lightsNearRow(i);
+        const int rowLights = visible(i) ? lightsNearRow(i) : 0;
         for (int j = meshFirst; j <= meshLast; ++j) {
             FloorTile& t = tiles[i][j];
-            animateTile(t, dt, channelStep, rowLights, j - meshFirst);
+            if (visible(i) && visible(j)) animateTile(t, dt, channelStep, rowLights, j - meshFirst);
             mesh.set(i - meshFirst, j - meshFirst, t.x + t.waveOffsetX, t.y + t.waveOffsetY, t.colour[0] / 255.0f,
                      t.colour[1] / 255.0f, t.colour[2] / 255.0f, t.u, t.v);
         }
@@ -243,8 +245,9 @@ void DanceFloor::animateTile(FloorTile& t, float dt, float channelStep, int rowL
         if (light.columns & columnBit) lightTile(t, light.x, light.y, *light.colour);
     }
 
-    // Sway. The wave clock runs on with every tile it moves, which turns the
-    // tiny per-tile frequencies (below 0.005) into a visible, unhurried sway.
+    // Sway. The wave clock runs on with every visible tile it moves (21 x 21
+    // times an update), which turns the tiny per-tile frequencies (below
+    // 0.005) into a visible, unhurried sway.
     waveClock += dt;
     if (waveClock >= waveClockPeriod) waveClock -= waveClockPeriod;
     t.waveOffsetX = std::sin(waveClock * t.waveFrequency) * t.waveAmplitudeX;

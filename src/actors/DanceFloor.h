@@ -18,10 +18,12 @@ public:
     static constexpr int tilesPerSide = gridSize + 1;
     static constexpr int viewTiles = 20;       // tiles across the view
     static constexpr int viewHalf = 10;
+    // Tiles firstVisible..lastVisible on each axis are animated.
     static constexpr int firstVisible = gridHalf - viewHalf;  // 15
     static constexpr int lastVisible = gridHalf + viewHalf;   // 35
     // The mesh reaches one tile further before and three after the visible
-    // range, so that the truncated centre never leaves a gap at the edges.
+    // range, so that the truncated centre never leaves a gap at the edges;
+    // those margin tiles are drawn as they are, not animated.
     static constexpr int meshFirst = firstVisible - 1;        // 14
     static constexpr int meshLast = lastVisible + 3;          // 38
     static constexpr int maxCollected = 40;
@@ -44,8 +46,9 @@ public:
     void touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth, float otherHeight,
                std::uint16_t otherDamage, float otherMomentum) override;
 
-    // Scrolls at most one tile per axis toward the view, animates every tile
-    // of the mesh and writes the mesh; then forgets the collected actors.
+    // Scrolls at most one tile per axis toward the view, animates the 21 x 21
+    // visible tiles and writes the whole mesh; then forgets the collected
+    // actors.
     void update(float dt);
 
     const FloorTile& tile(int i, int j) const;

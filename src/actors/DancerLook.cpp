@@ -62,10 +62,11 @@ constexpr LookTable namedLooks[dancerLookCount] = {
      {40, 80, 160}, {8, 10, 30}},
 };
 
-// Slate and white: the calm dancers who stop throwers.
+// Slate and white: the calm dancers who stop throwers. Their ninth part
+// colours their calming zone, a pale silver blue that shows on any floor.
 constexpr LookTable guardianTable = {
     {{60, 60, 65}, {240, 240, 245}, {110, 120, 135}, {175, 185, 200}, {225, 230, 238},
-     {70, 80, 95}, {241, 194, 156}, {200, 205, 215}, {90, 95, 110}, {220, 224, 232}},
+     {70, 80, 95}, {241, 194, 156}, {200, 205, 215}, {205, 220, 255}, {220, 224, 232}},
     {30, 30, 40}, {20, 22, 26}};
 
 // Orange and black: the fast unnamed throwers.

@@ -15,9 +15,12 @@ struct Effect {
     Vector position;
     std::uint8_t ownerKind = 0;
     std::uint8_t ownerIndex = 0;
-    Vector velocity;               // units per second; the owner's velocity for riding particles
+    Vector velocity;               // units per second
     Vector origin;                 // start point of the moving behaviours
     float ownerAngle = 0.0f;
+    Vector ownerAt;                // the owner's position at the last attach
+    std::uint8_t anchored = 0;     // ownerAt holds the owner's place of the last frame
+    std::uint8_t attached = 0;     // attached since the last update
     float baseWidth = 0.0f;
     float baseHeight = 0.0f;
     float width = 0.0f;

@@ -7,8 +7,13 @@
 namespace {
 const Effect freeSlot{};
 
-// The particles that ride with their owner instead of flying free.
-bool ridesWithOwner(const Effect& e) { return e.behaviour == 187; }
+// The song's glow is centred on its owner; every other particle keeps its
+// own place and motion relative to the owner while it is carried.
+bool centredOnOwner(const Effect& e) { return e.behaviour == 187; }
+
+// An owner that moved further than this between two attaches was replaced
+// (a new actor in its slot) or set down elsewhere: its particles stay.
+constexpr float longestCarry = 0.5f;
 
 void grow(Effect& e, float k) {
     e.width = e.age() * e.baseWidth * k;
@@ -19,10 +24,10 @@ void spin(Effect& e, float degreesPerSecond, float dt) {
     e.rotation = std::fmod(e.rotation + degreesPerSecond * dt, 360.0f);
 }
 
-// alpha runs from the spawn's alpha down to 0 over the last f seconds.
+// alpha runs from 100 down to 0 over the last f seconds.
 void fade(Effect& e, float f) {
     if (e.life >= f) return;
-    const float alpha = static_cast<float>(e.startColour[3]) / f * e.life;
+    const float alpha = 100.0f / f * e.life;
     e.colour[3] = static_cast<std::uint8_t>(alpha < 0.0f ? 0 : (alpha > 100.0f ? 100 : static_cast<int>(alpha)));
 }
 
@@ -98,14 +103,22 @@ void EffectPool::attach(std::uint8_t ownerKind, std::uint8_t ownerIndex, Vector 
     if (!std::isfinite(position.x) || !std::isfinite(position.y)) return;
     // Every actor asks once a frame: walk only the particles of its slot number.
     if (!ownersKnown) indexOwners();
+    (void)velocity;  // each particle keeps its own
+    const Vector at{position.x, position.y, 0.0f};
     for (int i = ownerHead[ownerIndex]; i >= 0; i = ownerNext[i]) {
         Effect& e = slots[i];
         if (e.ownerKind != ownerKind) continue;
         e.ownerAngle = angle;
-        if (!ridesWithOwner(e)) continue;
-        e.origin = e.velocity;
-        e.velocity = velocity;
-        e.position = Vector{position.x, position.y, 0.0f};
+        const Vector moved = at - e.ownerAt;
+        if (centredOnOwner(e)) {
+            e.position = at;
+        } else if (e.anchored && moved.length() <= longestCarry) {
+            e.position += moved;
+            e.origin += moved;
+        }
+        e.ownerAt = at;
+        e.anchored = 1;
+        e.attached = 1;
     }
 }
 
@@ -123,6 +136,10 @@ void EffectPool::update(float dt, float viewX, float viewY, float radius) {
             e = Effect{};
             continue;
         }
+        // An owner that went a frame without an attach has left its slot:
+        // whoever takes the slot next does not carry the particle off.
+        if (!e.attached) e.anchored = 0;
+        e.attached = 0;
         animate(e, dt);
     }
 }

@@ -31,10 +31,11 @@ public:
     // The same with the direction given as an actor angle (0 faces +y).
     int spawnAt(int effect, std::uint8_t ownerKind, std::uint8_t ownerIndex, Vector position, float angle);
 
-    // Moves the particles that ride with an owner (the muse song's glow
-    // around the Prima Ballerina) to the owner's position: their origin takes
-    // their previous velocity, velocity and ownerAngle take the given ones.
-    // Every particle of the owner takes ownerAngle.
+    // Carries every particle of an owner with it: each moves by as much as
+    // the owner moved since the last attach (the song's glow is set on the
+    // owner's position) and takes ownerAngle. A particle's own velocity is
+    // kept. The World attaches every frame; an owner missing for a frame,
+    // or one that jumped further than half a unit, carries nothing that time.
     void attach(std::uint8_t ownerKind, std::uint8_t ownerIndex, Vector position, Vector velocity, float angle);
 
     // Ages, culls and animates every slot. A particle is freed when its life

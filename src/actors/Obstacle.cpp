@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "actors/StageNames.h"
 #include "actors/Volley.h"
@@ -27,9 +26,9 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
                      int newVariant, const Vector& newPosition, float newWidth, float newHeight,
                      float newAngle, std::uint8_t newLayoutTag, std::uint8_t newTarget, int difficulty) {
     kind = newKind;
-    std::memset(name, 0, sizeof name);
-    std::memset(saying, 0, sizeof saying);
     variant = newVariant;
+    // Only a named ballerina gets a new name and saying; a 'p' or 'q' dancer
+    // makes none and leaves the slot's as they were.
     if (kind == Kind::ballerina) {
         makeDancerName(name, difficulty);
         // Saying 40 belongs to the Prima Ballerina.
@@ -59,7 +58,8 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
     primaDistance = targetDistance = farAway;
 
     // Motion: 'q' races and 'o' walks by her green talents; 'p' has no speed
-    // table and strolls at a fixed 0.3, slow enough to be caught up with.
+    // table and no top speed: she stands guard where she was placed and
+    // moves only when pushed or carried.
     velocity = carryDelta = bounceDirection = carrierPosition = touchVector = Vector{};
     speed = acceleration = step = momentum = lastMomentum = 0.0f;
     carrySpeed = bounceSpeed = carriedTime = 0.0f;
@@ -67,7 +67,7 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
     maxAcceleration = 0.5f;
     minAcceleration = -0.5f;
     minSpeed = kind == Kind::dancerQ ? 3.0f : 0.0f;
-    maxSpeed = 0.3f;
+    maxSpeed = 0.0f;
     turnTime = 3.0f;
     evadeFactor = 2.0f;
     energy = maxEnergy = 100;
@@ -114,7 +114,6 @@ void Obstacle::place(std::uint8_t newKind, std::int32_t newSadness, int newBlue,
     effects.clear();
     speedTrailClock = gardenTrailClock = 0.0f;
     trailSide = 1.0f;
-    wasBlocked = 0;
 
     if (isThrower()) maxSpeed = tableSpeed(kind, green());
 }
@@ -192,6 +191,14 @@ void Obstacle::takeContact(std::uint16_t otherKind, const Vector& otherPosition,
         const int index = otherKind - Kind::talentFreeze;
         if (talents[index] < 255) ++talents[index];
         sadness += otherKind == Kind::talentFreeze ? 51 : 11;
+        bounceSpeed = 0.0f;
+        talentClock = 0.0f;
+    } else if (talentClock > 0.05f && otherKind > Kind::talentRed && Kind::isTalent(otherKind)) {
+        // A super talent counts three of each colour, for her as for the
+        // Prima Ballerina, and costs her every heart.
+        for (int index = blueTalent; index <= redTalent; ++index)
+            talents[index] = static_cast<std::uint8_t>(talents[index] > 252 ? 255 : talents[index] + 3);
+        sadness += 100;
         bounceSpeed = 0.0f;
         talentClock = 0.0f;
     }

@@ -152,5 +152,4 @@ private:
     float speedTrailClock = 0.0f;
     float gardenTrailClock = 0.0f;
     float trailSide = 1.0f;
-    std::uint8_t wasBlocked = 0;
 };

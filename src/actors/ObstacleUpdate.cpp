@@ -32,7 +32,6 @@ void Obstacle::update(float dt, float radius) {
         sadness = -1000;
     }
     guided = 0;
-    wasBlocked = blocked;
 }
 
 void Obstacle::move(float dt) {
@@ -95,8 +94,8 @@ void Obstacle::requestEffects(float dt) {
     if (!isThrower()) return;
     const float size = width + height;
     if (sadness < 1) effects.set(happyEffectSlot, 21, position, angle);
-    // A bump into something solid, once per contact, by how many hearts she has.
-    if (blocked && !wasBlocked && sadness > 0)
+    // Every frame she stands against something solid, by how many hearts she has.
+    if (blocked && sadness > 0)
         effects.set(hitEffectSlot, sadness > 66 ? 11 : (sadness > 33 ? 12 : 13), position, angle);
 
     // Trails mark a moving dancer only.

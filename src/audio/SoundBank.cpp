@@ -366,12 +366,10 @@ void SoundBank::setAlarmLoop(int level, float distance, float range, float x) {
     if (wanted < 0) {
         channels.fadeOut(channel, 500);
     } else {
+        // Only a new band starts its sound: within a band the loop is left
+        // alone, also after a stop of all sounds has faded it out.
         const int sound = Sound::alarm1 + wanted;
-        const ChannelView held = channels.view(channel);
-        // A new band changes the sound; the same band restarts it only when
-        // something else (a stop of all sounds) has ended the loop meanwhile.
-        if (wanted != band(alarmLevel) || !held.looping || held.sound != sound)
-            channels.play(channel, chunk(sound), sound, true);
+        if (wanted != band(alarmLevel)) channels.play(channel, chunk(sound), sound, true);
     }
     channels.setVolume(channel, fullVolume(volume));
     channels.setPanning(channel, 255, 255);

@@ -12,11 +12,6 @@ namespace {
 
 constexpr float degrees = 3.14159265f / 180.0f;
 
-// Velvet behind the loading cells.
-constexpr float loadingRed = 0.12f;
-constexpr float loadingGreen = 0.03f;
-constexpr float loadingBlue = 0.14f;
-
 constexpr std::uint16_t worldMap = 35;
 constexpr std::uint16_t menuFrame = 98;
 constexpr std::uint16_t rosettePicture = 99;
@@ -91,7 +86,7 @@ void ScreenRenderer::beginLoading() {
 
 void ScreenRenderer::showLoadingProgress(int percent) {
     paint.beginWindowSquare();
-    paint.clear(loadingRed, loadingGreen, loadingBlue);
+    paint.clear(0.0f, 0.0f, 0.0f);  // the loading cells stand on black
     batch.clear();
     composeLoading(percent, batch);
     paint.draw(batch);
@@ -134,8 +129,9 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     // world map stays below the progress line.
     out.add(level, -1.275f, 0.56f, 1.0f, 0.6f, 0.0f, 1, 1, 1, a);
     if (level != guidedDanceLevel) out.add(worldMap, 1.05f, 0.875f, 0.56f, 0.28f, 0.0f, 1, 1, 1, a);
-    // Small enough to leave the progress line beside it readable.
-    out.add(headline, -1.775f, 1.225f, 0.36f, 0.09f, 0.0f, 1, 1, 1, a);
+    // Small enough to leave the progress line beside it readable. The
+    // headline picture is square, its lettering a band across the middle.
+    out.add(headline, -1.775f, 1.225f, 0.36f, 0.36f, 0.0f, 1, 1, 1, a);
     out.add(951, 1.8f, 0.75f, 0.4f, 0.4f, 0.0f, 1, 1, 1, a);
     out.add(952, 1.8f, view.sideHeight, 0.2f, 0.2f, 0.0f, 1, 1, 1, a);
 
@@ -221,7 +217,8 @@ void ScreenRenderer::composeTransition(Vector position, bool failed, float secon
             out.add(static_cast<std::uint16_t>(200 + std::min<std::uint8_t>(resultRank, 9)), 0.0f, 0.3375f, badge,
                     badge, 0.0f, 1, 1, 1, alpha);
         }
-        out.add(headline, -1.5f, 0.0f, 1.0f * scale, 0.25f * scale, 0.0f, 1, 1, 1, alpha);
+        // The headline keeps the unit size while the rosette grows.
+        out.add(headline, -1.5f, 0.0f, 1.0f, 1.0f, 0.0f, 1, 1, 1, alpha);
     }
     rosette += seconds;
 }

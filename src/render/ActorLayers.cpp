@@ -69,14 +69,14 @@ public:
         const CostumePart p = part(number);
         blinking(rest, first, last, Colour{p.r, p.g, p.b, combinedAlpha(p.alpha, look.colour.alpha)});
     }
-    void attached(std::int32_t frame, float radius, std::uint8_t alpha, float scale = 1.0f) {
+    // size > 0 replaces the actor's width and height.
+    void attached(std::int32_t frame, float radius, std::uint8_t alpha, float size = 0.0f) {
         SpriteLayer layer = base();
         layer.first = layer.last = frame;
         layer.attached = true;
         layer.radius = radius;
         layer.alpha = alpha;
-        layer.scaleX *= scale;
-        layer.scaleY *= scale;
+        if (size > 0.0f) layer.scaleX = layer.scaleY = size;
         out.add(layer);
     }
 
@@ -101,17 +101,19 @@ public:
         inPart(18 + value(9), 9);
     }
 
+    // Her first layer, her calming zone, swells and shrinks with the stage's
+    // time scale (the sprite scale).
     void guardian() {
-        SpriteLayer shoes = base();
+        SpriteLayer zone = base();
         const CostumePart p = part(9);
-        shoes.first = shoes.last = 18 + value(9);
-        shoes.red = p.r;
-        shoes.green = p.g;
-        shoes.blue = p.b;
-        shoes.alpha = combinedAlpha(p.alpha, look.colour.alpha);
-        if (look.spriteScale > 0.0f) shoes.scaleX = shoes.scaleY = look.spriteScale;
-        shoes.rotation = look.heading;
-        out.add(shoes);
+        zone.first = zone.last = 18 + value(9);
+        zone.red = p.r;
+        zone.green = p.g;
+        zone.blue = p.b;
+        zone.alpha = combinedAlpha(p.alpha, look.colour.alpha);
+        zone.scaleX = zone.scaleY = look.spriteScale;
+        zone.rotation = look.heading;
+        out.add(zone);
         attached(30 + look.state, 0.01f, look.colour.alpha);
         inPart(skinFrame(value(7)), 7);
         dancerBody();
@@ -155,7 +157,7 @@ public:
         ring.alpha = combinedAlpha(notes.alpha, look.colour.alpha);
         ring.rotation = look.spinAngle;
         out.add(ring);
-        attached(7, 0.025f, 100, 0.5f);
+        attached(7, 0.025f, 100, 0.5f);  // her orb has a size of its own
         inPart(1, 7);
         inPart(2, 8);
         inPart(3, 4);

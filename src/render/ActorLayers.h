@@ -39,7 +39,7 @@ struct ActorLook {
     const Costume* costume = nullptr;  // null draws the parts white
     bool blinking = false;       // inside the blink window this frame
     float blinkWindow = 0.5f;    // the eyes' animation runs once over it
-    float spriteScale = 0.0f;    // the shoes of kind 112; 0 keeps the actor's size
+    float spriteScale = 0.0f;    // size of the first layer of kind 112
     float spinAngle = 0.0f;      // the note ring of kind 162
 };
 

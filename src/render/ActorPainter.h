@@ -23,14 +23,15 @@ public:
 
     // One actor by its kind (the sprite-set number). heading is an angle in
     // degrees: the offset direction of the attached part and the turn of the
-    // shoes of kind 112. Kind 0, kinds without a stack and slots above 39
+    // first layer of kind 112. Kind 0, kinds without a stack and slots above 39
     // draw nothing.
     void drawActor(unsigned slot, unsigned kind, Vector position, float width, float height, float angle,
                    float heading, float frameTime, Colour colour, std::uint8_t state, const Costume& costume);
 
-    // Size of the shoes layer of kind 112; 0 (the start value) draws them at
-    // the dancer's own size.
+    // Size (width and height) of the first layer of kind 112; the World
+    // hands over its time scale before it draws the actors.
     void setSpriteScale(float scale) { spriteScale = scale; }
+    float currentSpriteScale() const { return spriteScale; }
 
     // Frame `frame` of the kind's set, white with the given alpha, at the
     // centre displaced by radius toward offsetAngle + 90 degrees.

@@ -12,7 +12,8 @@ class StageCanvas;
 // EffectPool::frameOf of the sprite set numbered by its behaviour, at its
 // position, size and rotation, in its colour (alpha a percentage). The
 // particles' own sprite sets are kept here, 48 slots per set. Construction
-// makes no OpenGL call.
+// makes no OpenGL call. No table of angular sectors is kept: nothing would
+// read one, every particle carries its own rotation.
 class EffectRenderer {
 public:
     static constexpr unsigned firstStoreSet = 100;

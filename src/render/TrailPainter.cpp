@@ -75,12 +75,11 @@ int buildTrailStrip(const Trail& trail, int n, float halfWidth, float scroll, fl
     auto emit = [&](int j) {
         if (written >= capacity) return;
         // Across the trail: the heading from the newer neighbour to the older
-        // one (a missing neighbour counts as the point itself). Seen along
-        // that heading, "left" comes first, which keeps the strip's
-        // triangles counter-clockwise.
+        // one, whatever they hold. Seen along that heading, "left" comes
+        // first, which keeps the strip's triangles counter-clockwise.
         const Vector& here = trail.points[j];
-        const Vector& newer = usable(trail, j - 1) ? trail.points[j - 1] : here;
-        const Vector& older = usable(trail, j + 1) ? trail.points[j + 1] : here;
+        const Vector& newer = trail.points[j - 1];
+        const Vector& older = trail.points[j + 1];
         const float dx = older.x - newer.x;
         const float dy = older.y - newer.y;
         const float h = (dx == 0.0f && dy == 0.0f) ? 0.0f : std::atan2(dy, dx) - 90.0f * degreesToRadians;

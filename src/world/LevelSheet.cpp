@@ -104,16 +104,16 @@ void LevelSheet::writeActor(std::uint8_t kind, Vector at, std::uint8_t frames, f
     e->value = value;
 }
 
-void LevelSheet::writeDancer(Vector at, const DancerTraits& dancer) {
+void LevelSheet::writeDancer(Vector at, const DancerTraits& dancer, std::uint8_t lookKind) {
     PlacementEntry* e = nextEntry();
     if (!e) return;
-    const KindSize size = header.of(dancer.kind);
+    const KindSize size = header.of(lookKind);
     e->kind = dancer.kind;
     e->position = at;
     e->width = size.width;
     e->height = size.height;
     e->angle = dancer.angle;
-    e->frames = framesOfDancer(dancer.kind);
+    e->frames = framesOfDancer(lookKind);
     e->value = dancer.value;
     e->energy = dancer.energy;
     e->blue = dancer.blue;
@@ -134,7 +134,7 @@ void LevelSheet::writeAvatar(std::uint8_t kind, Vector at, std::uint8_t energy, 
     t.green = green;
     t.red = red;
     t.groupType = 0;
-    writeDancer(at, t);
+    writeDancer(at, t, kind);
 }
 
 void LevelSheet::placePrima(Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
@@ -147,26 +147,26 @@ void LevelSheet::placeCat(Vector at, std::uint8_t energy, std::uint8_t blue, std
     writeAvatar(kindCat, at, energy, blue, green, red);
 }
 
-void LevelSheet::placeDancer(Vector at, const DancerTraits& dancer) { writeDancer(at, dancer); }
+void LevelSheet::placeDancer(Vector at, const DancerTraits& dancer) { writeDancer(at, dancer, dancer.kind); }
 
 void LevelSheet::placeTalent(std::uint8_t kind, Vector at) { writeActor(kind, at, talentFrames, itemAngle); }
 
 void LevelSheet::placeMuse(Vector at) { writeActor(kindMuse, at, museFrames, itemAngle); }
 
-// Sizes and frames follow the dancer's kind in lines as in rings, so a 'p'
-// or 'q' in a line looks like one.
+// A line is a row of named ballerinas' places: every entry takes the 'o'
+// size and frame count, whatever kind it holds. A ring sizes each by kind.
 void LevelSheet::ballerinaLine(Vector from, Vector to, int count, const DancerTraits& dancer) {
     if (count < 1) return;
     const Vector step = (to - from) / static_cast<float>(count);
     for (int k = 0; k < count; ++k) {
         Vector at = from + step * static_cast<float>(k);
         at.z = formationZ;
-        writeDancer(at, dancer);
+        writeDancer(at, dancer, kindO);
     }
 }
 
 void LevelSheet::ballerinaRing(Vector centre, float radius, int count, const DancerTraits& dancer) {
-    for (int k = 0; k < count; ++k) writeDancer(ringPoint(centre, radius, k, count), dancer);
+    for (int k = 0; k < count; ++k) writeDancer(ringPoint(centre, radius, k, count), dancer, dancer.kind);
 }
 
 void LevelSheet::museRing(Vector centre, float radius, int count, std::uint32_t value) {

@@ -130,7 +130,9 @@ public:
 private:
     PlacementEntry* nextEntry();  // the entry at the cursor (or null past the end); advances
     void writeActor(std::uint8_t kind, Vector at, std::uint8_t frames, float angle, std::uint32_t value = 0);
-    void writeDancer(Vector at, const DancerTraits& dancer);
+    // The entry's size and frame count are those of lookKind (the dancer's
+    // own kind unless a formation says otherwise).
+    void writeDancer(Vector at, const DancerTraits& dancer, std::uint8_t lookKind);
     void writeAvatar(std::uint8_t kind, Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
                      std::uint8_t red);
     void clearEntries();

@@ -48,9 +48,10 @@ void fillRadar(World& w, Radar& radar, bool withAvatars) {
 void drawStageRadar(World& w, bool preview) {
     if (!w.graphicsReady() || !w.complete()) return;
     WorldRenderer& paint = *w.textures;
-    // The avatars stay off the radar while the menu holds them.
-    fillRadar(w, paint.radar(), w.avatarsInDance);
+    // The menu's preview shows the avatars with the level; in the game they
+    // stay off while the menu holds them. The leash line is the game's only.
+    fillRadar(w, paint.radar(), preview || w.avatarsInDance);
     const float zoomFactor = preview ? 1.0f : w.zoom / radarGameZoom;
-    paint.radar().draw(w.viewOffset, preview, w.mapScale, zoomFactor, w.avatarsInDance, w.prima().position,
-                       w.cat().position);
+    paint.radar().draw(w.viewOffset, preview, w.mapScale, zoomFactor, !preview && w.avatarsInDance,
+                       w.prima().position, w.cat().position);
 }

@@ -334,6 +334,7 @@ void World::draw(float seconds) {
     StagePass pass(*this, paint, seconds);
     if (paint != nullptr) {
         if (frozen && !nameEntry) paint->clearAllTrails();
+        paint->actors().setSpriteScale(timeScale);
         if (frozen) pass.ghosts();
         pass.links();
     }

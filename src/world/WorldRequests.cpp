@@ -51,12 +51,13 @@ void World::requestEffects() {
     for (int i = 0; i < poolSize; ++i) {
         const auto owner = static_cast<std::uint8_t>(i);
         // A ballerina who became happy in the last update has freed her slot
-        // but still asks for her farewell effect.
+        // but still asks for her farewell effect; like a burst blossom's, it
+        // belongs to nobody (kind 0), so the next actor in the slot does not
+        // carry it off.
         const Obstacle& o = *obstacles[i];
-        const std::uint8_t dancerKind = o.kind != 0 ? o.kind : Kind::ballerina;
         if (planarDistance(o.position, cameraAt) < viewRadius) {
             for (const EffectRequest& r : o.effects.slots)
-                if (r.active) effects->spawnAt(r.effect, dancerKind, owner, r.position, r.angle);
+                if (r.active) effects->spawnAt(r.effect, o.kind, owner, r.position, r.angle);
         }
         const Avatar& a = *avatars[i];
         for (const EffectRequest& r : a.effects.slots)
@@ -66,8 +67,7 @@ void World::requestEffects() {
         // Talents raise no requests of their own: their collector shows the taking.
         const Projectile& b = *projectiles[i];
         if (b.effectPending() && planarDistance(b.effectPosition, cameraAt) < viewRadius)
-            effects->spawnAt(b.effectKind, b.kind != 0 ? b.kind : Kind::blossom1, owner, b.effectPosition,
-                             b.effectAngle);
+            effects->spawnAt(b.effectKind, b.kind, owner, b.effectPosition, b.effectAngle);
     }
 }
 

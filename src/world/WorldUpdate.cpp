@@ -24,7 +24,7 @@ constexpr float clickConsumed = 100.0f;
 
 void World::update(const char (&handedName)[10], bool paused, float seconds) {
     if (!allocated) return;
-    // 1.-2. Clocks.
+    // 1.-2. Clocks. No frames-per-second counter is kept: nothing would read it.
     levelTime += seconds;
 
     // 3. The view follows her, a little ahead along her facing.

@@ -12,6 +12,7 @@
 #include "actors/Random.h"
 #include "gl/GlContext.h"
 #include "render/RingLayout.h"
+#include "render/WorldRenderer.h"
 #include "world/World.h"
 
 namespace {
@@ -132,11 +133,25 @@ TEST_F(WorldDrawingGl, ThePrimaBallerinaStandsWhereTheCameraSeesHerAndHerNameRin
     EXPECT_FALSE(whiteAround(anchor.x, anchor.y - 1.4f)) << "below the ring's lower arc";
 }
 
+TEST_F(WorldDrawingGl, TheMenusRadarPreviewShowsThePrimaBallerinaAndHerCat) {
+    world->avatarsInDance = false;  // the menu holds them
+    world->levelPreview(Vector(-1.175f, -0.65f), 1, 0.0f, 0.016f);
+    const Radar& radar = world->textures->radar();
+    int avatars = 0;
+    for (int i = 0; i < radar.count(); ++i) avatars += radar.blip(i).kind == 101 || radar.blip(i).kind == 106;
+    EXPECT_EQ(avatars, 2);
+}
+
 TEST_F(WorldDrawingGl, TheBackgroundTakesHerColourAndTheFreezeColours) {
     world->showFloor = false;
     world->prima().look.background = Colour{200, 40, 90, 100};
     frames(1);
     EXPECT_TRUE(colourNear(GlContext::pixel(6, 6), {200, 40, 90, 255}));
+
+    // The stage's time scale sizes the guardians' first layer.
+    world->timeScale = 2.25f;
+    world->draw(0.0f);
+    EXPECT_FLOAT_EQ(world->textures->actors().currentSpriteScale(), 2.25f);
 
     world->frozen = true;
     world->freezeLimit = 5.0f;

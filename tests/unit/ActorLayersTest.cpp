@@ -134,14 +134,15 @@ TEST(ActorLayers, SizesTurnsAndColoursOfTheOtherKinds) {
     const Costume costume = numberedCostume(1);
     LayerStack stack;
     ActorLook guardian = lookOf(112, costume);
-    guardian.spriteScale = 0.4f;
-    planActorLayers(guardian, stack);
-    EXPECT_FLOAT_EQ(stack.layer(0).scaleX, 0.4f) << "her shoes at the sprite scale";
-    EXPECT_FLOAT_EQ(stack.layer(0).rotation, 75.0f) << "along her heading";
-    EXPECT_FLOAT_EQ(stack.layer(2).scaleX, 0.2f);
-    guardian.spriteScale = 0.0f;
-    planActorLayers(guardian, stack);
-    EXPECT_FLOAT_EQ(stack.layer(0).scaleX, 0.2f) << "without a sprite scale the shoes take her size";
+    for (float scale : {0.0f, 2.5f}) {
+        guardian.spriteScale = scale;
+        planActorLayers(guardian, stack);
+        EXPECT_EQ(stack.layer(0).first, 19);
+        EXPECT_FLOAT_EQ(stack.layer(0).scaleX, scale) << "her first layer at the sprite scale";
+        EXPECT_FLOAT_EQ(stack.layer(0).scaleY, scale);
+        EXPECT_FLOAT_EQ(stack.layer(0).rotation, 75.0f) << "along her heading";
+        EXPECT_FLOAT_EQ(stack.layer(2).scaleX, 0.2f);
+    }
 
     planActorLayers(lookOf(113, costume), stack);
     EXPECT_EQ(stack.layer(1).red, 50);  // frame 1 in part 5
@@ -154,7 +155,8 @@ TEST(ActorLayers, SizesTurnsAndColoursOfTheOtherKinds) {
     planActorLayers(growing, stack);
     EXPECT_FLOAT_EQ(stack.layer(0).rotation, 123.0f) << "her note ring turns";
     EXPECT_EQ(stack.layer(0).red, 100);  // part 10
-    EXPECT_FLOAT_EQ(stack.layer(1).scaleX, 0.1f) << "her orb at half size";
+    EXPECT_FLOAT_EQ(stack.layer(1).scaleX, 0.5f) << "her orb at a size of its own";
+    EXPECT_FLOAT_EQ(stack.layer(1).scaleY, 0.5f);
     EXPECT_FLOAT_EQ(stack.layer(2).rotation, 30.0f);
 
     Costume museCostume = numberedCostume(1);

@@ -140,6 +140,14 @@ TEST(DanceFloorTest, WithNobodyNearTilesDriftAHundredStepsPerSecondAndASlowFrame
         fullSteps += std::fabs(moved - 1.0f) < 1e-3f ? 1 : 0;
     }
     EXPECT_GE(fullSteps, 5);
+
+    // Only the 21 x 21 visible tiles animate, each moving the wave clock on.
+    const float clockBefore = floor->waveClock;
+    const FloorTile margin = floor->tile(DanceFloor::lastVisible + 1, 25);
+    floor->update(0.01f);
+    EXPECT_NEAR(floor->waveClock - clockBefore, 21 * 21 * 0.01f, 1e-2f);
+    EXPECT_EQ(floor->tile(DanceFloor::lastVisible + 1, 25).colour[0], margin.colour[0]);
+    EXPECT_EQ(floor->tile(DanceFloor::lastVisible + 1, 25).waveOffsetX, margin.waveOffsetX);
 }
 
 // The lights a tile tries are chosen by rows and columns; none may be
@@ -158,11 +166,12 @@ TEST(DanceFloorTest, ExactlyTheTilesWithinThreeTilesOfADancerTakeHerMagenta) {
         floor.touch(Kind::ballerina, Vector{x, y}, 0.3f, 0.3f, 1, 0.0f);
         sendPrimaAway(floor);
         floor.update(1.0f / 60.0f);
+        auto visible = [](int k) { return k >= DanceFloor::firstVisible && k <= DanceFloor::lastVisible; };
         for (int i = DanceFloor::meshFirst; i <= DanceFloor::meshLast; ++i) {
             for (int j = DanceFloor::meshFirst; j <= DanceFloor::meshLast; ++j) {
                 const FloorTile& t = floor.tile(i, j);
                 const float dx = t.x - x, dy = t.y - y;
-                const bool within = std::sqrt(dx * dx + dy * dy) < reach;
+                const bool within = visible(i) && visible(j) && std::sqrt(dx * dx + dy * dy) < reach;
                 ASSERT_EQ(hasTarget(t, magenta), within) << "trial " << trial << ", tile " << i << "," << j;
                 ASSERT_FALSE(hasTarget(t, yellow));
             }

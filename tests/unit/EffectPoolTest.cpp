@@ -120,7 +120,7 @@ TEST_F(EffectPoolTest, AParticleLivesUntilItsLifeReachesExactlyZeroOrItIsCulled)
     EXPECT_TRUE(pool->effect(3).busy());
 }
 
-TEST_F(EffectPoolTest, AttachMovesOnlyTheParticlesThatRideWithThatOwner) {
+TEST_F(EffectPoolTest, AttachCarriesEveryParticleOfItsOwnerAndCentresTheSongsGlowOnHer) {
     pool->spawn(22, 161, 4, somewhere, up);
     int glow = -1;
     for (int i = 0; i < EffectPool::capacity; ++i)
@@ -129,20 +129,38 @@ TEST_F(EffectPoolTest, AttachMovesOnlyTheParticlesThatRideWithThatOwner) {
     EXPECT_EQ(pool->effect(glow).ownerKind, 101) << "the glow belongs to the Prima Ballerina";
     EXPECT_EQ(pool->effect(glow).ownerIndex, 1);
     const Vector note = pool->effect(glow + 1).position;
+    const int puff = pool->busyCount();
+    pool->spawn(51, 111, 1, somewhere, up);  // a dancer's speed trail
+    ASSERT_EQ(pool->effect(puff).behaviour, 183);
 
-    pool->attach(111, 1, Vector{5.0f, 5.0f, 0.0f}, Vector{1.0f, 0.0f, 0.0f}, 10.0f);  // someone else
+    pool->attach(111, 2, Vector{5.0f, 5.0f, 0.0f}, Vector{}, 10.0f);  // someone else
     EXPECT_EQ(pool->effect(glow).position, somewhere);
-
     pool->attach(101, 1, Vector{2.0f, 3.0f, 0.0f}, Vector{0.5f, 0.25f, 0.0f}, 30.0f);
     EXPECT_EQ(pool->effect(glow).position, (Vector{2.0f, 3.0f, 0.0f}));
-    EXPECT_EQ(pool->effect(glow).velocity, (Vector{0.5f, 0.25f, 0.0f}));
-    EXPECT_EQ(pool->effect(glow).origin, Vector{});
-    pool->attach(101, 1, Vector{2.5f, 3.0f, 0.0f}, Vector{0.0f, 1.0f, 0.0f}, 40.0f);
-    EXPECT_EQ(pool->effect(glow).origin, (Vector{0.5f, 0.25f, 0.0f})) << "the previous velocity";
-    EXPECT_EQ(pool->effect(glow + 1).position, note) << "the notes stay where she sang";
+    pool->attach(111, 1, Vector{4.0f, 4.0f, 0.0f}, Vector{}, 0.0f);  // first seen: nothing moves yet
+    const Effect before = pool->effect(puff);
+    EXPECT_EQ(before.position, somewhere);
 
+    // Between two frames the dancer moves on: her puff moves with her,
+    // along its own spiral, while the notes stay where the muse sang.
     pool->update(0.1f, 2.5f, 3.0f, 2.9f);
-    EXPECT_FLOAT_EQ(pool->effect(glow).rotation, 220.0f) << "her heading turned round";
+    EXPECT_FLOAT_EQ(pool->effect(glow).rotation, 210.0f) << "her heading turned round";
+    const Vector drifted = pool->effect(puff).position;
+    pool->attach(111, 1, Vector{4.25f, 3.9f, 0.0f}, Vector{}, 0.0f);
+    EXPECT_NEAR(pool->effect(puff).position.x, drifted.x + 0.25f, 1e-5f);
+    EXPECT_NEAR(pool->effect(puff).position.y, drifted.y - 0.1f, 1e-5f);
+    EXPECT_NEAR(pool->effect(puff).origin.x, before.origin.x + 0.25f, 1e-5f);
+    EXPECT_EQ(pool->effect(glow + 1).position, note);
+
+    // A jump of more than half a unit, or a frame without her, carries nothing.
+    pool->update(0.01f, 2.5f, 3.0f, 2.9f);
+    const Vector settled = pool->effect(puff).position;
+    pool->attach(111, 1, Vector{9.0f, 3.9f, 0.0f}, Vector{}, 0.0f);
+    EXPECT_EQ(pool->effect(puff).position, settled);
+    pool->update(0.0f, 2.5f, 3.0f, 2.9f);
+    pool->update(0.0f, 2.5f, 3.0f, 2.9f);  // she was not there
+    pool->attach(111, 1, Vector{9.2f, 3.9f, 0.0f}, Vector{}, 0.0f);
+    EXPECT_EQ(pool->effect(puff).position, settled);
 }
 
 // Through spawns, updates that free particles, and resets, attach reaches
@@ -172,7 +190,9 @@ TEST_F(EffectPoolTest, AttachFindsEveryParticleOfItsOwnerAndNoOtherThroughAnyHis
                 SCOPED_TRACE(testing::Message() << "step " << step << ", slot " << i);
                 if (before[i].busy() && before[i].ownerKind == kind && before[i].ownerIndex == slot) {
                     ASSERT_EQ(e.ownerAngle, angle);
-                    if (e.behaviour == 187) ASSERT_EQ(e.position.x, 3.0f);
+                    if (e.behaviour == 187) {
+                        ASSERT_EQ(e.position.x, 3.0f);
+                    }
                 } else {
                     ASSERT_EQ(e.ownerAngle, before[i].ownerAngle);
                     ASSERT_EQ(std::memcmp(&e.position, &before[i].position, sizeof e.position), 0);
@@ -192,6 +212,11 @@ TEST_F(EffectPoolTest, ParticlesGrowSpinFadeAndFly) {
     pool->update(0.27f, 1.0f, 1.0f, 2.9f);  // 0.03 s left of the 0.05 s fade
     EXPECT_NEAR(flash.colour[3], 60, 1);
     EXPECT_EQ(EffectPool::frameOf(flash), 8);
+    pool->spawn(51, 111, 0, somewhere, up);  // a faint puff (alpha below 100)
+    const Effect& puff = pool->effect(1);
+    ASSERT_LT(puff.startColour[3], 100);
+    pool->update(puff.lifetime - 0.8f, 1.0f, 1.0f, 2.9f);
+    EXPECT_NEAR(puff.colour[3], 80, 1) << "fades from 100, whatever its start";
 
     pool->reset(181, 196);
     pool->spawn(1, 141, 2, somewhere, up);

@@ -29,14 +29,14 @@ void expectAt(const PlacementEntry& e, float x, float y, float z) {
 
 }  // namespace
 
-TEST(LevelLayoutPlacers, BallerinaLineLeavesOutItsEndPointAndHandsOnEveryTrait) {
+TEST(LevelLayoutPlacers, BallerinaLineLeavesOutItsEndPointAndHandsOnEveryTraitAtTheOSize) {
     LevelLayout layout = emptyLayout();
     layout.ballerinaLine(Vector{-6.0f, -10.0f}, Vector{14.0f, -10.0f}, 5,
-                         traits(111, 50, 1, 2, 3, 3, 4, Vector{1.0f, 2.0f}, 8.0f));
+                         traits(113, 50, 1, 2, 3, 3, 4, Vector{1.0f, 2.0f}, 8.0f));
     for (int k = 0; k < 5; ++k) {
         SCOPED_TRACE(k);
         const PlacementEntry& e = layout.entry(1 + k);
-        EXPECT_EQ(e.kind, 111);
+        EXPECT_EQ(e.kind, 113);  // a 'q' in a line still takes the 'o' size and frames
         expectAt(e, -6.0f + 4.0f * static_cast<float>(k), -10.0f, 0.5f);
         EXPECT_FLOAT_EQ(e.width, 0.175f);
         EXPECT_EQ(e.frames, 37);

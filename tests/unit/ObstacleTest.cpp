@@ -84,13 +84,21 @@ TEST(ObstaclePlacing, NamedBallerinasGetANameOfTheDifficultysLengthAndASayingAnd
     }
     for (std::uint8_t kind : {Kind::dancerP, Kind::dancerQ}) {
         placeDancer(o, Kind::ballerina);
-        placeDancer(o, kind);  // the slot keeps nothing of her
-        EXPECT_EQ(o.name[0], '\0');
-        EXPECT_EQ(o.saying[0], '\0');
+        const std::string name = o.name;
+        const std::string saying = o.saying;
+        placeDancer(o, kind);  // makes no name or saying of her own
+        EXPECT_EQ(o.name, name);
+        EXPECT_EQ(o.saying, saying);
     }
     placeDancer(o, Kind::dancerQ, 90, 0, 1, 0);
     o.update(0.1f, 0.0f);
     EXPECT_GE(o.speed, 3.0f) << "a 'q' dancer is always fast";
+    placeDancer(o, Kind::dancerP, 90, 0, 3, 0);
+    for (int frame = 0; frame < 20; ++frame) {
+        o.think(Obstacle::chase, Vector{}, 0);
+        o.update(0.1f, 0.0f);
+    }
+    EXPECT_EQ(o.speed, 0.0f) << "a 'p' dancer has no top speed: she stands guard";
 }
 
 TEST(ObstacleTalents, EachTalentCheersHerUpOnceAndFreezeOnlyCostsHeartsWhileCountsStayAtThree) {
@@ -122,6 +130,14 @@ TEST(ObstacleTalents, EachTalentCheersHerUpOnceAndFreezeOnlyCostsHeartsWhileCoun
     EXPECT_EQ(o.talents[Obstacle::freezeTalent], 0);
     EXPECT_EQ(o.blue(), 3);
     EXPECT_EQ(o.favouriteTalent, Kind::talentBlue);
+
+    // A super talent counts three of each colour and costs every heart.
+    placeDancer(o, Kind::ballerina, 10, 0, 1, 0);
+    o.update(0.1f, 0.0f);
+    takeTalent(o, 137);
+    o.update(0.1f, 0.0f);
+    EXPECT_EQ(counts(o), std::tuple(3, 3, 3));
+    EXPECT_EQ(o.sadness, 100);
 }
 
 TEST(ObstacleThrowing, BlueThreeThrowsAVolleyOfFourFromFourPoints) {
@@ -194,6 +210,20 @@ TEST(ObstacleThrowing, ADancerInTheLineOfFireOrAPDancerInTheGuideRadiusStopsTheT
         f.others.push_back({Kind::dancerP, Vector{0.6f, -0.1f, 0.0f}});
         f.radius = radius;
         EXPECT_EQ(throwsIn(o, f, 2.0f) > 0, throws) << radius;
+    }
+}
+
+TEST(ObstacleLeaving, EveryFrameAgainstSomethingSolidAsksForTheHitOfHerHearts) {
+    for (const auto& [sadness, effect] : {std::pair{90, 11}, std::pair{50, 12}, std::pair{20, 13}}) {
+        Obstacle o;
+        placeDancer(o, Kind::ballerina, sadness);
+        for (int frame = 0; frame < 3; ++frame) {
+            seePrima(o, Vector{0.1f, 0.0f, 0.0f});  // blocked by her
+            o.update(0.01f, 0.0f);
+            const EffectRequest& hit = o.effects.slots[Obstacle::hitEffectSlot];
+            EXPECT_EQ(hit.active, 1) << sadness << ", frame " << frame;
+            EXPECT_EQ(hit.effect, effect) << sadness;
+        }
     }
 }
 

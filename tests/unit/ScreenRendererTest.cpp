@@ -141,6 +141,8 @@ TEST(ScreenTransition, RosetteGrowsFadesAndEnds) {
     expectPlaced(batch, {{8954, 0.0f, -0.3375f},  // the gold medal of the result
                          {202, 0.0f, 0.3375f},    // the pro's emblem
                          {901, -1.5f, 0.0f}});
+    EXPECT_FLOAT_EQ(batch.find(901)->halfWidth, 1.0f) << "the headline does not grow with the rosette";
+    EXPECT_FLOAT_EQ(batch.find(901)->halfHeight, 1.0f);
     // The panel behind the words fades with them.
     ASSERT_NE(batch.find(900), nullptr);
     EXPECT_FLOAT_EQ(batch.find(900)->alpha, 0.5f);

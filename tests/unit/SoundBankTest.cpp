@@ -216,12 +216,15 @@ TEST_F(SoundBankTest, AlarmLoopStartsOncePerBandAndSwitchesOnTheSameChannel) {
         for (int band = 0; band < 4; ++band) alarms += channelsHolding(*bank, Sound::alarm1 + band);
         EXPECT_EQ(alarms, 1);
     }
-    // After every sound was stopped, the same band comes back.
+    // After every sound was stopped the alarm stays silent within its band
+    // and starts again with the next band.
     bank->stopAllSounds();
     bank->setAlarmLoop(3, 0.0f, range, 0.0f);
+    EXPECT_FALSE(bank->channel(alarm).looping);
+    EXPECT_EQ(bank->lastAlarmLevel(), 3);
+    bank->setAlarmLoop(5, 0.0f, range, 0.0f);
     EXPECT_TRUE(bank->channel(alarm).looping);
     EXPECT_EQ(bank->channel(alarm).starts, 6);
-    EXPECT_EQ(bank->lastAlarmLevel(), 3);
 }
 
 TEST_F(SoundBankTest, FinishedOneShotsFreeTheirChannels) {

@@ -98,6 +98,10 @@ TEST(TrailStrip, GapsAndPointsAtTheOriginBreakThePairs) {
     ASSERT_EQ(count, 8);
     const int expected[] = {2, 3, 6, 7, 9, 10, 11, 12};
     for (int i = 0; i < count; ++i) EXPECT_EQ(pairs[i].point, expected[i]);
+    // Point 7 lies across the line from its neighbour 6 to its neighbour 8,
+    // even though point 8 was cleared to the origin.
+    const Vector along = trail.points[8] - trail.points[6];
+    EXPECT_NEAR((pairs[3].leftX - pairs[3].rightX) * along.x + (pairs[3].leftY - pairs[3].rightY) * along.y, 0.0f, 1e-5f);
     // Nothing flagged: nothing drawn.
     Trail empty;
     EXPECT_EQ(buildTrailStrip(empty, 48, 0.1f, 0.0f, 1.0f, pairs, Trail::pointCount), 0);
