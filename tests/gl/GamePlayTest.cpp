@@ -263,7 +263,7 @@ TEST_F(GamePlay, TheArrowsBesideTheLevelPictureChooseTheDance) {
     EXPECT_EQ(game.selectedLevel, 1);
 }
 
-TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
+TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothingAndTheLastLetterSoundsOnce) {
     startFirstDance();
     World& w = world();
 
@@ -286,6 +286,16 @@ TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
     player.key('d');
     EXPECT_EQ(game.entry.typedCount, 1);
     EXPECT_EQ(game.entry.typedName[0], 'D');
+
+    // A letter typed in the entry's last frame sounds once: its flag does
+    // not outlive the entry that Escape ends.
+    player.input.letters['o' - 'a'] = true;
+    player.frame();
+    player.input.letters['o' - 'a'] = false;
+    ASSERT_TRUE(w.letterFlag);
+    player.press(player.input.escape);
+    EXPECT_FALSE(w.nameEntry);
+    EXPECT_FALSE(w.letterFlag);
 }
 
 TEST_F(GamePlay, LeavingOutsideADanceIsNotKeptAndIdleMinutesStartAFreshDanceOnly) {
