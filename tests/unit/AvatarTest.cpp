@@ -245,7 +245,7 @@ TEST(AvatarTalents, GreenSetsHerTopSpeedAndBlueLaysAGardenTrail) {
     EXPECT_EQ(activeEffects(gardener, 83, 83), 1);
 }
 
-TEST(AvatarTalents, FreezeTalentsLengthenTheFreezeUpToFifteenSecondsAndASecondTalentAtOnceIsIgnored) {
+TEST(AvatarTalents, FreezeTalentsLengthenTheFreezeUpToFifteenSecondsForLaterDancesTooAndASecondTalentAtOnceIsIgnored) {
     Avatar prima = placedPrima(0, 0, 0, 50);
     prima.update(0.1f);
     prima.touch(Kind::talentFreeze, nearby, 0.2f, 0.2f, 1, 0.0f);
@@ -259,6 +259,9 @@ TEST(AvatarTalents, FreezeTalentsLengthenTheFreezeUpToFifteenSecondsAndASecondTa
     for (int i = 0; i < 20; ++i) giveTalent(prima, Kind::talentFreeze);
     EXPECT_FLOAT_EQ(prima.freezeSeconds, 15.0f);
     EXPECT_LE(prima.energy, 200);
+    // The next dance places her anew but keeps the longer freeze.
+    prima.place(Kind::prima, 90, 0, 0, 0, Vector{}, primaSize, primaSize, 0.0f, 37);
+    EXPECT_FLOAT_EQ(prima.freezeSeconds, 15.0f);
 }
 
 TEST(AvatarThrowing, TheClockLetsAVolleyThroughOnlyAfterTheInterval) {
