@@ -5,6 +5,7 @@
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "actors/Obstacle.h"
@@ -227,6 +228,18 @@ TEST(ObstacleLeaving, SadnessOneIsNotHappyZeroLeavesWithAnEffectButAPDancerWitho
     EXPECT_EQ(p.leaving, 1);
     EXPECT_EQ(p.kind, 0);
     EXPECT_EQ(p.effects.count(), 0);
+}
+
+TEST(ObstacleTrails, HerTalentsChooseHerTrailsWhichSheLaysAlsoStandingStill) {
+    for (const auto& [blue, green] : {std::pair{0, 0}, std::pair{3, 2}}) {
+        SCOPED_TRACE(green);
+        Obstacle o;
+        placeDancer(o, Kind::ballerina, 90, blue, green);
+        o.update(0.31f, 0.0f);
+        ASSERT_EQ(o.speed, 0.0f);
+        EXPECT_EQ(o.effects.slots[Obstacle::speedTrailSlot].effect, speedTrailEffects[green]);
+        EXPECT_EQ(o.effects.slots[Obstacle::gardenTrailSlot].effect, gardenEffectBase + blue);
+    }
 }
 
 TEST(ObstacleBehaviour, ModesSteerAndAimAsTheGroupAsks) {
