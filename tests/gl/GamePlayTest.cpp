@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/SoundBank.h"
+#include "audio/SoundTable.h"
 #include "game/ProgressStore.h"
 #include "game/ScreenRenderer.h"
 #include "gl/GamePlayer.h"
@@ -25,6 +27,9 @@ std::vector<Ballerina> ballerinas(World& world) {
     }
     return found;
 }
+
+// The sound on the channel of the level ends.
+int levelEndSound(World& world) { return world.sounds->channel(world.sounds->channelCount() - 1).sound; }
 
 // Types a name on the keyboard, as the name entry takes it (y and z exchanged).
 void typeName(Player& player, const std::string& name) {
@@ -231,10 +236,13 @@ TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAg
     EXPECT_EQ(w.level, 1);
     EXPECT_GT(w.primaHearts, 0);  // set up again
     EXPECT_EQ(w.score, 0);
-    // "T r y  A g a i n !" for two seconds.
+    EXPECT_EQ(levelEndSound(w), Sound::levelBadEnd);
+    // "T r y  A g a i n !" for two seconds in the menu: it started over at the loss.
     EXPECT_TRUE(game.transitionFailed);
-    EXPECT_LT(game.transitionClock, 2.0f);
+    EXPECT_LT(game.transitionClock, 0.5f);
     player.wait(1.5f);
+    EXPECT_LT(game.transitionClock, 2.0f);
+    player.wait(0.5f);
     EXPECT_GE(game.transitionClock, 2.0f);
     EXPECT_EQ(w.records[1].ownDifficulty, 0);
 }
