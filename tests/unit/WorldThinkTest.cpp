@@ -218,8 +218,10 @@ TEST_F(WorldThinkTest, NewBallerinasEnterOneByOneWhileHappyOnesAreMissing) {
         EXPECT_EQ(o.blue() + o.green() + o.red(), 3);
         EXPECT_TRUE(std::abs(o.position.x) <= 10.0f && std::abs(o.position.y) <= 10.0f) << slot;
         EXPECT_FLOAT_EQ(o.sensitivity, 1.0f);  // the amateur's 1.666 is for the level's own
-        for (int other = 0; other < world->poolSize; ++other)
-            if (other != slot) EXPECT_GT(worldtest::planar(o.position, world->obstacles[other]->position), 0.75f);
+        for (int other = 0; other < world->poolSize; ++other) {
+            if (other == slot) continue;
+            EXPECT_GT(worldtest::planar(o.position, world->obstacles[other]->position), 0.75f);
+        }
         // While she is unhappy no other enters.
         world->think(0.01f);
         EXPECT_EQ(world->countObstacles(0), before + 1);
@@ -245,8 +247,10 @@ TEST_F(WorldThinkTest, MusesAreToppedUpToTheLevelsNumber) {
         const Muse& m = *world->muses[slot];
         EXPECT_EQ(m.kind, Kind::muse);
         EXPECT_TRUE(std::abs(m.position.x) <= 5.0f) << slot;
-        for (int other = 0; other < world->poolSize; ++other)
-            if (other != slot) EXPECT_GT(worldtest::planar(m.position, world->muses[other]->position), 0.75f);
+        for (int other = 0; other < world->poolSize; ++other) {
+            if (other == slot) continue;
+            EXPECT_GT(worldtest::planar(m.position, world->muses[other]->position), 0.75f);
+        }
     }
 }
 
