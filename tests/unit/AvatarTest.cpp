@@ -163,7 +163,7 @@ TEST(AvatarLeash, AFarCatIsPulledBackAtTwentyTimesItsOffsetAndLongFramesNeverThr
     }
 }
 
-TEST(AvatarCat, MovesWithThePrimaBallerinaAndNoticesDancersButNotTalents) {
+TEST(AvatarCat, MovesWithThePrimaBallerinaAndNoticesDancersAndMusesButNotTalentsOrBlossoms) {
     Avatar prima = placedPrima();
     Avatar cat = placedCat(Vector{1.0f, 0.0f, 0.0f});
     primaTouchesCat(cat, prima);
@@ -177,6 +177,12 @@ TEST(AvatarCat, MovesWithThePrimaBallerinaAndNoticesDancersButNotTalents) {
     cat.touch(Kind::ballerina, cat.position + Vector{0.2f, 0.0f, 0.0f}, primaSize, primaSize, 1, 0.0f);
     EXPECT_EQ(cat.catOnDancer, 1);
     EXPECT_EQ(cat.energy, 90) << "the cat takes no damage";
+    // A muse counts; a blossom flying past the cat does not turn her aside.
+    for (const auto& [kind, on] : {std::pair{Kind::muse, 1}, std::pair{Kind::blossom1, 0}}) {
+        Avatar sitter = placedCat();
+        sitter.touch(kind, sitter.position + Vector{0.05f, 0.0f, 0.0f}, 0.1f, 0.1f, 1, 0.0f);
+        EXPECT_EQ(sitter.catOnDancer, on) << int(kind);
+    }
 }
 
 TEST(AvatarPrima, DancesAfterHerCatAndCirclesADancerItSitsOn) {
