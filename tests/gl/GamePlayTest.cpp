@@ -114,6 +114,7 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     // Blossoms until the other ballerina leaves: the lesson is won.
     ASSERT_TRUE(player.follow(nearestBallerinaPosition, 90.0f, [&] { return game.paused; }))
         << "left " << w.leftCount << " hearts " << w.primaHearts;
+    EXPECT_EQ(levelEndSound(w), Sound::levelGoodEnd) << "a lesson's score stays below its gold";
     EXPECT_EQ(game.transitionLevel, 34u);
     EXPECT_FALSE(game.transitionFailed);
     EXPECT_LT(game.transitionClock, game.transitionDuration);
@@ -142,7 +143,7 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     EXPECT_EQ(w.level, 1);
 }
 
-TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAgain) {
+TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAgainAWonOneSlowsToAStop) {
     startFirstDance();
     World& w = world();
 
@@ -245,6 +246,25 @@ TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAg
     player.wait(0.5f);
     EXPECT_GE(game.transitionClock, 2.0f);
     EXPECT_EQ(w.records[1].ownDifficulty, 0);
+
+    // Goals met: the frame time falls to nothing over the one-second end
+    // phase; a score at the gold record sounds the highscore end.
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    player.wait(1.3f);
+    player.click();
+    w.goalB = 1000;
+    w.goalMuses = w.goalHappy = 0;
+    w.records[1].gold = 0;
+    for (int k = 0; k < 30; ++k) {
+        const float before = w.levelTime;
+        player.frame();
+        if (game.paused) break;
+        EXPECT_NEAR(w.levelTime - before, Player::frameSeconds * (1.0f - Player::frameSeconds * k), 1e-4f) << k;
+    }
+    EXPECT_TRUE(game.paused);
+    EXPECT_EQ(game.level, 2u);
+    EXPECT_EQ(levelEndSound(w), Sound::levelHighscoreEnd);
 }
 
 TEST_F(GamePlay, TheArrowsBesideTheLevelPictureChooseTheDance) {
