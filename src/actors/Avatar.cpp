@@ -108,8 +108,7 @@ void Avatar::place(std::uint8_t newKind, std::int32_t newEnergy, std::int32_t bl
     talents[3] = red;
     std::fill(std::begin(talentTaken), std::end(talentTaken), 0);
     talentClock = 0.0f;
-    // Every dance starts with the basic freeze; freeze talents lengthen it for this dance.
-    freezeSeconds = 5.0f;
+    // freezeSeconds stays: the freeze talents she gathered keep lengthening it from dance to dance.
     launchIndex = 1;
     throwNow = hasThrown = 0;
     stepClock = 0.0f;

@@ -13,7 +13,7 @@ struct EffectRequest {
     float angle = 0.0f;
 };
 
-// The trails a moving dancer leaves: a speed trail by her green talents 0..3
+// The trails a dancer leaves: a speed trail by her green talents 0..3
 // and a garden trail of 81 + her blue talents.
 constexpr std::uint8_t speedTrailEffects[4] = {51, 52, 71, 72};
 constexpr std::uint8_t gardenEffectBase = 81;

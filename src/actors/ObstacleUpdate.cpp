@@ -98,24 +98,21 @@ void Obstacle::requestEffects(float dt) {
     if (blocked && sadness > 0)
         effects.set(hitEffectSlot, sadness > 66 ? 11 : (sadness > 33 ? 12 : 13), position, angle);
 
-    // Trails mark a moving dancer only.
+    // Her trails run on their clocks, also while she stands and waits.
     speedTrailClock += dt;
     if (speedTrailClock >= (green() >= 2 ? 0.15f : 0.3f)) {
         speedTrailClock = 0.0f;
-        if (speed > 0.0f) {
-            Vector at = position;
-            if (green() >= 2) {
-                at += headingVector(angle - 90.0f) * (0.25f * size * trailSide);
-                trailSide = -trailSide;
-            }
-            effects.set(speedTrailSlot, speedTrailEffects[green()], at, angle);
+        Vector at = position;
+        if (green() >= 2) {
+            at += headingVector(angle - 90.0f) * (0.25f * size * trailSide);
+            trailSide = -trailSide;
         }
+        effects.set(speedTrailSlot, speedTrailEffects[green()], at, angle);
     }
     gardenTrailClock += dt;
     if (gardenTrailClock >= 0.05f) {
         gardenTrailClock = 0.0f;
-        if (speed > 0.0f)
-            effects.set(gardenTrailSlot, static_cast<std::uint8_t>(gardenEffectBase + blue()),
-                        position - heading * (0.325f * size), angle);
+        effects.set(gardenTrailSlot, static_cast<std::uint8_t>(gardenEffectBase + blue()),
+                    position - heading * (0.325f * size), angle);
     }
 }

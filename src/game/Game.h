@@ -131,7 +131,7 @@ private:
     void guidedDanceStep(const InputSnapshot& input, float dt);
     void steer(const InputSnapshot& input, bool rightButton, float dt);
     void menuFrame(const InputSnapshot& input, float dt);
-    void transitionFrame(float stepEightSeconds, float seconds);
+    void transitionFrame(float stepEightSeconds, float seconds, bool lost);
     void welcomeFrame(const InputSnapshot& input);
     void switchToSelectedLevel();
     void startSelectedLevel(std::uint32_t newLevel);

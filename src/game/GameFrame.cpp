@@ -181,7 +181,7 @@ bool Game::frame(const InputSnapshot& input, float seconds) {
     }
 
     // 20.-24.
-    transitionFrame(stepEightSeconds, seconds);
+    transitionFrame(stepEightSeconds, seconds, lost);
 
     // 25. and 26.
     welcomeFrame(in);

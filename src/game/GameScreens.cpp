@@ -110,9 +110,11 @@ void Game::menuFrame(const InputSnapshot& in, float dt) {
     world->nameEntry = false;
 }
 
-void Game::transitionFrame(float stepEightSeconds, float seconds) {
-    // 20.
-    if (world->primaHearts < 1 && endClock == 0.0f) {
+void Game::transitionFrame(float stepEightSeconds, float seconds, bool lost) {
+    // 20. The failure text starts as she becomes happy and starts over at
+    // the loss, so that the menu shows it for its whole time (the set-up
+    // already gave her back her hearts).
+    if ((world->primaHearts < 1 && endClock == 0.0f) || lost) {
         wonNow = true;
         startTransition = true;
         transitionFailed = true;

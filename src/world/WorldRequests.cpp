@@ -147,7 +147,12 @@ void World::requestSounds() {
     rewindSounded = rewinding;
     if (nameEntry && !nameEntrySounded) sounds->playEvent(soundTryChange, centred, range, centred);
     nameEntrySounded = nameEntry;
-    if (letterFlag) sounds->playEvent(soundLetter, centred, range, centred);
+    // Used up like the other two: an entry that ends in the frame after a
+    // letter (Escape, time-out, the fourth wrong click) would leave it set.
+    if (letterFlag) {
+        sounds->playEvent(soundLetter, centred, range, centred);
+        letterFlag = false;
+    }
 
     forgetFreedRequests();
 }

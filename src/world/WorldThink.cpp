@@ -174,8 +174,8 @@ void World::spawnBallerina() {
     if (nearestSlot(obstacles, poolSize, x, y) <= spawnClearance) return;
     textures->clearTrail(static_cast<unsigned>(slot), Kind::ballerina);
     const KindSize size = layout->sizes().ballerinaO;
-    Obstacle& o = *obstacles[slot];
-    o.place(Kind::ballerina, 90, 1, 1, 1, 1, Vector{x, y, 0.0f}, size.width, size.height, 0.0f, 37, 0, difficulty);
-    // A newcomer feels the difficulty like the ballerinas the level placed.
-    o.sensitivity = ballerinaFactor();
+    // A newcomer keeps the plain sensitivity of her placing: the difficulty's
+    // factor is for the ballerinas the level set up.
+    obstacles[slot]->place(Kind::ballerina, 90, 1, 1, 1, 1, Vector{x, y, 0.0f}, size.width, size.height, 0.0f, 37, 0,
+                           difficulty);
 }

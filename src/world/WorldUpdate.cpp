@@ -129,7 +129,13 @@ void World::checkNameEntry(const char (&handedName)[10], float frameTime) {
     // 17. A click on the chosen ballerina 'o' starts the entry of her name.
     const Obstacle& chosen = chosenBallerina();
     if (!nameEntry && hasChosen && c.clicked && sinceSelection > selectionGuard && chosen.kind == Kind::ballerina) {
-        if (sinceClick > clickGuard) nameEntry = true;
+        if (sinceClick > clickGuard) {
+            // Every entry starts on its first letter with no wrong click
+            // counted, also after one that Escape or the menu ended.
+            nameEntry = true;
+            letterCursor = 0;
+            wrongClicks = 0;
+        }
         p.throwNow = 0;
         nameEntryElapsed = 0.0f;
         shuffleLetters();

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "audio/SoundBank.h"
+#include "audio/SoundTable.h"
 #include "game/ProgressStore.h"
 #include "game/ScreenRenderer.h"
 #include "gl/GamePlayer.h"
@@ -25,6 +27,9 @@ std::vector<Ballerina> ballerinas(World& world) {
     }
     return found;
 }
+
+// The sound on the channel of the level ends.
+int levelEndSound(World& world) { return world.sounds->channel(world.sounds->channelCount() - 1).sound; }
 
 // Types a name on the keyboard, as the name entry takes it (y and z exchanged).
 void typeName(Player& player, const std::string& name) {
@@ -109,6 +114,7 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     // Blossoms until the other ballerina leaves: the lesson is won.
     ASSERT_TRUE(player.follow(nearestBallerinaPosition, 90.0f, [&] { return game.paused; }))
         << "left " << w.leftCount << " hearts " << w.primaHearts;
+    EXPECT_EQ(levelEndSound(w), Sound::levelGoodEnd) << "a lesson's score stays below its gold";
     EXPECT_EQ(game.transitionLevel, 34u);
     EXPECT_FALSE(game.transitionFailed);
     EXPECT_LT(game.transitionClock, game.transitionDuration);
@@ -137,7 +143,7 @@ TEST_F(GamePlay, FirstStartGuidedDanceWonThenTheFirstDance) {
     EXPECT_EQ(w.level, 1);
 }
 
-TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAgain) {
+TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAgainAWonOneSlowsToAStop) {
     startFirstDance();
     World& w = world();
 
@@ -231,12 +237,34 @@ TEST_F(GamePlay, EscapeOrLeavingPausesTheDanceFreezesEndFirstALostDanceIsTriedAg
     EXPECT_EQ(w.level, 1);
     EXPECT_GT(w.primaHearts, 0);  // set up again
     EXPECT_EQ(w.score, 0);
-    // "T r y  A g a i n !" for two seconds.
+    EXPECT_EQ(levelEndSound(w), Sound::levelBadEnd);
+    // "T r y  A g a i n !" for two seconds in the menu: it started over at the loss.
     EXPECT_TRUE(game.transitionFailed);
-    EXPECT_LT(game.transitionClock, 2.0f);
+    EXPECT_LT(game.transitionClock, 0.5f);
     player.wait(1.5f);
+    EXPECT_LT(game.transitionClock, 2.0f);
+    player.wait(0.5f);
     EXPECT_GE(game.transitionClock, 2.0f);
     EXPECT_EQ(w.records[1].ownDifficulty, 0);
+
+    // Goals met: the frame time falls to nothing over the one-second end
+    // phase; a score at the gold record sounds the highscore end.
+    clickOn(playButton);
+    ASSERT_FALSE(game.paused);
+    player.wait(1.3f);
+    player.click();
+    w.goalB = 1000;
+    w.goalMuses = w.goalHappy = 0;
+    w.records[1].gold = 0;
+    for (int k = 0; k < 30; ++k) {
+        const float before = w.levelTime;
+        player.frame();
+        if (game.paused) break;
+        EXPECT_NEAR(w.levelTime - before, Player::frameSeconds * (1.0f - Player::frameSeconds * k), 1e-4f) << k;
+    }
+    EXPECT_TRUE(game.paused);
+    EXPECT_EQ(game.level, 2u);
+    EXPECT_EQ(levelEndSound(w), Sound::levelHighscoreEnd);
 }
 
 TEST_F(GamePlay, TheArrowsBesideTheLevelPictureChooseTheDance) {
@@ -263,7 +291,7 @@ TEST_F(GamePlay, TheArrowsBesideTheLevelPictureChooseTheDance) {
     EXPECT_EQ(game.selectedLevel, 1);
 }
 
-TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
+TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothingAndTheLastLetterSoundsOnce) {
     startFirstDance();
     World& w = world();
 
@@ -286,6 +314,16 @@ TEST_F(GamePlay, AKeyHeldWhenANameEntryBeginsTypesNothing) {
     player.key('d');
     EXPECT_EQ(game.entry.typedCount, 1);
     EXPECT_EQ(game.entry.typedName[0], 'D');
+
+    // A letter typed in the entry's last frame sounds once: its flag does
+    // not outlive the entry that Escape ends.
+    player.input.letters['o' - 'a'] = true;
+    player.frame();
+    player.input.letters['o' - 'a'] = false;
+    ASSERT_TRUE(w.letterFlag);
+    player.press(player.input.escape);
+    EXPECT_FALSE(w.nameEntry);
+    EXPECT_FALSE(w.letterFlag);
 }
 
 TEST_F(GamePlay, LeavingOutsideADanceIsNotKeptAndIdleMinutesStartAFreshDanceOnly) {

@@ -163,7 +163,7 @@ TEST(AvatarLeash, AFarCatIsPulledBackAtTwentyTimesItsOffsetAndLongFramesNeverThr
     }
 }
 
-TEST(AvatarCat, MovesWithThePrimaBallerinaAndNoticesDancersButNotTalents) {
+TEST(AvatarCat, MovesWithThePrimaBallerinaAndNoticesDancersAndMusesButNotTalentsOrBlossoms) {
     Avatar prima = placedPrima();
     Avatar cat = placedCat(Vector{1.0f, 0.0f, 0.0f});
     primaTouchesCat(cat, prima);
@@ -177,6 +177,12 @@ TEST(AvatarCat, MovesWithThePrimaBallerinaAndNoticesDancersButNotTalents) {
     cat.touch(Kind::ballerina, cat.position + Vector{0.2f, 0.0f, 0.0f}, primaSize, primaSize, 1, 0.0f);
     EXPECT_EQ(cat.catOnDancer, 1);
     EXPECT_EQ(cat.energy, 90) << "the cat takes no damage";
+    // A muse counts; a blossom flying past the cat does not turn her aside.
+    for (const auto& [kind, on] : {std::pair{Kind::muse, 1}, std::pair{Kind::blossom1, 0}}) {
+        Avatar sitter = placedCat();
+        sitter.touch(kind, sitter.position + Vector{0.05f, 0.0f, 0.0f}, 0.1f, 0.1f, 1, 0.0f);
+        EXPECT_EQ(sitter.catOnDancer, on) << int(kind);
+    }
 }
 
 TEST(AvatarPrima, DancesAfterHerCatAndCirclesADancerItSitsOn) {
@@ -245,7 +251,7 @@ TEST(AvatarTalents, GreenSetsHerTopSpeedAndBlueLaysAGardenTrail) {
     EXPECT_EQ(activeEffects(gardener, 83, 83), 1);
 }
 
-TEST(AvatarTalents, FreezeTalentsLengthenTheFreezeUpToFifteenSecondsAndASecondTalentAtOnceIsIgnored) {
+TEST(AvatarTalents, FreezeTalentsLengthenTheFreezeUpToFifteenSecondsForLaterDancesTooAndASecondTalentAtOnceIsIgnored) {
     Avatar prima = placedPrima(0, 0, 0, 50);
     prima.update(0.1f);
     prima.touch(Kind::talentFreeze, nearby, 0.2f, 0.2f, 1, 0.0f);
@@ -259,6 +265,9 @@ TEST(AvatarTalents, FreezeTalentsLengthenTheFreezeUpToFifteenSecondsAndASecondTa
     for (int i = 0; i < 20; ++i) giveTalent(prima, Kind::talentFreeze);
     EXPECT_FLOAT_EQ(prima.freezeSeconds, 15.0f);
     EXPECT_LE(prima.energy, 200);
+    // The next dance places her anew but keeps the longer freeze.
+    prima.place(Kind::prima, 90, 0, 0, 0, Vector{}, primaSize, primaSize, 0.0f, 37);
+    EXPECT_FLOAT_EQ(prima.freezeSeconds, 15.0f);
 }
 
 TEST(AvatarThrowing, TheClockLetsAVolleyThroughOnlyAfterTheInterval) {

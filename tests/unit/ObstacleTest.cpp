@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "actors/Obstacle.h"
@@ -259,6 +261,18 @@ TEST(ObstacleLeaving, SadnessOneIsNotHappyZeroLeavesWithAnEffectButAPDancerWitho
     EXPECT_EQ(p.effects.count(), 0);
 }
 
+TEST(ObstacleTrails, HerTalentsChooseHerTrailsWhichSheLaysAlsoStandingStill) {
+    for (const auto& [blue, green] : {std::pair{0, 0}, std::pair{3, 2}}) {
+        SCOPED_TRACE(green);
+        Obstacle o;
+        placeDancer(o, Kind::ballerina, 90, blue, green);
+        o.update(0.31f, 0.0f);
+        ASSERT_EQ(o.speed, 0.0f);
+        EXPECT_EQ(o.effects.slots[Obstacle::speedTrailSlot].effect, speedTrailEffects[green]);
+        EXPECT_EQ(o.effects.slots[Obstacle::gardenTrailSlot].effect, gardenEffectBase + blue);
+    }
+}
+
 TEST(ObstacleBehaviour, ModesSteerAndAimAsTheGroupAsks) {
     Obstacle o;
     placeDancer(o, Kind::ballerina);
@@ -292,7 +306,7 @@ TEST(ObstacleBehaviour, ModesSteerAndAimAsTheGroupAsks) {
     EXPECT_EQ(o.throwAllowed, 0);
 }
 
-TEST(ObstacleBehaviour, SheBacksAwayFromADancerWithinReachAndTheCatDragsHer) {
+TEST(ObstacleBehaviour, SheBacksAwayFromADancerAndCirclesThePrimaBallerinaWithinReachAndTheCatDragsHer) {
     Obstacle o;
     placeDancer(o, Kind::ballerina);
     seePrima(o, Vector{0.0f, 3.0f, 0.0f});
@@ -309,4 +323,20 @@ TEST(ObstacleBehaviour, SheBacksAwayFromADancerWithinReachAndTheCatDragsHer) {
     o.update(0.02f, 0.0f);
     EXPECT_FLOAT_EQ(o.position.x, cat.x);
     EXPECT_EQ(o.moodFrame, 3);
+
+    // With nobody else about she circles the Prima Ballerina within her
+    // reach, round the way the Prima Ballerina goes; farther off she keeps
+    // her course (a chaser must be able to close in).
+    float offsets[2];
+    for (const int side : {0, 1}) {
+        Obstacle c;
+        placeDancer(c, Kind::ballerina);
+        seePrima(c, Vector{0.0f, 0.6f, 0.0f});
+        seePrima(c, Vector{side == 0 ? 0.1f : -0.1f, 0.6f, 0.0f});
+        offsets[side] = angleBetween(c.primaAngle, c.escapeAngle);
+        EXPECT_NEAR(std::fabs(offsets[side]), 90.0f, 0.01f) << side;
+        seePrima(c, Vector{0.0f, 3.0f, 0.0f});
+        EXPECT_EQ(c.escapeAngle, 0.0f) << side;
+    }
+    EXPECT_NEAR(offsets[0], -offsets[1], 0.01f);
 }

@@ -169,14 +169,19 @@ TEST_F(WorldNameEntryTest, SwitchingExchangesTheTwoDancers) {
     EXPECT_EQ(world->happyTotal, 1);
 }
 
-TEST_F(WorldNameEntryTest, AClickOnTheChosenBallerinaStartsTheEntryWithHerLettersShuffled) {
+TEST_F(WorldNameEntryTest, AClickOnTheChosenBallerinaStartsAFreshEntryWithHerLettersShuffled) {
     Obstacle& o = chosenBallerina();
     world->prima().throwNow = 1;
+    // Left over from an entry that Escape ended.
+    world->wrongClicks = 3;
+    world->letterCursor = 4;
     clickOn(o.position);
     EXPECT_TRUE(world->hasChosen);
     EXPECT_EQ(world->chosenObstacle, 5);
     ASSERT_TRUE(world->nameEntry);
     EXPECT_FLOAT_EQ(world->nameEntryElapsed, 0.0f);
+    EXPECT_EQ(world->wrongClicks, 0);
+    EXPECT_EQ(world->letterCursor, 0);
     EXPECT_EQ(world->letterCount, 6);
     EXPECT_EQ(shuffled()[0], 'E');
     EXPECT_EQ(sorted(shuffled()), sorted("Elaine"));

@@ -190,6 +190,38 @@ TEST_F(WorldTest, BaseScoreSumsTheTalentsOfTheLevelsBallerinas) {
     EXPECT_EQ(world->levelBaseScore(worldtest::emptyLevel), 0);
 }
 
+TEST_F(WorldTest, ADanceIsWonOnlyWhenEveryGoalHolds) {
+    struct Case {
+        std::int32_t atStart, goalB, left, goalMuses, sung, goalHappy, happy;
+        bool won;
+    };
+    const Case cases[] = {
+        {5, 0, 5, 0, 0, 0, 0, true},   // every ballerina left
+        {5, 0, 4, 0, 0, 0, 0, false},  // one still dances
+        {5, 2, 3, 0, 0, 0, 0, true},   // goalB of them may stay
+        {5, 2, 2, 0, 0, 0, 0, false},
+        {5, 5, 0, 0, 0, 0, 0, true},   // all may stay: nobody needs to leave
+        {0, 0, 0, 3, 3, 0, 0, true},   // muses that sang
+        {0, 0, 0, 3, 2, 0, 0, false},
+        {0, 0, 0, 0, 0, 2, 2, true},   // ballerinas made happy
+        {0, 0, 0, 0, 0, 2, 1, false},
+        {5, 1, 4, 3, 3, 2, 1, false},  // all three at once
+        {5, 1, 4, 3, 2, 2, 2, false},
+        {5, 1, 3, 3, 3, 2, 2, false},
+        {5, 1, 4, 3, 3, 2, 2, true},
+    };
+    for (const Case& c : cases) {
+        world->goalB = c.goalB;
+        world->leftCount = c.left;
+        world->goalMuses = c.goalMuses;
+        world->sungTotal = c.sung;
+        world->goalHappy = c.goalHappy;
+        world->happyTotal = c.happy;
+        EXPECT_EQ(world->goalsMet(c.atStart), c.won)
+            << c.atStart << " " << c.goalB << " " << c.left << " " << c.sung << " " << c.happy;
+    }
+}
+
 TEST_F(WorldTest, SavedActorsComeBackWhenTheDanceResumes) {
     startLevel(1);
     Avatar& p = world->prima();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "WorldFixture.h"
 #include "actors/RewindRecorder.h"
@@ -81,6 +82,21 @@ TEST_F(WorldTimeTest, ASecondRightClickEndsTheFreezeOnlyAfterHalfASecond) {
     EXPECT_TRUE(world->frozen);
 }
 
+TEST_F(WorldTimeTest, HoldingTheRightButtonFreezesForHalfASecondAndAgainAFifthOfASecondLater) {
+    emptyStage(Vector{1, 1});
+    std::vector<float> flips;  // when time froze or thawed
+    bool wasFrozen = false;
+    for (int k = 1; k <= 60; ++k) {
+        steerRight(true, 0.05f);
+        frame(0.05f);
+        if (world->frozen != wasFrozen) flips.push_back(0.05f * static_cast<float>(k));
+        wasFrozen = world->frozen;
+    }
+    ASSERT_GE(flips.size(), 5u);
+    for (std::size_t i = 1; i < flips.size(); ++i)
+        EXPECT_NEAR(flips[i] - flips[i - 1], i % 2 == 1 ? 0.55f : 0.25f, 0.06f) << i;
+}
+
 TEST_F(WorldTimeTest, TheChaosClockWrapsAtAnHourAndHardlyMovesDuringANameEntry) {
     world->chaosClock = 3599.9f;
     EXPECT_FLOAT_EQ(world->chaosScale(0.2f), 0.0f);
@@ -99,12 +115,17 @@ TEST_F(WorldTimeTest, TheChaosClockWrapsAtAnHourAndHardlyMovesDuringANameEntry) 
     EXPECT_NEAR(world->chaosClock - before, 0.0001f, 1e-6f);
 }
 
-TEST_F(WorldTimeTest, RewindingStaysWithinTheRecordedMoments) {
+TEST_F(WorldTimeTest, RewindingRestoresPlaceAngleAndHeartsWithinTheRecordedMoments) {
     emptyStage(Vector{1, 1});
     Obstacle& o = ballerina(5, Vector{2, 2});
-    // Five recorded moments while she is moved along: x = 2, 3, 4, 5, 6.
+    // Five recorded moments while she is moved along: x = 2, 3, 4, 5, 6,
+    // turning and cheering up, while the Prima Ballerina tires.
+    Avatar& p = world->prima();
     for (int i = 0; i < 5; ++i) {
         o.position = Vector{2.0f + static_cast<float>(i), 2.0f};
+        o.angle = 10.0f * static_cast<float>(i);
+        o.sadness = 50 - i;
+        p.energy = 80 - i;
         world->recordClock = 1.0f;  // a record is due at this advance
         world->advanceActors(0.0f);
     }
@@ -120,6 +141,9 @@ TEST_F(WorldTimeTest, RewindingStaysWithinTheRecordedMoments) {
     world->advanceActors(0.05f);   // 0.051 s: two entries back
     EXPECT_EQ(world->rewindIndex, 2);
     EXPECT_NEAR(o.position.x, 5.0f, 0.05f);
+    EXPECT_NEAR(o.angle, 30.0f, 0.5f);
+    EXPECT_EQ(o.sadness, 47);
+    EXPECT_EQ(p.energy, 77);
     world->advanceActors(0.05f);   // 0.101 s: four
     EXPECT_EQ(world->rewindIndex, 4);
     EXPECT_NEAR(o.position.x, 3.0f, 0.05f);
