@@ -21,19 +21,9 @@
 #include "audio/WaveCheck.h"
 #include "image/Picture.h"
 #include "image/PictureLoader.h"
+#include "support/TempDirectory.h"
 
 namespace {
-
-std::vector<std::uint8_t> readFile(const std::string& path) {
-    std::vector<std::uint8_t> out;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return out;
-    std::uint8_t buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) out.insert(out.end(), buffer, buffer + n);
-    std::fclose(f);
-    return out;
-}
 
 unsigned u16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
 std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
@@ -171,7 +161,7 @@ TEST(AssetManifest, HoldsEveryPictureTheScreensAndTheStageRead) {
 TEST_F(GeneratedFiles, PicturesAreTgaOfTheirManifestSizeAndShowWhatTheirRoleAsks) {
     for (const AssetEntry& e : assetManifest()) {
         if (e.kind != AssetKind::Picture) continue;
-        const std::vector<std::uint8_t> b = readFile(path(e));
+        const std::vector<std::uint8_t> b = fileBytes(path(e));
         ASSERT_GE(b.size(), 18u) << e.file << " is missing";
         EXPECT_EQ(b[2], 2) << e.file;          // uncompressed true colour
         EXPECT_EQ(b[16], 32) << e.file;
@@ -251,7 +241,7 @@ TEST_F(GeneratedFiles, SoundsAreWavesOfTheirLengthAndLoudnessWithoutClicksOrSeam
     double quietest = 0.0, loudest = -120.0;
     for (const AssetEntry& e : assetManifest()) {
         if (e.kind != AssetKind::Sound && e.kind != AssetKind::Music) continue;
-        const std::vector<std::uint8_t> b = readFile(path(e));
+        const std::vector<std::uint8_t> b = fileBytes(path(e));
         ASSERT_FALSE(b.empty()) << e.file << " is missing";
         EXPECT_TRUE(WaveCheck::check(b.data(), b.size()).accepted()) << e.file;
         const Wave w = parseWave(b);
@@ -308,7 +298,7 @@ TEST_F(GeneratedFiles, WindowIconIsAnEightBitPalettisedBmpWithAKeyedCorner) {
     AssetEntry icon;
     for (const AssetEntry& e : assetManifest())
         if (e.kind == AssetKind::Icon) icon = e;
-    const std::vector<std::uint8_t> b = readFile(path(icon));
+    const std::vector<std::uint8_t> b = fileBytes(path(icon));
     ASSERT_GE(b.size(), 54u + 1024u);
     EXPECT_EQ(b[0], 'B');
     EXPECT_EQ(b[1], 'M');
