@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 
 #include "image/PcxReader.h"
 #include "image/PictureLoader.h"
@@ -129,12 +128,4 @@ TEST(PcxReader, RefusesWrongMagicVersionLayoutAndSides) {
     }
     Picture fine;
     EXPECT_TRUE(decodePcxPicture(fine, pf::pcx(sized(8, 8), pf::Bytes(64, 1), pf::rampPalette())));
-}
-
-TEST(PcxReader, IntegerPowerAndLargestPowerOfTwo) {
-    const int powers[][3] = {{2, 0, 1},  {2, 10, 1024}, {3, 5, 243}, {10, 9, 1000000000}, {2, -1, 0},
-                             {1, -7, 1}, {0, -1, 0},    {0, 0, 1},   {1, INT_MIN, 1}};
-    for (const auto& p : powers) EXPECT_EQ(integerPower(p[0], p[1]), p[2]) << p[0] << "^" << p[1];
-    const int below[][2] = {{100, 64}, {60, 32}, {256, 256}, {255, 128}, {1, 1}, {0, 0}};
-    for (const auto& b : below) EXPECT_EQ(largestPowerOfTwoNotAbove(b[0]), b[1]) << b[0];
 }
