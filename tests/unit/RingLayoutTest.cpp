@@ -72,7 +72,7 @@ TEST(RingLayout, LongTextsAreCutAtFiftyFourSlots) {
     EXPECT_FLOAT_EQ(layout.glyphs[53].angle, 54.0f);
 }
 
-TEST(RingLayout, TalentRingAlwaysSaysGardenFlowersSpeed) {
+TEST(RingLayout, ATalentWordRunsFromItsStartAndUnknownTalentsHaveNone) {
     EXPECT_STREQ(RingArcs::talentWord(3), "");
     char buffer[RingLayout::slots + 1];
     fillLabelText(RingArcs::talentWord(1), '`', buffer);
