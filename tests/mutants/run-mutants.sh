@@ -11,9 +11,11 @@ shift || true
 tree=$work/tree build=$work/build
 faults=$top/tests/mutants/faults.txt
 
-# The copy is the working tree as it is now, committed or not.
+# The copy is the working tree as it is now, committed or not. Only files
+# whose content differs are copied, with a new time: a run stopped half way
+# leaves no fault behind in the build.
 mkdir -p "$tree"
-(cd "$top" && git ls-files -z | rsync -a --from0 --files-from=- . "$tree/")
+(cd "$top" && git ls-files -z | rsync -rlp --checksum --from0 --files-from=- . "$tree/")
 comm -23 <(cd "$tree" && find . -type f -printf '%P\n' | sort) <(cd "$top" && git ls-files | sort) |
   (cd "$tree" && xargs -r rm -f)
 [ -f "$build/CMakeCache.txt" ] || cmake -S "$tree" -B "$build" -DCMAKE_BUILD_TYPE=None >/dev/null
