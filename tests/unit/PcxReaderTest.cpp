@@ -81,6 +81,13 @@ TEST(PcxReader, RunsOfZeroWriteNothingAndLongRunsStopAtTheLastPixel) {
     EXPECT_EQ(b.data()[0], 4);
     EXPECT_EQ(b.data()[1], 9);
     EXPECT_EQ(b.data()[2], 9);
+
+    // The count takes all six bits: a run of 40 fills 40 pixels.
+    const pf::Bytes fortyRun = pf::pcx(sized(41, 1), {192 | 40, 9, 3}, pf::rampPalette());
+    const ByteBuffer c = decodePcx(fortyRun.data(), fortyRun.size(), header);
+    ASSERT_EQ(c.size(), 41u);
+    EXPECT_EQ(c.data()[39], 9);
+    EXPECT_EQ(c.data()[40], 3);
 }
 
 TEST(PcxReader, DataEndingEarlyOrAMissingPaletteGivesAnEmptyPicture) {
