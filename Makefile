@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 # -DVELVETARIUM_WERROR=ON so that no warning comes back.
 CMAKE_FLAGS ?=
 
-.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan soak bench screenshots
+.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan soak bench screenshots coverage
 
 deps:
 	@scripts/install-deps
@@ -89,6 +89,21 @@ soak: configure $(ASAN_BUILD)/CMakeCache.txt
 	tests/soak/soak.sh $(BUILD)/tests/soak_runner $$(( $(SOAK_MINUTES) * 60 ))
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 tests/soak/soak.sh $(ASAN_BUILD)/tests/soak_runner $$(( $(SOAK_MINUTES) * 60 ))
 
+# Line coverage of src/ by the unit and gl tests: a Debug build with
+# --coverage in a directory of its own, then one line per folder of src/ and
+# the total (scripts/coverage-summary over gcovr's JSON summary).
+COVERAGE_BUILD ?= build-coverage
+
+$(COVERAGE_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(COVERAGE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=--coverage -DCMAKE_C_FLAGS=--coverage -DCMAKE_EXE_LINKER_FLAGS=--coverage $(CMAKE_FLAGS)
+
+coverage: deps $(COVERAGE_BUILD)/CMakeCache.txt
+	cmake --build $(COVERAGE_BUILD) -j $(JOBS) --target unit_tests gl_tests
+	find $(COVERAGE_BUILD) -name '*.gcda' -delete
+	cd $(COVERAGE_BUILD) && ctest -L 'unit|gl' -j $(JOBS) --output-on-failure
+	gcovr -r . --filter 'src/' --json-summary $(COVERAGE_BUILD)/coverage.json $(COVERAGE_BUILD)
+	scripts/coverage-summary $(COVERAGE_BUILD)/coverage.json
+
 # A Debian package (velvetarium_*.deb in $(PACKAGE_BUILD)), built for /usr
 # in a build directory of its own, without the tests.
 PACKAGE_BUILD ?= build-pkg
@@ -98,4 +113,4 @@ package: deps
 	@ls -1 $(PACKAGE_BUILD)/velvetarium_*.deb
 
 clean:
-	rm -rf $(BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(PACKAGE_BUILD) $(FUZZ_BUILD) $(ASAN_BUILD) $(COVERAGE_BUILD)

@@ -21,19 +21,9 @@
 #include "audio/WaveCheck.h"
 #include "image/Picture.h"
 #include "image/PictureLoader.h"
+#include "support/TempDirectory.h"
 
 namespace {
-
-std::vector<std::uint8_t> readFile(const std::string& path) {
-    std::vector<std::uint8_t> out;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return out;
-    std::uint8_t buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) out.insert(out.end(), buffer, buffer + n);
-    std::fclose(f);
-    return out;
-}
 
 unsigned u16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
 std::uint32_t u32(const std::vector<std::uint8_t>& b, std::size_t at) {
@@ -57,33 +47,17 @@ protected:
     std::string gameDir;
 };
 
+// The 16-bit samples of a wave the game's check accepts, with its format.
 struct Wave {
-    int channels = 0;
-    int rate = 0;
-    int bits = 0;
-    int format = 0;
+    WaveCheck::Verdict verdict;
     std::vector<std::int16_t> samples;
 };
 
 Wave parseWave(const std::vector<std::uint8_t>& b) {
-    Wave w;
-    if (b.size() < 12 || std::string(b.begin(), b.begin() + 4) != "RIFF") return w;
-    std::size_t at = 12;
-    while (at + 8 <= b.size()) {
-        const std::string id(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at) + 4);
-        const std::uint32_t size = u32(b, at + 4);
-        if (at + 8 + size > b.size()) break;
-        if (id == "fmt ") {
-            w.format = static_cast<int>(u16(b, at + 8));
-            w.channels = static_cast<int>(u16(b, at + 10));
-            w.rate = static_cast<int>(u32(b, at + 12));
-            w.bits = static_cast<int>(u16(b, at + 22));
-        } else if (id == "data") {
-            for (std::size_t i = 0; i + 1 < size; i += 2)
-                w.samples.push_back(static_cast<std::int16_t>(u16(b, at + 8 + i)));
-        }
-        at += 8 + size + (size & 1);
-    }
+    Wave w{WaveCheck::check(b.data(), b.size()), {}};
+    if (!w.verdict.accepted() || w.verdict.format.bits != 16) return w;
+    for (std::size_t i = 0; i + 1 < w.verdict.dataBytes; i += 2)
+        w.samples.push_back(static_cast<std::int16_t>(u16(b, w.verdict.dataOffset + i)));
     return w;
 }
 
@@ -171,7 +145,7 @@ TEST(AssetManifest, HoldsEveryPictureTheScreensAndTheStageRead) {
 TEST_F(GeneratedFiles, PicturesAreTgaOfTheirManifestSizeAndShowWhatTheirRoleAsks) {
     for (const AssetEntry& e : assetManifest()) {
         if (e.kind != AssetKind::Picture) continue;
-        const std::vector<std::uint8_t> b = readFile(path(e));
+        const std::vector<std::uint8_t> b = fileBytes(path(e));
         ASSERT_GE(b.size(), 18u) << e.file << " is missing";
         EXPECT_EQ(b[2], 2) << e.file;          // uncompressed true colour
         EXPECT_EQ(b[16], 32) << e.file;
@@ -251,15 +225,14 @@ TEST_F(GeneratedFiles, SoundsAreWavesOfTheirLengthAndLoudnessWithoutClicksOrSeam
     double quietest = 0.0, loudest = -120.0;
     for (const AssetEntry& e : assetManifest()) {
         if (e.kind != AssetKind::Sound && e.kind != AssetKind::Music) continue;
-        const std::vector<std::uint8_t> b = readFile(path(e));
+        const std::vector<std::uint8_t> b = fileBytes(path(e));
         ASSERT_FALSE(b.empty()) << e.file << " is missing";
-        EXPECT_TRUE(WaveCheck::check(b.data(), b.size()).accepted()) << e.file;
         const Wave w = parseWave(b);
-        EXPECT_EQ(w.format, 1) << e.file;
-        EXPECT_EQ(w.bits, 16) << e.file;
-        EXPECT_EQ(w.rate, assetSampleRate) << e.file;
-        ASSERT_EQ(w.channels, e.channels) << e.file;
-        const int c = std::max(1, w.channels);
+        ASSERT_TRUE(w.verdict.accepted()) << e.file << ": " << w.verdict.refusal;
+        EXPECT_EQ(w.verdict.format.bits, 16) << e.file;
+        EXPECT_EQ(w.verdict.format.rate, static_cast<std::uint32_t>(assetSampleRate)) << e.file;
+        ASSERT_EQ(w.verdict.format.channels, e.channels) << e.file;
+        const int c = std::max(1, e.channels);
         const std::size_t frames = w.samples.size() / static_cast<std::size_t>(c);
         EXPECT_NEAR(static_cast<double>(frames) / assetSampleRate, e.seconds, 1.0 / assetSampleRate) << e.file;
         ASSERT_GT(frames, 100u) << e.file;
@@ -271,7 +244,7 @@ TEST_F(GeneratedFiles, SoundsAreWavesOfTheirLengthAndLoudnessWithoutClicksOrSeam
             peak = std::max(peak, std::fabs(samples[i]));
         }
         EXPECT_GT(peak, 3000 / 32768.0f) << e.file << " is (nearly) silent";
-        const double measured = Synth::loudnessDb(samples, w.channels);
+        const double measured = Synth::loudnessDb(samples, c);
         if (peak < 0.85f)
             EXPECT_NEAR(measured, e.loudness, 1.0) << e.file;
         else
@@ -308,7 +281,7 @@ TEST_F(GeneratedFiles, WindowIconIsAnEightBitPalettisedBmpWithAKeyedCorner) {
     AssetEntry icon;
     for (const AssetEntry& e : assetManifest())
         if (e.kind == AssetKind::Icon) icon = e;
-    const std::vector<std::uint8_t> b = readFile(path(icon));
+    const std::vector<std::uint8_t> b = fileBytes(path(icon));
     ASSERT_GE(b.size(), 54u + 1024u);
     EXPECT_EQ(b[0], 'B');
     EXPECT_EQ(b[1], 'M');

@@ -43,18 +43,8 @@ Image sample(int w, int h) {
     return img;
 }
 
-std::vector<std::uint8_t> bytesOf(const std::string& path) {
-    std::vector<std::uint8_t> out;
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return out;
-    int c;
-    while ((c = std::fgetc(f)) != EOF) out.push_back(static_cast<std::uint8_t>(c));
-    std::fclose(f);
-    return out;
-}
-
 bool acceptedWave(const std::string& path) {
-    const std::vector<std::uint8_t> b = bytesOf(path);
+    const std::vector<std::uint8_t> b = fileBytes(path);
     return WaveCheck::check(b.data(), b.size()).accepted();
 }
 
@@ -116,7 +106,7 @@ TEST_F(TempDir, SeedCorpusHoldsPicturesTheReadersTakeAndOnesTheyRefuse) {
 TEST_F(TempDir, WavWriterClipsAndRoundsTo16Bits) {
     const std::string file = dir + "/w.wav";
     ASSERT_TRUE(WavWriter::write(file, {0.0f, 0.5f, -0.5f, 2.0f, -2.0f}, 1, 22050));
-    const std::vector<std::uint8_t> b = bytesOf(file);
+    const std::vector<std::uint8_t> b = fileBytes(file);
     ASSERT_EQ(b.size(), 44u + 10u);
     auto sample = [&](int i) { return static_cast<std::int16_t>(b[44 + 2 * i] | (b[45 + 2 * i] << 8)); };
     EXPECT_EQ(sample(0), 0);
@@ -132,7 +122,7 @@ TEST_F(TempDir, PalettisedBmpRefusesMismatchedInput) {
     EXPECT_TRUE(BmpWriter::write8(dir + "/i.bmp", 8, 2, std::vector<std::uint8_t>(16, 1), palette));
     EXPECT_FALSE(BmpWriter::write8(dir + "/j.bmp", 8, 2, std::vector<std::uint8_t>(15, 1), palette));
     EXPECT_FALSE(BmpWriter::write8(dir + "/k.bmp", 8, 2, std::vector<std::uint8_t>(16, 1), std::vector<std::uint8_t>(10)));
-    const std::vector<std::uint8_t> b = bytesOf(dir + "/i.bmp");
+    const std::vector<std::uint8_t> b = fileBytes(dir + "/i.bmp");
     ASSERT_EQ(b.size(), 14u + 40u + 1024u + 16u);
     EXPECT_EQ(b[28], 8);
 }

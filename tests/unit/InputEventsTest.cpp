@@ -160,18 +160,6 @@ TEST_F(InputEventsTest, MotionKeepsTheEventsPositionEvenWhenItWarps) {
     EXPECT_EQ(outcome.warps, 0);
 }
 
-TEST_F(InputEventsTest, ActivationMirrorsEachBitItNames) {
-    apply(activeEvent(SDL_APPACTIVE, false));
-    EXPECT_FALSE(focus.active);
-    EXPECT_TRUE(focus.mouseFocus && focus.inputFocus);
-    apply(activeEvent(SDL_APPMOUSEFOCUS | SDL_APPINPUTFOCUS, false));
-    EXPECT_FALSE(focus.mouseFocus || focus.inputFocus);
-    EXPECT_FALSE(focus.active);
-    apply(activeEvent(SDL_APPACTIVE | SDL_APPINPUTFOCUS, true));
-    EXPECT_TRUE(focus.active && focus.inputFocus);
-    EXPECT_FALSE(focus.mouseFocus);
-}
-
 TEST_F(InputEventsTest, FocusLossIsReportedOnceWhenThePlayerGoesElsewhere) {
     // The mouse leaving the window is no loss: the keyboard still reaches it.
     EXPECT_FALSE(apply(activeEvent(SDL_APPMOUSEFOCUS, false)).focusLost);

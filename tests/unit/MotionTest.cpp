@@ -76,15 +76,6 @@ TEST(MotionTest, SpeedAboveMaxIsCutToTwiceAndSinksOnePerSecondAndNeverBelowMinOr
     EXPECT_FLOAT_EQ(integrateSpeed(0.5f, 1.0f, 2.0f, 0.0f, 0.5f), 1.0f);
 }
 
-TEST(MotionTest, WrapOnceAddsOrSubtractsOneTurnAndWrapAngleAnyNumber) {
-    EXPECT_FLOAT_EQ(wrapOnce(-90.0f), 270.0f);
-    EXPECT_FLOAT_EQ(wrapOnce(450.0f), 90.0f);
-    EXPECT_FLOAT_EQ(wrapOnce(800.0f), 440.0f);  // only one turn
-    EXPECT_FLOAT_EQ(wrapAngle(800.0f), 80.0f);
-    EXPECT_FLOAT_EQ(wrapAngle(-800.0f), 280.0f);
-    EXPECT_FLOAT_EQ(wrapAngle(NAN), 0.0f);
-}
-
 TEST(MotionTest, AngleBetweenIsTheSignedShortestTurnWhateverTheWindings) {
     const struct {
         float from, to, expected;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 
 #include "image/PcxReader.h"
 #include "image/PictureLoader.h"
@@ -82,6 +81,13 @@ TEST(PcxReader, RunsOfZeroWriteNothingAndLongRunsStopAtTheLastPixel) {
     EXPECT_EQ(b.data()[0], 4);
     EXPECT_EQ(b.data()[1], 9);
     EXPECT_EQ(b.data()[2], 9);
+
+    // The count takes all six bits: a run of 40 fills 40 pixels.
+    const pf::Bytes fortyRun = pf::pcx(sized(41, 1), {192 | 40, 9, 3}, pf::rampPalette());
+    const ByteBuffer c = decodePcx(fortyRun.data(), fortyRun.size(), header);
+    ASSERT_EQ(c.size(), 41u);
+    EXPECT_EQ(c.data()[39], 9);
+    EXPECT_EQ(c.data()[40], 3);
 }
 
 TEST(PcxReader, DataEndingEarlyOrAMissingPaletteGivesAnEmptyPicture) {
@@ -129,12 +135,4 @@ TEST(PcxReader, RefusesWrongMagicVersionLayoutAndSides) {
     }
     Picture fine;
     EXPECT_TRUE(decodePcxPicture(fine, pf::pcx(sized(8, 8), pf::Bytes(64, 1), pf::rampPalette())));
-}
-
-TEST(PcxReader, IntegerPowerAndLargestPowerOfTwo) {
-    const int powers[][3] = {{2, 0, 1},  {2, 10, 1024}, {3, 5, 243}, {10, 9, 1000000000}, {2, -1, 0},
-                             {1, -7, 1}, {0, -1, 0},    {0, 0, 1},   {1, INT_MIN, 1}};
-    for (const auto& p : powers) EXPECT_EQ(integerPower(p[0], p[1]), p[2]) << p[0] << "^" << p[1];
-    const int below[][2] = {{100, 64}, {60, 32}, {256, 256}, {255, 128}, {1, 1}, {0, 0}};
-    for (const auto& b : below) EXPECT_EQ(largestPowerOfTwoNotAbove(b[0]), b[1]) << b[0];
 }

@@ -30,11 +30,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 // A progress file as a game leaves it: records of levels 1..20 and a highscore.
 Bytes progressOnDisk(const TempDirectory& dir) {
     ProgressStore store;
@@ -48,13 +43,7 @@ Bytes progressOnDisk(const TempDirectory& dir) {
     store.setHighscoreName("Pirouetta");
     store.setHighscorePoints(4321);
     store.releaseWrites();
-    return readFile(dir.path("savegame.txt"));
-}
-
-std::vector<std::string> namesIn(const std::string& dir) {
-    std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
-    return names;
+    return fileBytes(dir.path("savegame.txt"));
 }
 
 // Runs body in a child process and returns how it ended: its exit code, or
@@ -113,7 +102,7 @@ TEST(ProgressStoreDisk, AWriteTheDiskRefusesLeavesTheOldFileWhole) {
         return refusedWrite();
     }, false);
     EXPECT_EQ(told, 0);
-    EXPECT_EQ(readFile(dir.path("savegame.txt")), old);
+    EXPECT_EQ(fileBytes(dir.path("savegame.txt")), old);
     EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"});
 
     // Stopped by the signal in the middle of the write: the old file is
@@ -123,7 +112,7 @@ TEST(ProgressStoreDisk, AWriteTheDiskRefusesLeavesTheOldFileWhole) {
         return refusedWrite();
     }, false);
     EXPECT_EQ(stopped, 128 + SIGXFSZ);
-    EXPECT_EQ(readFile(dir.path("savegame.txt")), old);
+    EXPECT_EQ(fileBytes(dir.path("savegame.txt")), old);
 
     // A later game that may write again replaces the file as usual.
     ProgressStore store;
@@ -170,7 +159,7 @@ TEST(ProgressStoreDisk, FilesTheGameMayNotReadOrWriteAreNeverReplaced) {
         }, true);
         if (result == 77) GTEST_SKIP() << "no unprivileged user to run as";
         EXPECT_EQ(result, 0) << c.what;
-        EXPECT_EQ(readFile(dir.path("savegame.txt")), old) << c.what;
+        EXPECT_EQ(fileBytes(dir.path("savegame.txt")), old) << c.what;
         EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"}) << c.what;
     }
 }
@@ -195,7 +184,7 @@ TEST(ProgressStoreDisk, AReadOnlyDirectoryKeepsTheOldFileIntact) {
     fs::permissions(dir.path(""), fs::perms::owner_all, fs::perm_options::add);
     if (result == 77) GTEST_SKIP() << "no unprivileged user can reach the temporary directory";
     EXPECT_EQ(result, 0);
-    EXPECT_EQ(readFile(dir.path("savegame.txt")), old);
+    EXPECT_EQ(fileBytes(dir.path("savegame.txt")), old);
     EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"});
 }
 
@@ -216,7 +205,7 @@ TEST(ProgressStoreDisk, ALinkedFileIsReplacedBehindItsLink) {
     EXPECT_TRUE(store.write());
     EXPECT_TRUE(fs::is_symlink(dir.path("savegame.txt")));
     EXPECT_EQ(store.getField(5, 4), 321);
-    EXPECT_EQ(readFile(dir.path("elsewhere/progress.bin")).size(), 1000u);
+    EXPECT_EQ(fileBytes(dir.path("elsewhere/progress.bin")).size(), 1000u);
     EXPECT_EQ(namesIn(dir.path("elsewhere")), std::vector<std::string>{"progress.bin"});
 
     // A link to nothing is left alone: it is the player's, not ours to replace.
@@ -257,14 +246,14 @@ TEST(ProgressStoreDisk, StartUpNeverChangesAFileAndWritesKeepEveryOtherByte) {
                 EXPECT_TRUE(value >= -999 && value <= 9999) << what << ": " << value;
             }
         }
-        EXPECT_EQ(readFile(dir.path("savegame.txt")), content) << what;
+        EXPECT_EQ(fileBytes(dir.path("savegame.txt")), content) << what;
 
         // A won dance on level 7: only its 20 bytes change; the image is
         // the file's first 1000 bytes (zeros past a shorter file).
         Bytes expected(1000, 0);
         std::copy_n(content.begin(), std::min<std::size_t>(content.size(), 1000), expected.begin());
         for (int field = 1; field <= 4; ++field) store.setField(7, static_cast<std::uint8_t>(field), 10 * field);
-        const Bytes after = readFile(dir.path("savegame.txt"));
+        const Bytes after = fileBytes(dir.path("savegame.txt"));
         ASSERT_EQ(after.size(), 1000u) << what;
         for (std::size_t i = 0; i < 1000; ++i) {
             if (i >= 120 && i < 136) continue;
@@ -306,7 +295,7 @@ TEST(ProgressStoreDisk, TheGameStartsOnADamagedFileAndKeepsWhatItHolds) {
 
         // Bytes past the records a first start writes (levels 1..20) are the
         // file's own; without a first start nothing was written at all.
-        const Bytes after = readFile(dir.path("savegame.txt"));
+        const Bytes after = fileBytes(dir.path("savegame.txt"));
         if (!firstStart) {
             EXPECT_EQ(after, files[n]) << "file " << n;
             continue;

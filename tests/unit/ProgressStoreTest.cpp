@@ -16,23 +16,12 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-Bytes readFile(const std::string& p) {
-    std::ifstream in(p, std::ios::binary);
-    return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 Bytes slice(const Bytes& b, int from, int count) { return Bytes(b.begin() + from, b.begin() + from + count); }
 
 // The text zero-padded to the field's width, as it lies in the file.
 Bytes text(const char* s, int width) {
     Bytes out(static_cast<std::size_t>(width), 0);
     for (int i = 0; i < width && s[i]; ++i) out[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(s[i]);
-    return out;
-}
-
-std::vector<std::string> namesIn(const TempDirectory& dir) {
-    std::vector<std::string> out;
-    for (const auto& e : fs::directory_iterator(dir.path(""))) out.push_back(e.path().filename().string());
     return out;
 }
 
@@ -63,7 +52,7 @@ TEST_F(ProgressStoreTest, ValuesAreStoredAsAtMostFourDecimalCharacters) {
                  {10000, "1000", 1000}, {98765, "9876", 9876}, {-1000, "-100", -100}, {-45, "-45", -45}};
     for (const auto& c : cases) {
         store.setField(3, 2, c.value);
-        const Bytes bytes = readFile(file());
+        const Bytes bytes = fileBytes(file());
         ASSERT_EQ(bytes.size(), 1000u);
         EXPECT_EQ(slice(bytes, 2 * 20 + 4, 4), text(c.stored, 4)) << c.value;
         EXPECT_EQ(store.getField(3, 2), c.readBack) << c.value;
@@ -74,7 +63,7 @@ TEST_F(ProgressStoreTest, EachLevelAndFieldHasItsOwnFourBytes) {
     for (int level = 1; level <= 50; ++level)
         for (int field = 1; field <= 5; ++field)
             store.setField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field), level * 10 + field);
-    const Bytes bytes = readFile(file());
+    const Bytes bytes = fileBytes(file());
     EXPECT_EQ(slice(bytes, 0, 4), text("11", 4));
     EXPECT_EQ(slice(bytes, 996, 4), text("505", 4));
     ProgressStore other = later();
@@ -120,10 +109,10 @@ TEST_F(ProgressStoreTest, HeldWritesReachTheFileTogetherOnRelease) {
 
 TEST_F(ProgressStoreTest, HighscoreLiesInBytes560To573AndLeavesTheRecordsAlone) {
     for (int level = 1; level <= 50; ++level) store.setField(static_cast<std::uint8_t>(level), 1, level);
-    const Bytes before = readFile(file());
+    const Bytes before = fileBytes(file());
     store.setHighscoreName("Zalamina");
     store.setHighscorePoints(4321);
-    const Bytes after = readFile(file());
+    const Bytes after = fileBytes(file());
     ASSERT_EQ(after.size(), 1000u);
     EXPECT_EQ(slice(after, 560, 10), text("Zalamina", 10));
     EXPECT_EQ(slice(after, 570, 4), text("4321", 4));
@@ -142,14 +131,14 @@ TEST_F(ProgressStoreTest, HighscoreLiesInBytes560To573AndLeavesTheRecordsAlone) 
     // Long names are cut to ten; shorter ones clear the rest.
     store.setHighscoreName("Abcdefghijklmno");
     EXPECT_STREQ(store.highscoreName, "Abcdefghij");
-    EXPECT_EQ(slice(readFile(file()), 560, 10), text("Abcdefghij", 10));
+    EXPECT_EQ(slice(fileBytes(file()), 560, 10), text("Abcdefghij", 10));
     store.setHighscoreName("Ina");
-    EXPECT_EQ(slice(readFile(file()), 560, 10), text("Ina", 10));
+    EXPECT_EQ(slice(fileBytes(file()), 560, 10), text("Ina", 10));
     store.setHighscoreName(nullptr);
-    EXPECT_EQ(slice(readFile(file()), 560, 10), text("", 10));
+    EXPECT_EQ(slice(fileBytes(file()), 560, 10), text("", 10));
 
     // Every write replaced the file: no temporary file is left, and it stays readable.
-    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"savegame.txt"});
+    EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"});
     const auto perms = fs::status(file()).permissions();
     EXPECT_NE(perms & fs::perms::owner_read, fs::perms::none);
     EXPECT_NE(perms & fs::perms::others_read, fs::perms::none);
@@ -189,7 +178,7 @@ TEST_F(ProgressStoreTest, ADirectoryOrAPipeNamedSavegameReadsAsNoFile) {
     EXPECT_FALSE(store.write());
     EXPECT_EQ(store.getField(1, 1), 55);
     EXPECT_TRUE(fs::is_directory(file()));
-    EXPECT_EQ(namesIn(dir), std::vector<std::string>{"savegame.txt"});
+    EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"});
 
     TempDirectory pipeDir;
     ASSERT_EQ(::mkfifo(pipeDir.path("savegame.txt").c_str(), 0644), 0);
@@ -206,7 +195,7 @@ TEST_F(ProgressStoreTest, TheWorkingDirectoryIsTheDefault) {
         ProgressStore here;
         EXPECT_STREQ(here.directory(), "");
         here.setField(9, 5, 3);
-        EXPECT_EQ(slice(readFile(inside.path("savegame.txt")), 8 * 20 + 16, 4), text("3", 4));
+        EXPECT_EQ(slice(fileBytes(inside.path("savegame.txt")), 8 * 20 + 16, 4), text("3", 4));
     }
     store.setField(9, 5, 3);
     ProgressStore slash;  // a trailing separator is fine too

@@ -159,7 +159,7 @@ TEST(ProgressionRules, AScoreEntersTheMedalTableInItsPlace) {
     const struct {
         std::int32_t own;
         std::uint8_t medal;
-    } held[] = {{100, Medal::gold}, {99, Medal::silver}, {20, Medal::bronze}, {19, Medal::none}};
+    } held[] = {{100, Medal::gold}, {99, Medal::silver}, {50, Medal::silver}, {20, Medal::bronze}, {19, Medal::none}};
     for (const auto& h : held) EXPECT_EQ(Progression::medalOf(LevelRecord{100, 50, 20, h.own, 0}), h.medal) << h.own;
 }
 

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -73,14 +72,8 @@ TEST(RingLayout, LongTextsAreCutAtFiftyFourSlots) {
     EXPECT_FLOAT_EQ(layout.glyphs[53].angle, 54.0f);
 }
 
-TEST(RingLayout, TalentRingAlwaysSaysGardenFlowersSpeed) {
-    EXPECT_STREQ(RingArcs::talentWord(0), "garden");
-    EXPECT_STREQ(RingArcs::talentWord(1), "flowers");
-    EXPECT_STREQ(RingArcs::talentWord(2), "speed");
+TEST(RingLayout, ATalentWordRunsFromItsStartAndUnknownTalentsHaveNone) {
     EXPECT_STREQ(RingArcs::talentWord(3), "");
-    EXPECT_FLOAT_EQ(RingArcs::talentWordStart(0), 160.0f);
-    EXPECT_FLOAT_EQ(RingArcs::talentWordStart(1), 218.0f);
-    EXPECT_FLOAT_EQ(RingArcs::talentWordStart(2), 270.0f);
     char buffer[RingLayout::slots + 1];
     fillLabelText(RingArcs::talentWord(1), '`', buffer);
     RingLayout layout;
@@ -106,17 +99,6 @@ TEST(GlyphMapping, EachLabelAcceptsItsOwnCharacters) {
     EXPECT_EQ(glyphPicture('I', 0, GlyphMapping::description), 635u);
     EXPECT_EQ(glyphPicture('!', 0, GlyphMapping::description), 0u);
     EXPECT_EQ(glyphPicture(static_cast<char>(200), 1, GlyphMapping::name), 0u);
-}
-
-TEST(HintLine, TheWaveFlattensOnceAThirdOfTheDurationHasPassed) {
-    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 0.0f), 36.0f);
-    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 0.5f), (2.0f - 1.5f) * 18.0f);
-    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 2.0f / 3.0f), 0.0f);
-    EXPECT_FLOAT_EQ(hintWavePhase(2.0f, 5.0f), 0.0f);
-    for (int i = 0; i < 54; ++i) EXPECT_FLOAT_EQ(hintWaveOffset(0.0f, i), 0.0f);
-    EXPECT_FLOAT_EQ(hintWaveOffset(36.0f, 0), 0.0f);
-    EXPECT_NEAR(hintWaveOffset(36.0f, 1), 0.1f * std::sin(36.0f * 0.017453292f), 1e-6f);
-    EXPECT_NEAR(hintWaveOffset(36.0f, 5), 0.0f, 1e-5f);  // sin 180
 }
 
 TEST(BadgeText, ShortTextsGoAroundMoreOften) {

@@ -55,15 +55,6 @@ TEST(SpriteAnimation, DegenerateRangesAndDurationsStayInsideTheRange) {
     }
 }
 
-TEST(SpriteAnimation, CategoriesFollowTheSetRanges) {
-    struct Case { unsigned set; int category; };
-    for (const Case c : {Case{0, 0}, Case{100, 0}, Case{101, 1}, Case{106, 1}, Case{110, 1}, Case{111, 2},
-                         Case{130, 2}, Case{131, 3}, Case{140, 3}, Case{141, 4}, Case{160, 4}, Case{161, 5},
-                         Case{170, 5}, Case{171, 0}, Case{65535, 0}}) {
-        EXPECT_EQ(spriteCategory(c.set), c.category) << "set " << c.set;
-    }
-}
-
 TEST(SpriteAnimation, EachCategorySlotAndChannelKeepsItsOwnClock) {
     AnimationClocks clocks;
     AnimationClock* a = clocks.clock(1, 0, 0);

@@ -1,15 +1,12 @@
-// The parts of the sprite atlas and batch that need no graphics context: which
-// texels of a frame can show, how frames are packed, and where a sprite's
-// corners land.
+// The parts of the sprite atlas that need no graphics context: which texels of
+// a frame can show and how frames are packed.
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
 #include "render/SpriteAtlas.h"
-#include "render/SpriteBatch.h"
 
 namespace {
 
@@ -80,26 +77,4 @@ TEST(PlanAtlas, WhatDoesNotFitIsLeftOut) {
     EXPECT_FALSE(plan.placed[2]);  // nothing to place
     EXPECT_FALSE(plan.placed[3]);  // taller than the largest side
     EXPECT_EQ(plan.height, 32);
-}
-
-TEST(SpriteCorners, LandWhereTranslateRotateScaleWouldPutThem) {
-    const Vector at(0.75f, -1.25f, 0.5f);
-    for (const float degrees : {0.0f, 30.0f, 90.0f, 181.0f, -45.0f}) {
-        const SpriteTurn turn = spriteTurn(degrees);
-        const double a = degrees * 3.14159265358979323846 / 180.0;
-        for (const float x : {-1.0f, 0.25f, 1.0f}) {
-            for (const float y : {-1.0f, 0.5f, 1.0f}) {
-                const SpriteCorner c = placeCorner(at, 0.3f, -0.2f, turn, x, y);
-                const double sx = 0.3 * x;
-                const double sy = -0.2 * y;
-                EXPECT_NEAR(c.x, 0.75 + std::cos(a) * sx - std::sin(a) * sy, 1e-6) << degrees;
-                EXPECT_NEAR(c.y, -1.25 + std::sin(a) * sx + std::cos(a) * sy, 1e-6) << degrees;
-                EXPECT_FLOAT_EQ(c.z, 0.5f);
-            }
-        }
-    }
-    // No turn leaves the sine exactly 0: the corners are plain sums.
-    const SpriteCorner still = placeCorner(at, 0.5f, 0.25f, spriteTurn(0.0f), -1.0f, 1.0f);
-    EXPECT_EQ(still.x, 0.75f - 0.5f);
-    EXPECT_EQ(still.y, -1.25f + 0.25f);
 }

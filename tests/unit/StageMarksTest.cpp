@@ -62,14 +62,6 @@ TEST(StatusRing, HeartsRingTurnsFromRedTowardGreenInRadians) {
     expectColour(none.layers[1].colour, 1, 0, 0, 1);
 }
 
-TEST(StageMarks, OnlyLetterGlyphsAreLetters) {
-    EXPECT_TRUE(StageMarks::isLetterPicture(601));
-    EXPECT_TRUE(StageMarks::isLetterPicture(652));
-    EXPECT_FALSE(StageMarks::isLetterPicture(600));
-    EXPECT_FALSE(StageMarks::isLetterPicture(653));
-    EXPECT_FALSE(StageMarks::isLetterPicture(660));
-}
-
 TEST(Ribbons, AcrossPointsToTheRightOfTheLine) {
     float x = 0.0f, y = 0.0f;
     acrossLine(0, 0, 0, 2, x, y);  // up: right is +x

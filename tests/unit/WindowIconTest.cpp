@@ -1,65 +1,19 @@
 #include "app/Log.h"
 #include "app/WindowIcon.h"
+#include "../../assets/BmpWriter.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-void put16(std::vector<std::uint8_t>& out, unsigned value) {
-    out.push_back(value & 0xFF);
-    out.push_back((value >> 8) & 0xFF);
-}
-
-void put32(std::vector<std::uint8_t>& out, unsigned value) {
-    put16(out, value & 0xFFFF);
-    put16(out, value >> 16);
-}
-
-// An uncompressed BMP; rows given top row first. 8 bits per pixel carry a
-// grey palette of 256 entries, 24 bits store each pixel's index as grey.
-std::vector<std::uint8_t> makeBmp(int width, int height, int bits, const std::vector<std::uint8_t>& pixels) {
-    const int bytesPerPixel = bits / 8;
-    const int rowBytes = (width * bytesPerPixel + 3) / 4 * 4;
-    const int paletteBytes = bits == 8 ? 256 * 4 : 0;
-    const int offset = 14 + 40 + paletteBytes;
-    std::vector<std::uint8_t> out;
-    out.push_back('B');
-    out.push_back('M');
-    put32(out, offset + rowBytes * height);
-    put32(out, 0);
-    put32(out, offset);
-    put32(out, 40);
-    put32(out, width);
-    put32(out, height);
-    put16(out, 1);
-    put16(out, bits);
-    put32(out, 0);  // no compression
-    put32(out, rowBytes * height);
-    put32(out, 2835);
-    put32(out, 2835);
-    put32(out, bits == 8 ? 256 : 0);
-    put32(out, 0);
-    for (int i = 0; i < paletteBytes / 4; ++i) {
-        out.insert(out.end(), {std::uint8_t(i), std::uint8_t(i), std::uint8_t(i), 0});
-    }
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) {
-            for (int b = 0; b < bytesPerPixel; ++b) {
-                out.push_back(pixels[y * width + x]);
-            }
-        }
-        out.insert(out.end(), rowBytes - width * bytesPerPixel, 0);
-    }
-    return out;
-}
 
 class WindowIconTest : public ::testing::Test {
 protected:
@@ -80,6 +34,10 @@ protected:
         std::ofstream out(iconFile, std::ios::binary);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
+    // An uncompressed 8-bit BMP, indices top row first, as the generator writes the icon.
+    bool writeIcon8(int width, int height, const std::vector<std::uint8_t>& indices) const {
+        return BmpWriter::write8(iconFile, width, height, indices, std::vector<std::uint8_t>(768, 90));
+    }
     // What the icon loader wrote after the banner.
     std::string messages() const {
         std::ifstream in(logFile, std::ios::binary);
@@ -97,19 +55,19 @@ protected:
 TEST_F(WindowIconTest, UnusableIconsAreLoggedAndGiveNoIcon) {
     const struct {
         const char* what;
-        std::vector<std::uint8_t> bytes;
+        std::function<void()> write;
         const char* message;  // nullptr: SDL's own reason after the prefix
     } cases[] = {
-        {"missing", {}, nullptr},
-        {"not a bitmap", {'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'}, nullptr},
-        {"width no multiple of 8", makeBmp(12, 8, 8, std::vector<std::uint8_t>(12 * 8, 1)),
+        {"missing", [] {}, nullptr},
+        {"not a bitmap", [&] { writeIcon({'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'}); }, nullptr},
+        {"width no multiple of 8", [&] { writeIcon8(12, 8, std::vector<std::uint8_t>(12 * 8, 1)); },
          "Icon width must be a multiple of 8\n"},
-        {"no palette", makeBmp(8, 8, 24, std::vector<std::uint8_t>(8 * 8, 1)), "Icon file must have a palette.\n"},
+        {"no palette", [&] { BmpWriter::write24(iconFile, Image(8, 8)); }, "Icon file must have a palette.\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::remove(iconFile.c_str());
-        if (!c.bytes.empty()) writeIcon(c.bytes);
+        c.write();
         const std::size_t before = messages().size();
         EXPECT_EQ(loadWindowIcon(iconFile.c_str()), nullptr);
         const std::string text = messages().substr(before);
@@ -127,7 +85,7 @@ TEST_F(WindowIconTest, PalettisedIconIsKeyedByItsTopLeftPixel) {
     std::vector<std::uint8_t> pixels(16 * 8, 200);
     pixels[0] = 17;
     pixels[5] = 17;
-    writeIcon(makeBmp(16, 8, 8, pixels));
+    ASSERT_TRUE(writeIcon8(16, 8, pixels));
     SDL_Surface* icon = loadWindowIcon(iconFile.c_str());
     ASSERT_NE(icon, nullptr) << messages();
     EXPECT_EQ(messages(), "");
