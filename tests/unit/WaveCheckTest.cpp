@@ -75,6 +75,8 @@ TEST(WaveCheck, AcceptsPlainPcmAndHandsOnOnlyItsFormatAndWholeFrames) {
         {"stereo 16-bit", {1, 2, 22050, 16, 100}, none, 100},
         {"mono 8-bit, odd data padded", {1, 1, 44100, 8, 101}, padToEven, 101},
         {"stereo 8-bit at 8000 Hz, one frame", {1, 2, 8000, 8, 1}, none, 1},
+        {"the lowest rate", {1, 1, 4000, 16, 10}, none, 10},
+        {"the highest rate", {1, 1, 96000, 16, 10}, none, 10},
         {"an empty format extension", {1, 1, 22050, 16, 50}, [](Bytes& b) {
              set32(b, 16, 18);
              b.insert(b.begin() + dataHeader, {0, 0});
@@ -118,6 +120,8 @@ TEST(WaveCheck, RefusesEveryOtherStructureWithItsReason) {
         {"24-bit", [](Bytes& b) { set16(b, fmtBody + 14, 24); }, "bits"},
         {"no sample rate", [](Bytes& b) { set32(b, fmtBody + 4, 0); }, "rate"},
         {"absurd rate", [](Bytes& b) { set32(b, fmtBody + 4, 1000000); }, "rate"},
+        {"just below the lowest rate", [](Bytes& b) { set32(b, fmtBody + 4, 3999), set32(b, fmtBody + 8, 3999 * 2); }, "rate"},
+        {"just above the highest rate", [](Bytes& b) { set32(b, fmtBody + 4, 96001), set32(b, fmtBody + 8, 96001 * 2); }, "rate"},
         {"block size lies", [](Bytes& b) { set16(b, fmtBody + 12, 7); }, "block"},
         {"byte rate lies", [](Bytes& b) { set32(b, fmtBody + 8, 12345); }, "byte rate"},
         {"fmt chunk too short", [](Bytes& b) { set32(b, 16, 14); }, "fmt chunk"},
