@@ -31,6 +31,10 @@ constexpr float freezePause = 15.0f;           // seconds between freezes, unles
 constexpr float rightClickPause = 2.0f;        // a right click that froze nothing is tried again after this
 constexpr float clickRetry = 1.2f;             // a click that opened no entry is tried again after this
 constexpr float targetStickiness = 1.5f;       // a new dancer must be this much better to change
+constexpr float stallFreeze = 4.0f;            // seconds her target keeps her hearts before a freeze
+constexpr float stallGiveUp = 12.0f;           // and before she turns to another dancer
+constexpr float shunFor = 20.0f;               // for this long
+constexpr float shunCost = 6.0f;               // a shunned dancer counts as this much farther
 
 float distance(const Vector& a, const Vector& b) {
     const float dx = a.x - b.x, dy = a.y - b.y;
@@ -206,7 +210,7 @@ void PlayerBot::chooseTarget() {
     auto cost = [&](const SimSight::Dancer& d) {
         // Near dancers first, and those nearly happy; the harmless 'p' last.
         return distance(d.position, sight.prima) + 0.02f * static_cast<float>(d.sadness) +
-               (d.kind == Kind::dancerP ? 3.0f : 0.0f);
+               (d.kind == Kind::dancerP ? 3.0f : 0.0f) + (clock < shunUntil[d.slot] ? shunCost : 0.0f);
     };
     const SimSight::Dancer* best = nullptr;
     for (int i = 0; i < sight.dancerCount; ++i)
@@ -269,6 +273,26 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
     // the others throw at a tenth of their pace while she keeps hers.
     const bool underFire = energyLostRecently() >= underFireLoss && throwersNear(6.0f) >= 2;
     if (underFire && !sight.frozen && clock - freezeEndedAt > freezePause) right = true;
+    watchStall(*d, right);
+}
+
+// A dancer who keeps her hearts while the Prima Ballerina throws at her
+// (her own blossoms meet every one on the way, or she runs as fast as the
+// Prima Ballerina follows) gets a freeze, which slows her down to a tenth;
+// if even that does not help, the Prima Ballerina turns to another.
+void PlayerBot::watchStall(const SimSight::Dancer& d, bool& right) {
+    if (d.slot != stallSlot || d.sadness < stallSadness) {
+        stallSlot = d.slot;
+        stallSadness = d.sadness;
+        stallSince = clock;
+        return;
+    }
+    const float stalled = clock - stallSince;
+    if (stalled > stallFreeze && !sight.frozen && clock - freezeEndedAt > rightClickPause) right = true;
+    if (stalled > stallGiveUp && sight.dancerCount > 1 && d.slot >= 0 && d.slot < SimSight::capacity) {
+        shunUntil[d.slot] = clock + shunFor;
+        stallSlot = -1;
+    }
 }
 
 void PlayerBot::fetch(const SimSight::Thing& talent) {

@@ -44,6 +44,7 @@ private:
     std::int32_t takeOverCandidate() const;
     const SimSight::Thing* usefulTalent() const;
     void dance(SimButton::Wish& wish, bool& right);
+    void watchStall(const SimSight::Dancer& d, bool& right);
     void fetch(const SimSight::Thing& talent);
     void takeOver(SimButton::Wish& wish, bool& right);
     void steerCatTo(Vector goal);
@@ -70,6 +71,10 @@ private:
     float onTargetFor = 0.0f;
     float dragClock = 0.0f;
     std::int32_t takeOverSlot = -1;
+    std::int32_t stallSlot = -1;
+    std::int32_t stallSadness = 0;
+    float stallSince = 0.0f;
+    float shunUntil[SimSight::capacity] = {};
     std::int32_t spellSlot = -1;
     char lastPrimaName[11] = {};
     // Slots where a former Prima Ballerina of this dance dances: she counts
