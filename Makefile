@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 # -DVELVETARIUM_WERROR=ON so that no warning comes back.
 CMAKE_FLAGS ?=
 
-.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan soak bench screenshots coverage
+.PHONY: play test build deps configure clean package fuzz fuzz-build test-fuzz test-asan soak bench screenshots coverage balance
 
 deps:
 	@scripts/install-deps
@@ -38,6 +38,13 @@ BENCH_ARGS ?=
 bench: configure
 	cmake --build $(BUILD) -j $(JOBS) --target velvetarium-bench
 	scripts/with-xvfb $(BUILD)/tests/bench/velvetarium-bench $(BENCH_ARGS)
+
+# The balance of the city dances (docs/BALANCE.md): both bots play levels 1
+# to 9 at every difficulty for seeds 1 to 5, ten simulated minutes at most.
+# A subset: e.g. make balance SEEDS="1 2 3" BOTS=player (see scripts/balance).
+balance: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velvetarium-sim
+	JOBS=$(JOBS) scripts/balance $(BUILD)/velvetarium-sim docs/BALANCE.md
 
 # The README's screenshots (docs/screenshots): the real game played by a
 # script on a private Xvfb display, each picture a small PNG.

@@ -19,18 +19,25 @@ constexpr std::int32_t strongerBy = 25;        // whose sadness exceeds that ene
 constexpr std::int32_t strongEnough = 40;      // a ballerina taken over for the goals has this sadness at least
 constexpr float talentReach = 2.5f;            // talents this near her are worth a detour
 constexpr float talentUnderfoot = 1.2f;        // and this near even while she throws
-constexpr std::int32_t underFireLoss = 10;     // energy lost within the last two seconds: under fire
+constexpr std::int32_t freezeEnergy = 35;      // her energy below this: freeze time
+constexpr std::int32_t fallingFast = 10;       // and so with this much energy lost within two seconds
+constexpr float refreezeAfter = 0.5f;          // seconds after a freeze before the next
+constexpr float talentWorth = 10.0f;           // a talent of a ballerina to take over, in hearts
 constexpr float farSide = 0.12f;               // the cat this far behind her, seen from the Prima Ballerina
 constexpr float carriedWithin = 0.1f;          // a held dancer stands on the cat
-constexpr float tooClose = 1.7f;               // a held dancer nearer her than this is drawn back
-constexpr float keepAt = 2.0f;                 // to this distance
+constexpr float tooClose = 1.55f;              // a held dancer nearer her than this is drawn back (she circles within 1.5)
+constexpr float keepAt = 1.75f;                // to this distance: a short drag, a short chase
 constexpr float longestDrag = 1.5f;            // seconds of dragging before a rest as long
 constexpr float dragStep = 0.02f;              // units a frame a held dancer is dragged
 constexpr float holdAfter = 0.25f;             // seconds on a dancer before the finger holds her
-constexpr float freezePause = 15.0f;           // seconds between freezes, unless in danger
 constexpr float rightClickPause = 2.0f;        // a right click that froze nothing is tried again after this
 constexpr float clickRetry = 1.2f;             // a click that opened no entry is tried again after this
 constexpr float targetStickiness = 1.5f;       // a new dancer must be this much better to change
+constexpr float stallFreeze = 4.0f;            // seconds her target keeps her hearts before a freeze
+constexpr float stallGiveUp = 12.0f;           // and before she turns to another dancer
+constexpr float shunFor = 20.0f;               // for this long
+constexpr float shunCost = 6.0f;               // a shunned dancer counts as this much farther
+constexpr float fetchGiveUp = 5.0f;            // seconds after which a talent not yet taken is left alone
 
 float distance(const Vector& a, const Vector& b) {
     const float dx = a.x - b.x, dy = a.y - b.y;
@@ -91,11 +98,25 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
             takeOver(wish, right);
         } else if (talent != nullptr) {
             currentPlan = Plan::fetchTalent;
+            // A talent she keeps running round without taking it (it slips
+            // away from her, or she circles it) is left alone for a while.
+            if (talent->slot != fetchSlot) {
+                fetchSlot = talent->slot;
+                fetchSince = clock;
+            } else if (clock - fetchSince > fetchGiveUp && fetchSlot >= 0 && fetchSlot < SimSight::capacity) {
+                ignoreTalentUntil[fetchSlot] = clock + shunFor;
+                fetchSlot = -1;
+            }
             fetch(*talent);
         } else {
             currentPlan = Plan::dance;
             dance(wish, right);
         }
+        // With her hearts low, or ten lost within two seconds, a freeze gives
+        // her a breather whatever she is doing: the others throw at a tenth
+        // of their pace while she keeps hers.
+        const bool threatened = sight.primaEnergy < freezeEnergy || energyLostRecently() >= fallingFast;
+        if (threatened && !sight.frozen && clock - freezeEndedAt > refreezeAfter) right = true;
     }
 
     SimInput input;
@@ -173,7 +194,9 @@ std::int32_t PlayerBot::takeOverCandidate() const {
         if (d.kind != Kind::ballerina || d.sadness < least || formerPrima[d.slot]) continue;
         // Near ones first: every step toward a far one is taken under fire.
         // The one under the cat can be clicked at once.
-        float value = static_cast<float>(d.sadness) - 15.0f * distance(d.position, sight.prima);
+        // Her talents come with her.
+        float value = static_cast<float>(d.sadness) - 15.0f * distance(d.position, sight.prima) +
+                      talentWorth * static_cast<float>(d.blue + d.green + d.red);
         if (d.slot == sight.badgeSlot) value += 20.0f;
         if (best < 0 || value > bestValue) {
             best = d.slot;
@@ -189,7 +212,8 @@ const SimSight::Thing* PlayerBot::usefulTalent() const {
     for (int i = 0; i < sight.talentCount; ++i) {
         const SimSight::Thing& t = sight.talents[i];
         const float d = distance(t.position, sight.prima);
-        if (d >= bestDistance) continue;
+        if (d >= bestDistance || (t.slot >= 0 && t.slot < SimSight::capacity && clock < ignoreTalentUntil[t.slot]))
+            continue;
         bool useful = sight.primaEnergy < 100 || t.kind == Kind::talentFreeze || t.kind > Kind::talentRed;
         if (t.kind == Kind::talentBlue && sight.primaBlue < 3) useful = true;
         if (t.kind == Kind::talentGreen && sight.primaGreen < 3) useful = true;
@@ -206,7 +230,7 @@ void PlayerBot::chooseTarget() {
     auto cost = [&](const SimSight::Dancer& d) {
         // Near dancers first, and those nearly happy; the harmless 'p' last.
         return distance(d.position, sight.prima) + 0.02f * static_cast<float>(d.sadness) +
-               (d.kind == Kind::dancerP ? 3.0f : 0.0f);
+               (d.kind == Kind::dancerP ? 3.0f : 0.0f) + (clock < shunUntil[d.slot] ? shunCost : 0.0f);
     };
     const SimSight::Dancer* best = nullptr;
     for (int i = 0; i < sight.dancerCount; ++i)
@@ -218,15 +242,6 @@ void PlayerBot::chooseTarget() {
     if (current != nullptr && cost(*best) > cost(*current) - targetStickiness) return;
     targetSlot = best->slot;
     onTargetFor = 0.0f;
-}
-
-std::int32_t PlayerBot::throwersNear(float radius) const {
-    std::int32_t n = 0;
-    for (int i = 0; i < sight.dancerCount; ++i) {
-        const SimSight::Dancer& d = sight.dancers[i];
-        if (d.kind != Kind::dancerP && distance(d.position, sight.prima) < radius) ++n;
-    }
-    return n;
 }
 
 void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
@@ -265,10 +280,26 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
     }
     onTargetFor = sight.badgeSlot == targetSlot ? onTargetFor + seconds : 0.0f;
     if (onTargetFor > holdAfter) wish = SimButton::hold;
-    // Now and then, when she is under fire, a freeze gives her a breather:
-    // the others throw at a tenth of their pace while she keeps hers.
-    const bool underFire = energyLostRecently() >= underFireLoss && throwersNear(6.0f) >= 2;
-    if (underFire && !sight.frozen && clock - freezeEndedAt > freezePause) right = true;
+    watchStall(*d, right);
+}
+
+// A dancer who keeps her hearts while the Prima Ballerina throws at her
+// (her own blossoms meet every one on the way, or she runs as fast as the
+// Prima Ballerina follows) gets a freeze, which slows her down to a tenth;
+// if even that does not help, the Prima Ballerina turns to another.
+void PlayerBot::watchStall(const SimSight::Dancer& d, bool& right) {
+    if (d.slot != stallSlot || d.sadness < stallSadness) {
+        stallSlot = d.slot;
+        stallSadness = d.sadness;
+        stallSince = clock;
+        return;
+    }
+    const float stalled = clock - stallSince;
+    if (stalled > stallFreeze && !sight.frozen && clock - freezeEndedAt > rightClickPause) right = true;
+    if (stalled > stallGiveUp && sight.dancerCount > 1 && d.slot >= 0 && d.slot < SimSight::capacity) {
+        shunUntil[d.slot] = clock + shunFor;
+        stallSlot = -1;
+    }
 }
 
 void PlayerBot::fetch(const SimSight::Thing& talent) {

@@ -11,10 +11,12 @@
 // The simulation's player: plays a dance with the mouse as a person would,
 // from what the screen shows (SimSight). It steers the cat onto the dancer
 // it has chosen and holds her there while the Prima Ballerina throws,
-// fetches talents lying near her, freezes time now and then, and, when its
-// Prima Ballerina runs low on energy (nearly happy), takes over a stronger ballerina:
-// the cat sits on her, a click opens the name entry, and the name on her
-// badge is spelled from the shuffled row.
+// fetches talents lying near her, freezes time whenever the Prima Ballerina
+// runs low or loses hearts fast, turns to another dancer when its target
+// keeps her hearts for long, and, when its Prima Ballerina runs low on
+// energy (nearly happy), takes over a stronger ballerina, the more talents
+// she has the better: the cat sits on her, a click opens the name entry, and
+// the name on her badge is spelled from the shuffled row.
 //
 // The cat moves by the mouse's motion (a hundredth of a unit per pixel, at
 // most 30 pixels a frame) and is carried along with her, so the bot turns
@@ -44,12 +46,12 @@ private:
     std::int32_t takeOverCandidate() const;
     const SimSight::Thing* usefulTalent() const;
     void dance(SimButton::Wish& wish, bool& right);
+    void watchStall(const SimSight::Dancer& d, bool& right);
     void fetch(const SimSight::Thing& talent);
     void takeOver(SimButton::Wish& wish, bool& right);
     void steerCatTo(Vector goal);
     void moveHand(std::int32_t dx, std::int32_t dy);
     Vector velocityOf(std::int32_t slot) const;
-    std::int32_t throwersNear(float radius) const;
     std::int32_t energyLostRecently() const;
 
     float seconds;
@@ -70,6 +72,13 @@ private:
     float onTargetFor = 0.0f;
     float dragClock = 0.0f;
     std::int32_t takeOverSlot = -1;
+    std::int32_t stallSlot = -1;
+    std::int32_t stallSadness = 0;
+    float stallSince = 0.0f;
+    float shunUntil[SimSight::capacity] = {};
+    std::int32_t fetchSlot = -1;
+    float fetchSince = 0.0f;
+    float ignoreTalentUntil[SimSight::capacity] = {};
     std::int32_t spellSlot = -1;
     char lastPrimaName[11] = {};
     // Slots where a former Prima Ballerina of this dance dances: she counts
