@@ -19,7 +19,6 @@ namespace pf = picturefiles;
 namespace {
 
 const Rgba black{0, 0, 0, 255};
-const Rgba white{255, 255, 255, 255};
 
 std::string spriteFile(unsigned set, unsigned frame) { return std::to_string(set) + std::to_string(frame) + ".tga"; }
 
