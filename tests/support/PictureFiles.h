@@ -30,7 +30,7 @@ inline Bytes tga(std::uint8_t type, std::int32_t width, std::int32_t height, std
     b[17] = descriptor;
     // Reserved first: g++ 12 otherwise warns of an out-of-bounds copy that cannot happen.
     b.reserve(b.size() + idLength + pixels.size());
-    for (std::uint8_t i = 0; i < idLength; ++i) b.push_back(static_cast<std::uint8_t>(0xEE));
+    b.insert(b.end(), idLength, 0xEE);
     b.insert(b.end(), pixels.begin(), pixels.end());
     return b;
 }
@@ -39,12 +39,7 @@ inline Bytes tga(std::uint8_t type, std::int32_t width, std::int32_t height, std
 // (written to the file in its blue, green, red, alpha order), rows in the order given.
 inline Bytes tgaRgba(std::int32_t width, std::int32_t height, const Bytes& rgba) {
     Bytes file;
-    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) {
-        file.push_back(rgba[i + 2]);
-        file.push_back(rgba[i + 1]);
-        file.push_back(rgba[i]);
-        file.push_back(rgba[i + 3]);
-    }
+    for (std::size_t i = 0; i + 3 < rgba.size(); i += 4) file.insert(file.end(), {rgba[i + 2], rgba[i + 1], rgba[i], rgba[i + 3]});
     return tga(2, width, height, 32, file);
 }
 
@@ -56,109 +51,45 @@ inline Bytes tgaFilled(std::int32_t width, std::int32_t height, std::uint8_t r, 
     return tgaRgba(width, height, rgba);
 }
 
-struct BmpLayout {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::uint16_t bitCount = 24;
-    std::uint32_t compression = 0;
-    bool sizeImageSet = true;          // biSizeImage = the pixel bytes written
-    std::int64_t sizeImageOverride = -1;
-    std::int64_t pixelOffsetOverride = -1;
-    std::int32_t rowWidth = -1;  // pixels per row of the data given; -1: width
-};
-
-// A BMP with the pixel rows given as blue, green, red triples (rows without
-// filler; the builder pads each to four bytes).
-inline Bytes bmp(const BmpLayout& layout, const Bytes& bgrRows) {
-    const std::int32_t dataWidth = layout.rowWidth >= 0 ? layout.rowWidth : layout.width;
-    const std::size_t rowBytes = static_cast<std::size_t>(dataWidth > 0 ? dataWidth : 0) * 3;
-    const std::size_t stride = (rowBytes + 3) & ~std::size_t{3};
-    Bytes pixels;
-    if (rowBytes > 0) {
-        for (std::size_t row = 0; row * rowBytes < bgrRows.size(); ++row) {
-            for (std::size_t i = 0; i < stride; ++i) {
-                const std::size_t at = row * rowBytes + i;
-                pixels.push_back(i < rowBytes && at < bgrRows.size() ? bgrRows[at] : 0);
-            }
-        }
-    }
+// A 24-bit BMP of the pixel rows given: blue, green, red triples, bottom row
+// first, each row with its filler bytes up to a multiple of four.
+inline Bytes bmp(std::int32_t width, std::int32_t height, const Bytes& rows) {
     Bytes b(54, 0);
     b[0] = 'B';
     b[1] = 'M';
-    put32(b, 2, static_cast<std::uint32_t>(54 + pixels.size()));
-    put32(b, 10, static_cast<std::uint32_t>(layout.pixelOffsetOverride >= 0 ? layout.pixelOffsetOverride : 54));
-    put32(b, 14, 40);
-    put32(b, 18, static_cast<std::uint32_t>(layout.width));
-    put32(b, 22, static_cast<std::uint32_t>(layout.height));
-    put16(b, 26, 1);
-    put16(b, 28, layout.bitCount);
-    put32(b, 30, layout.compression);
-    std::uint32_t sizeImage = layout.sizeImageSet ? static_cast<std::uint32_t>(pixels.size()) : 0;
-    if (layout.sizeImageOverride >= 0) sizeImage = static_cast<std::uint32_t>(layout.sizeImageOverride);
-    put32(b, 34, sizeImage);
-    b.reserve(b.size() + pixels.size());
-    b.insert(b.end(), pixels.begin(), pixels.end());
+    put32(b, 2, static_cast<std::uint32_t>(54 + rows.size()));
+    put32(b, 10, 54);  // where the pixels start
+    put32(b, 14, 40);  // size of the info header
+    put32(b, 18, static_cast<std::uint32_t>(width));
+    put32(b, 22, static_cast<std::uint32_t>(height));
+    put16(b, 26, 1);   // planes
+    put16(b, 28, 24);  // bits per pixel
+    put32(b, 34, static_cast<std::uint32_t>(rows.size()));
+    b.reserve(b.size() + rows.size());
+    b.insert(b.end(), rows.begin(), rows.end());
     return b;
 }
 
-// Run-length codes of a stream of palette indices: values of 192 and above,
-// and repeats, become runs.
-inline Bytes pcxEncode(const Bytes& indices) {
-    Bytes out;
-    for (std::size_t i = 0; i < indices.size();) {
-        std::size_t run = 1;
-        while (i + run < indices.size() && indices[i + run] == indices[i] && run < 63) ++run;
-        if (run > 1 || indices[i] >= 192) {
-            out.push_back(static_cast<std::uint8_t>(192 | run));
-            out.push_back(indices[i]);
-        } else {
-            out.push_back(indices[i]);
-        }
-        i += run;
-    }
-    return out;
-}
-
-struct PcxLayout {
-    std::uint16_t xMin = 0, yMin = 0, xMax = 0, yMax = 0;
-    std::uint8_t manufacturer = 10;
-    std::uint8_t version = 5;
-    std::uint8_t bitsPerPixel = 8;
-    std::uint8_t planes = 1;
-    std::uint8_t paletteMarker = 12;
-};
-
-// A PCX: 128-byte header, the encoded data as given, marker and 768-byte palette.
-inline Bytes pcx(const PcxLayout& layout, const Bytes& encoded, const Bytes& palette) {
+// A palettised PCX of width x height pixels whose window starts at (x, y):
+// the 128-byte header, the run-length data as given, marker 12 and a palette
+// whose entry i is (i, 255 - i, i / 2).
+inline Bytes pcx(std::uint16_t width, std::uint16_t height, const Bytes& encoded, std::uint16_t x = 0, std::uint16_t y = 0) {
     Bytes b(128, 0);
-    b[0] = layout.manufacturer;
-    b[1] = layout.version;
-    b[2] = 1;
-    b[3] = layout.bitsPerPixel;
-    put16(b, 4, layout.xMin);
-    put16(b, 6, layout.yMin);
-    put16(b, 8, layout.xMax);
-    put16(b, 10, layout.yMax);
-    b[65] = layout.planes;
-    put16(b, 66, static_cast<std::uint32_t>(layout.xMax - layout.xMin + 1));
-    b.reserve(b.size() + encoded.size() + 1 + palette.size());
+    b[0] = 10;  // maker
+    b[1] = 5;   // version
+    b[2] = 1;   // run-length coded
+    b[3] = 8;   // bits per pixel
+    put16(b, 4, x);
+    put16(b, 6, y);
+    put16(b, 8, x + width - 1u);
+    put16(b, 10, y + height - 1u);
+    b[65] = 1;  // planes
+    put16(b, 66, width);
+    b.reserve(b.size() + encoded.size() + 1 + 768);
     b.insert(b.end(), encoded.begin(), encoded.end());
-    b.push_back(layout.paletteMarker);
-    Bytes full = palette;
-    full.resize(768, 0);
-    b.insert(b.end(), full.begin(), full.end());
+    b.push_back(12);
+    for (int i = 0; i < 256; ++i) b.insert(b.end(), {std::uint8_t(i), std::uint8_t(255 - i), std::uint8_t(i / 2)});
     return b;
-}
-
-// Palette entry i = (i, 255 - i, i / 2).
-inline Bytes rampPalette() {
-    Bytes p;
-    for (int i = 0; i < 256; ++i) {
-        p.push_back(static_cast<std::uint8_t>(i));
-        p.push_back(static_cast<std::uint8_t>(255 - i));
-        p.push_back(static_cast<std::uint8_t>(i / 2));
-    }
-    return p;
 }
 
 }  // namespace picturefiles

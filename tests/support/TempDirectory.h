@@ -31,11 +31,9 @@ inline std::vector<std::string> namesIn(const std::string& dir) {
 class TempDirectory {
 public:
     explicit TempDirectory(bool enter = false) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "velvetarium-test-XXXXXX").string();
-        std::vector<char> name(pattern.begin(), pattern.end());
-        name.push_back('\0');
-        if (mkdtemp(name.data()) != nullptr) dir = name.data();
-        if (enter && !dir.empty()) {
+        std::string name = (std::filesystem::temp_directory_path() / "velvetarium-test-XXXXXX").string();
+        if (mkdtemp(name.data()) != nullptr) dir = name;
+        if (enter && ok()) {
             previous = std::filesystem::current_path();
             std::filesystem::current_path(dir);
         }
@@ -43,7 +41,7 @@ public:
     ~TempDirectory() {
         std::error_code ignored;
         if (!previous.empty()) std::filesystem::current_path(previous, ignored);
-        if (!dir.empty()) std::filesystem::remove_all(dir, ignored);
+        if (ok()) std::filesystem::remove_all(dir, ignored);
     }
     TempDirectory(const TempDirectory&) = delete;
     TempDirectory& operator=(const TempDirectory&) = delete;
