@@ -1,53 +1,31 @@
+#include "app/FrameClock.h"
 #include "app/FramePacer.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <utility>
 
 namespace {
 
-// Runs frames as fast as the pacer allows on a simulated clock, each frame
-// taking workMs, and counts the frames that start within the given time.
+// Starts frames as fast as the pacer allows on a simulated clock, each taking
+// workMs, and counts those that start within durationMs.
 int framesIn(FramePacer& pacer, std::uint32_t start, std::uint32_t durationMs, std::uint32_t workMs) {
-    std::uint32_t now = start;
     int frames = 0;
-    while (now - start < durationMs) {
-        while (const std::uint32_t wait = pacer.waitBefore(now)) {
-            now += wait;
-        }
-        if (now - start >= durationMs) {
-            break;
-        }
+    for (std::uint32_t now = start;; now += workMs, ++frames) {
+        while (const std::uint32_t wait = pacer.waitBefore(now)) now += wait;
+        if (now - start >= durationMs) return frames;
         pacer.frameStarted(now);
-        ++frames;
-        now += workMs;
     }
-    return frames;
 }
 
-TEST(FramePacerTest, OffItNeverWaits) {
-    FramePacer pacer;
-    EXPECT_FALSE(pacer.isEnabled());
-    pacer.frameStarted(1000);
-    EXPECT_EQ(pacer.waitBefore(1000), 0u);
-    EXPECT_EQ(pacer.waitBefore(1001), 0u);
-}
-
-TEST(FramePacerTest, InstantFramesComeAtMostOneHundredTwentyTimesASecond) {
+TEST(FramePacer, WaitsTheRestOfItsPeriodRoundedUpAndNeverHoldsBackASlowFrame) {
+    FramePacer off;
+    off.frameStarted(1000);
+    EXPECT_EQ(off.waitBefore(1001), 0u) << "off, it never waits";
     FramePacer pacer;
     pacer.setEnabled(true);
-    EXPECT_EQ(pacer.waitBefore(5000), 0u);  // the first frame starts at once
-    const int frames = framesIn(pacer, 5000, 1000, 0);
-    EXPECT_LE(frames, 120);
-    EXPECT_GE(frames, 118);
-    const int tenSeconds = framesIn(pacer, 6000, 10000, 1);
-    EXPECT_LE(tenSeconds, 1201);
-    EXPECT_GE(tenSeconds, 1195);
-}
-
-TEST(FramePacerTest, WaitIsTheRestOfThePeriodRoundedUpAndSlowFramesAreNeverHeldBack) {
-    FramePacer pacer;
-    pacer.setEnabled(true);
+    EXPECT_EQ(pacer.waitBefore(5000), 0u) << "the first frame starts at once";
     pacer.frameStarted(1000);
     const unsigned waits[][2] = {{1000, 9}, {1005, 4}, {1009, 0}, {1500, 0}};  // a period of 8.33 ms
     for (const auto& w : waits) EXPECT_EQ(pacer.waitBefore(w[0]), w[1]) << w[0];
@@ -57,22 +35,28 @@ TEST(FramePacerTest, WaitIsTheRestOfThePeriodRoundedUpAndSlowFramesAreNeverHeldB
     }
 }
 
-TEST(FramePacerTest, ALateFrameDoesNotLetABurstCatchUp) {
+TEST(FramePacer, FramesComeAtMost120ASecondEvenAfterALateFrameOrATickWrap) {
     FramePacer pacer;
     pacer.setEnabled(true);
-    pacer.frameStarted(1000);
-    pacer.frameStarted(1250);  // a long frame, many periods late
-    EXPECT_EQ(pacer.waitBefore(1250), 9u);
-    EXPECT_LE(framesIn(pacer, 1250, 100, 0), 13);
-}
-
-TEST(FramePacerTest, TickCounterWrapNeverCausesALongSleep) {
-    FramePacer pacer;
-    pacer.setEnabled(true);
+    const int oneSecond = framesIn(pacer, 5000, 1000, 0);
+    EXPECT_TRUE(oneSecond >= 118 && oneSecond <= 120) << oneSecond;
+    const int tenSeconds = framesIn(pacer, 6000, 10000, 1);
+    EXPECT_TRUE(tenSeconds >= 1195 && tenSeconds <= 1201) << tenSeconds;
+    pacer.frameStarted(20000);
+    pacer.frameStarted(20250);  // a long frame, many periods late: no burst to catch up
+    EXPECT_EQ(pacer.waitBefore(20250), 9u);
+    EXPECT_LE(framesIn(pacer, 20250, 100, 0), 13);
     pacer.frameStarted(0xFFFFFFF0u);
-    EXPECT_EQ(pacer.waitBefore(3), 0u);
+    EXPECT_EQ(pacer.waitBefore(3), 0u) << "the tick count wrapped: no long sleep";
     pacer.frameStarted(3);
     EXPECT_EQ(pacer.waitBefore(3), 9u);
+}
+
+TEST(FrameClock, EachFrameMeasuresFromThePreviousCallTheFirstFromTickZero) {
+    FrameClock clock;
+    // The first frame's time holds all of start-up, a minimised minute all of that minute.
+    const std::pair<std::uint32_t, float> rows[] = {{1000, 1.0f}, {1016, 0.016f}, {1016, 0.0f}, {61016, 60.0f}};
+    for (const auto& [ticks, seconds] : rows) EXPECT_FLOAT_EQ(clock.frameSeconds(ticks), seconds) << ticks;
 }
 
 }  // namespace

@@ -1,245 +1,153 @@
 #include "app/InputEvents.h"
+#include "app/SystemKeys.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace {
 
-SDL_Event blankEvent(Uint8 type) {
-    SDL_Event event;
-    std::memset(&event, 0, sizeof event);
-    event.type = type;
-    return event;
+// a, b: a key's symbol and modifiers, a button, a motion's x and y, or an activation's state and gain.
+SDL_Event event(Uint8 type, int a = 0, int b = 0) {
+    SDL_Event e;
+    std::memset(&e, 0, sizeof e);
+    e.type = type;
+    if (type == SDL_KEYDOWN || type == SDL_KEYUP) e.key.keysym.sym = SDLKey(a), e.key.keysym.mod = SDLMod(b);
+    if (type == SDL_MOUSEBUTTONDOWN || type == SDL_MOUSEBUTTONUP) e.button.button = Uint8(a);
+    if (type == SDL_MOUSEMOTION) e.motion.x = Uint16(a), e.motion.y = Uint16(b);
+    if (type == SDL_ACTIVEEVENT) e.active.state = Uint8(a), e.active.gain = Uint8(b);
+    return e;
+}
+// The same key or button going the other way.
+SDL_Event released(SDL_Event e) {
+    e.type = e.type == SDL_KEYDOWN ? Uint8(SDL_KEYUP) : Uint8(SDL_MOUSEBUTTONUP);
+    return e;
 }
 
-SDL_Event keyEvent(Uint8 type, int symbol, int modifiers = KMOD_NONE) {
-    SDL_Event event = blankEvent(type);
-    event.key.type = type;
-    event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = static_cast<SDLKey>(symbol);
-    event.key.keysym.mod = static_cast<SDLMod>(modifiers);
-    return event;
-}
-
-SDL_Event motionEvent(int x, int y) {
-    SDL_Event event = blankEvent(SDL_MOUSEMOTION);
-    event.motion.type = SDL_MOUSEMOTION;
-    event.motion.x = static_cast<Uint16>(x);
-    event.motion.y = static_cast<Uint16>(y);
-    return event;
-}
-
-SDL_Event buttonEvent(Uint8 type, int button) {
-    SDL_Event event = blankEvent(type);
-    event.button.type = type;
-    event.button.button = static_cast<Uint8>(button);
-    return event;
-}
-
-SDL_Event activeEvent(int state, bool gain) {
-    SDL_Event event = blankEvent(SDL_ACTIVEEVENT);
-    event.active.type = SDL_ACTIVEEVENT;
-    event.active.state = static_cast<Uint8>(state);
-    event.active.gain = gain ? 1 : 0;
-    return event;
-}
-
+// Events go through applyEvent and the press latch, as the main loop applies them.
 class InputEventsTest : public ::testing::Test {
 protected:
-    EventOutcome apply(const SDL_Event& event) { return applyEvent(event, input, focus); }
-    int lettersHeld() const {
-        int held = 0;
-        for (bool letter : input.letters) {
-            held += letter ? 1 : 0;
-        }
-        return held;
+    EventOutcome apply(const SDL_Event& e) {
+        const EventOutcome outcome = applyEvent(e, input, focus);
+        latch.apply(e, input);
+        return outcome;
+    }
+    void frame() { latch.frameSeen(input); }
+    // The held flags: letters, then E(nter), space, B(ackspace), X (escape), L(eft) and R(ight) buttons.
+    std::string held() const {
+        std::string names;
+        for (char c = 'a'; c <= 'z'; ++c)
+            if (input.letter(c)) names += c;
+        const bool others[] = {input.enter,  input.space,      input.backspace,
+                               input.escape, input.leftButton, input.rightButton};
+        for (int i = 0; i < 6; ++i)
+            if (others[i]) names += "E BXLR"[i];
+        return names;
     }
     InputSnapshot input;
     WindowFocus focus;
-};
-
-TEST_F(InputEventsTest, ArrowsAndTheirLettersShareOneFlag) {
-    const struct {
-        int arrow;
-        char letter;
-    } pairs[] = {{SDLK_UP, 'w'}, {SDLK_RIGHT, 'd'}, {SDLK_DOWN, 's'}, {SDLK_LEFT, 'a'}};
-    for (const auto& pair : pairs) {
-        SCOPED_TRACE(pair.letter);
-        apply(keyEvent(SDL_KEYDOWN, pair.arrow));
-        EXPECT_TRUE(input.letter(pair.letter));
-        EXPECT_EQ(lettersHeld(), 1);
-        // Held by both; releasing either one clears the shared flag.
-        apply(keyEvent(SDL_KEYDOWN, pair.letter));
-        apply(keyEvent(SDL_KEYUP, pair.letter));
-        EXPECT_FALSE(input.letter(pair.letter));
-        apply(keyEvent(SDL_KEYDOWN, pair.letter));
-        apply(keyEvent(SDL_KEYUP, pair.arrow));
-        EXPECT_FALSE(input.letter(pair.letter));
-        EXPECT_EQ(lettersHeld(), 0);
-    }
-}
-
-TEST_F(InputEventsTest, EveryLetterHasItsOwnFlagWhateverTheModifiers) {
-    const int modifiers[] = {KMOD_NONE, KMOD_LSHIFT, KMOD_RCTRL, KMOD_CAPS | KMOD_LALT};
-    for (int mod : modifiers) {
-        for (int symbol = 'a'; symbol <= 'z'; ++symbol) {
-            apply(keyEvent(SDL_KEYDOWN, symbol, mod));
-            ASSERT_TRUE(input.letters[symbol - 'a']) << static_cast<char>(symbol) << " mod " << mod;
-            ASSERT_EQ(lettersHeld(), 1);
-            apply(keyEvent(SDL_KEYUP, symbol, mod));
-            ASSERT_EQ(lettersHeld(), 0);
-        }
-    }
-}
-
-TEST_F(InputEventsTest, EnterSpaceBackspaceAndEscapeAreHeldFlags) {
-    apply(keyEvent(SDL_KEYDOWN, SDLK_RETURN));
-    apply(keyEvent(SDL_KEYDOWN, SDLK_SPACE));
-    apply(keyEvent(SDL_KEYDOWN, SDLK_BACKSPACE));
-    apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
-    EXPECT_TRUE(input.enter && input.space && input.backspace && input.escape);
-    apply(keyEvent(SDL_KEYUP, SDLK_SPACE));
-    apply(keyEvent(SDL_KEYUP, SDLK_ESCAPE));
-    EXPECT_TRUE(input.enter && input.backspace);
-    EXPECT_FALSE(input.space || input.escape);
-    EXPECT_EQ(lettersHeld(), 0);
-}
-
-TEST_F(InputEventsTest, OtherKeysChangeNothingButStillReportAKeyPress) {
-    const int ignored[] = {SDLK_F1, SDLK_0, SDLK_9, SDLK_TAB, SDLK_LSHIFT, SDLK_KP_ENTER, SDLK_DELETE, 'A'};
-    for (int symbol : ignored) {
-        EXPECT_EQ(keyFlag(input, symbol), nullptr) << symbol;
-        const EventOutcome outcome = apply(keyEvent(SDL_KEYDOWN, symbol));
-        EXPECT_TRUE(outcome.keyWentDown);
-    }
-    EXPECT_EQ(lettersHeld(), 0);
-    EXPECT_FALSE(input.enter || input.space || input.backspace || input.escape);
-    EXPECT_FALSE(apply(keyEvent(SDL_KEYUP, 'q')).keyWentDown);
-
-    // A quit is reported and changes no flag.
-    apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE));
-    EXPECT_TRUE(apply(blankEvent(SDL_QUIT)).quitEvent);
-    EXPECT_TRUE(input.escape);
-    EXPECT_FALSE(apply(keyEvent(SDL_KEYUP, SDLK_ESCAPE)).quitEvent);
-}
-
-TEST_F(InputEventsTest, LeftAndRightButtonsAreHeldTheMiddleIsIgnored) {
-    apply(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
-    EXPECT_TRUE(input.leftButton);
-    EXPECT_FALSE(input.rightButton);
-    apply(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE));
-    apply(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT));
-    EXPECT_TRUE(input.rightButton);
-    apply(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
-    apply(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_MIDDLE));
-    EXPECT_FALSE(input.leftButton);
-    EXPECT_TRUE(input.rightButton);
-    apply(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT));
-    EXPECT_FALSE(input.rightButton);
-}
-
-// The edges of the free area do not warp, one pixel beyond does, once per axis.
-TEST(WarpRuleTest, EachAxisOutsideTheFreeAreaWarpsOnce) {
-    const int cases[][3] = {{512, 384, 0}, {100, 384, 0}, {924, 384, 0}, {99, 384, 1},  {925, 384, 1},
-                            {512, 100, 0}, {512, 668, 0}, {512, 99, 1},  {512, 669, 1}, {100, 668, 0},
-                            {0, 0, 2},     {99, 669, 2},  {1023, 767, 2}, {925, 99, 2}};
-    for (const auto& c : cases) EXPECT_EQ(warpCount(c[0], c[1]), c[2]) << c[0] << ", " << c[1];
-}
-
-TEST_F(InputEventsTest, MotionKeepsTheEventsPositionEvenWhenItWarps) {
-    EventOutcome outcome = apply(motionEvent(300, 400));
-    EXPECT_EQ(outcome.warps, 0);
-    EXPECT_EQ(input.mouseX, 300);
-    EXPECT_EQ(input.mouseY, 400);
-    outcome = apply(motionEvent(10, 700));
-    EXPECT_EQ(outcome.warps, 2);
-    EXPECT_EQ(input.mouseX, 10);
-    EXPECT_EQ(input.mouseY, 700);
-    outcome = apply(motionEvent(warpX, warpY));
-    EXPECT_EQ(outcome.warps, 0);
-}
-
-TEST_F(InputEventsTest, FocusLossIsReportedOnceWhenThePlayerGoesElsewhere) {
-    // The mouse leaving the window is no loss: the keyboard still reaches it.
-    EXPECT_FALSE(apply(activeEvent(SDL_APPMOUSEFOCUS, false)).focusLost);
-    // Alt-Tab: the input focus goes.
-    EXPECT_TRUE(apply(activeEvent(SDL_APPINPUTFOCUS, false)).focusLost);
-    // Further losses while away report nothing new.
-    EXPECT_FALSE(apply(activeEvent(SDL_APPINPUTFOCUS, false)).focusLost);
-    EXPECT_FALSE(apply(activeEvent(SDL_APPACTIVE, false)).focusLost);
-    // Coming back is no loss; iconifying afterwards is.
-    EXPECT_FALSE(apply(activeEvent(SDL_APPACTIVE | SDL_APPINPUTFOCUS, true)).focusLost);
-    EXPECT_TRUE(apply(activeEvent(SDL_APPACTIVE, false)).focusLost);
-    // Other events never report it.
-    EXPECT_FALSE(apply(activeEvent(SDL_APPACTIVE | SDL_APPINPUTFOCUS, true)).focusLost);
-    EXPECT_FALSE(apply(keyEvent(SDL_KEYDOWN, SDLK_ESCAPE)).focusLost);
-}
-
-// Events between two frames, as the main loop applies them, then the frame.
-class PressLatchTest : public InputEventsTest {
-protected:
-    void event(const SDL_Event& e) {
-        apply(e);
-        latch.apply(e, input);
-    }
-    void frame() { latch.frameSeen(input); }
     PressLatch latch;
 };
 
-TEST_F(PressLatchTest, APressReleasedBeforeAnyFrameIsSeenByOneFrame) {
-    const SDL_Event presses[][2] = {
-        {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT)},
-        {buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_RIGHT)},
-        {keyEvent(SDL_KEYDOWN, 'k'), keyEvent(SDL_KEYUP, 'k')},
-        {keyEvent(SDL_KEYDOWN, SDLK_UP), keyEvent(SDL_KEYUP, SDLK_UP)},
-        {keyEvent(SDL_KEYDOWN, SDLK_ESCAPE), keyEvent(SDL_KEYUP, SDLK_ESCAPE)},
-    };
-    const auto held = [this](int row) {
-        switch (row) {
-        case 0: return input.leftButton;
-        case 1: return input.rightButton;
-        case 2: return input.letter('k');
-        case 3: return input.letter('w');
-        default: return input.escape;
-        }
-    };
-    for (int row = 0; row < 5; ++row) {
-        SCOPED_TRACE(row);
-        event(presses[row][0]);
-        event(presses[row][1]);
-        EXPECT_TRUE(held(row)) << "the frame after a quick press sees it";
+TEST_F(InputEventsTest, EachKeyAndButtonHoldsItsFlagWhateverTheModifiersTheArrowsThoseOfWdsa) {
+    std::vector<std::pair<SDL_Event, char>> presses = {
+        {event(SDL_KEYDOWN, SDLK_UP), 'w'},        {event(SDL_KEYDOWN, SDLK_RIGHT), 'd'},
+        {event(SDL_KEYDOWN, SDLK_DOWN), 's'},      {event(SDL_KEYDOWN, SDLK_LEFT), 'a'},
+        {event(SDL_KEYDOWN, SDLK_RETURN), 'E'},    {event(SDL_KEYDOWN, SDLK_SPACE), ' '},
+        {event(SDL_KEYDOWN, SDLK_BACKSPACE), 'B'}, {event(SDL_KEYDOWN, SDLK_ESCAPE), 'X'},
+        {event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT), 'L'}, {event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT), 'R'}};
+    for (int mod : {int(KMOD_NONE), KMOD_LSHIFT | KMOD_CAPS, KMOD_RCTRL | KMOD_LALT})
+        for (char c = 'a'; c <= 'z'; ++c) presses.push_back({event(SDL_KEYDOWN, c, mod), c});
+    for (const auto& [press, name] : presses) {
+        EXPECT_EQ(apply(press).keyWentDown, press.type == SDL_KEYDOWN) << name;
         frame();
-        EXPECT_FALSE(held(row)) << "and the one after sees it released";
-        frame();
-        EXPECT_FALSE(held(row));
+        EXPECT_EQ(held(), std::string(1, name));
+        EXPECT_FALSE(apply(released(press)).keyWentDown) << name;
+        EXPECT_EQ(held(), "") << name;
+    }
+    // Held by both an arrow and its letter: releasing either clears the flag.
+    apply(event(SDL_KEYDOWN, 'w'));
+    apply(event(SDL_KEYDOWN, SDLK_UP));
+    frame();
+    apply(event(SDL_KEYUP, SDLK_UP));
+    EXPECT_EQ(held(), "");
+}
+
+TEST_F(InputEventsTest, OtherKeysAndTheMiddleButtonHoldNothingAQuitIsReported) {
+    for (int symbol : {int(SDLK_F1), int(SDLK_0), int(SDLK_TAB), int(SDLK_LSHIFT), int(SDLK_KP_ENTER), int('A')}) {
+        EXPECT_TRUE(apply(event(SDL_KEYDOWN, symbol)).keyWentDown) << symbol;
+        EXPECT_EQ(keyFlag(input, symbol), nullptr) << symbol;
+    }
+    apply(event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_MIDDLE));
+    EXPECT_EQ(held(), "");
+    EXPECT_TRUE(apply(event(SDL_QUIT)).quitEvent);
+    EXPECT_FALSE(apply(event(SDL_KEYUP, SDLK_ESCAPE)).quitEvent);
+}
+
+// The edges of the free area do not warp, one pixel beyond does, once per
+// axis; the event's own position is kept even when it warps.
+TEST_F(InputEventsTest, MotionOutsideTheFreeAreaWarpsOncePerAxis) {
+    const int rows[][3] = {{512, 384, 0}, {100, 384, 0}, {924, 384, 0}, {99, 384, 1},  {925, 384, 1},
+                           {512, 100, 0}, {512, 668, 0}, {512, 99, 1},  {512, 669, 1}, {100, 668, 0},
+                           {0, 0, 2},     {99, 669, 2},  {1023, 767, 2}, {925, 99, 2}, {warpX, warpY, 0}};
+    for (const auto& [x, y, warps] : rows) {
+        EXPECT_EQ(apply(event(SDL_MOUSEMOTION, x, y)).warps, warps) << x << ", " << y;
+        EXPECT_TRUE(input.mouseX == x && input.mouseY == y);
     }
 }
 
-TEST_F(PressLatchTest, AReleaseAfterAFrameSawThePressIsAtOnce) {
-    event(buttonEvent(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT));
-    frame();
-    EXPECT_TRUE(input.leftButton);
-    event(buttonEvent(SDL_MOUSEBUTTONUP, SDL_BUTTON_LEFT));
-    EXPECT_FALSE(input.leftButton);
-    frame();
-    EXPECT_FALSE(input.leftButton);
+// Losing the mouse is no loss (the keyboard still reaches the window);
+// Alt-Tab or iconifying is, once, until the focus is back.
+TEST_F(InputEventsTest, FocusLossIsReportedOnceWhenThePlayerGoesElsewhere) {
+    const int active = SDL_APPACTIVE, typing = SDL_APPINPUTFOCUS, both = SDL_APPACTIVE | SDL_APPINPUTFOCUS;
+    const int rows[][3] = {{SDL_APPMOUSEFOCUS, 0, 0}, {typing, 0, 1}, {typing, 0, 0}, {active, 0, 0},
+                           {both, 1, 0},              {active, 0, 1}, {both, 1, 0}};
+    for (const auto& [state, gain, lost] : rows) EXPECT_EQ(apply(event(SDL_ACTIVEEVENT, state, gain)).focusLost, lost);
+    EXPECT_FALSE(apply(event(SDL_KEYDOWN, SDLK_ESCAPE)).focusLost);
 }
 
-TEST_F(PressLatchTest, PressedAgainBeforeTheFrameStaysHeld) {
-    event(keyEvent(SDL_KEYDOWN, 'a'));
-    event(keyEvent(SDL_KEYUP, 'a'));
-    event(keyEvent(SDL_KEYDOWN, 'a'));
+// A press and its release between two frames is seen by the next frame and
+// released for the one after; a release after a frame saw the press is at once.
+TEST_F(InputEventsTest, AQuickPressIsSeenByOneFrame) {
+    for (const SDL_Event& press : {event(SDL_KEYDOWN, SDLK_ESCAPE), event(SDL_KEYDOWN, SDLK_UP),
+                                   event(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT)}) {
+        apply(press);
+        apply(released(press));
+        EXPECT_EQ(held().size(), 1u);
+        frame();
+        EXPECT_EQ(held(), "");
+    }
+    // Pressed again before the frame: still held, and a tap of another key leaves it so.
+    for (char c : {'a', 'a', 'b'}) {
+        apply(event(SDL_KEYDOWN, c));
+        apply(event(SDL_KEYUP, c));
+    }
+    apply(event(SDL_KEYDOWN, 'a'));
     frame();
-    EXPECT_TRUE(input.letter('a'));
     frame();
-    EXPECT_TRUE(input.letter('a')) << "still held down";
-    // A quick tap of another flag leaves this one as it is.
-    event(keyEvent(SDL_KEYDOWN, 'b'));
-    event(keyEvent(SDL_KEYUP, 'b'));
-    frame();
-    EXPECT_TRUE(input.letter('a'));
-    EXPECT_FALSE(input.letter('b'));
+    EXPECT_EQ(held(), "a");
+}
+
+TEST(SystemKeys, HeldEscapeQuitsInEveryFrameF1TogglesOncePerPressPushedQuitsAreNoClose) {
+    SystemKeys keys;
+    std::array<std::uint8_t, SDLK_LAST> state{};
+    EXPECT_FALSE(keys.poll(nullptr).pushQuit);  // nothing polled before the first key press
+    state[SDLK_F2] = state[SDLK_q] = state[SDLK_RETURN] = 1;
+    for (int frame = 0; frame < 5; ++frame) {
+        state[SDLK_ESCAPE] = state[SDLK_F1] = frame >= 1 && frame != 3;
+        const SystemKeys::Actions actions = keys.poll(state.data());
+        EXPECT_EQ(actions.pushQuit, frame >= 1 && frame != 3) << frame;
+        EXPECT_EQ(actions.toggleFullscreen, frame == 1 || frame == 4) << frame;
+    }
+    keys.notePushedQuit();
+    keys.notePushedQuit();
+    EXPECT_FALSE(keys.takeQuitEvent() || keys.takeQuitEvent());
+    EXPECT_EQ(keys.pendingPushedQuits(), 0);
+    EXPECT_TRUE(keys.takeQuitEvent()) << "nothing pushed: the window was closed";
 }
 
 }  // namespace
