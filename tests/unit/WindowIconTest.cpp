@@ -1,3 +1,5 @@
+// The window icon, its mask, and the log that says why an icon was refused.
+#include "app/IconMask.h"
 #include "app/Log.h"
 #include "app/WindowIcon.h"
 #include "../../assets/BmpWriter.h"
@@ -5,94 +7,117 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <cstdio>
-#include <fstream>
-#include <functional>
-#include <sstream>
+#include <cstring>
+#include <utility>
 #include <string>
-#include <unistd.h>
 #include <vector>
+
+#include "support/TempDirectory.h"
 
 namespace {
 
-class WindowIconTest : public ::testing::Test {
+const std::string banner = "VELVETARIUM V1.0c -- Log Init...\n\n";
+
+class LogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::string base = ::testing::TempDir() + "velvetarium-icon-" + std::to_string(getpid());
-        logFile = base + ".log";
-        iconFile = base + ".bmp";
-        ASSERT_TRUE(logSetPath(logFile.c_str()));
-        logInit();
+        ASSERT_TRUE(dir.ok());
+        ASSERT_TRUE(logSetPath(dir.path("log.txt").c_str()));
     }
     void TearDown() override {
         logClose();
         logSetPath("log.txt");
-        std::remove(logFile.c_str());
-        std::remove(iconFile.c_str());
     }
-    void writeIcon(const std::vector<std::uint8_t>& bytes) {
-        std::ofstream out(iconFile, std::ios::binary);
-        out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    std::string contents() const {
+        const std::vector<std::uint8_t> bytes = fileBytes(dir.path("log.txt"));
+        return {bytes.begin(), bytes.end()};
     }
-    // An uncompressed 8-bit BMP, indices top row first, as the generator writes the icon.
-    bool writeIcon8(int width, int height, const std::vector<std::uint8_t>& indices) const {
-        return BmpWriter::write8(iconFile, width, height, indices, std::vector<std::uint8_t>(768, 90));
-    }
-    // What the icon loader wrote after the banner.
-    std::string messages() const {
-        std::ifstream in(logFile, std::ios::binary);
-        std::stringstream all;
-        all << in.rdbuf();
-        const std::string text = all.str();
-        const std::string banner = "VELVETARIUM V1.0c -- Log Init...\n\n";
-        return text.compare(0, banner.size(), banner) == 0 ? text.substr(banner.size()) : "no banner: " + text;
-    }
-    std::string logFile;
-    std::string iconFile;
+    TempDirectory dir;
 };
 
-// Each refused icon gives no icon and says why in the log.
-TEST_F(WindowIconTest, UnusableIconsAreLoggedAndGiveNoIcon) {
-    const struct {
-        const char* what;
-        std::function<void()> write;
-        const char* message;  // nullptr: SDL's own reason after the prefix
-    } cases[] = {
-        {"missing", [] {}, nullptr},
-        {"not a bitmap", [&] { writeIcon({'n', 'o', 't', ' ', 'a', ' ', 'b', 'm', 'p'}); }, nullptr},
-        {"width no multiple of 8", [&] { writeIcon8(12, 8, std::vector<std::uint8_t>(12 * 8, 1)); },
-         "Icon width must be a multiple of 8\n"},
-        {"no palette", [&] { BmpWriter::write24(iconFile, Image(8, 8)); }, "Icon file must have a palette.\n"},
+TEST_F(LogTest, UnusablePathsAreRefusedAndALogThatCannotBeOpenedEndsTheGame) {
+    ::testing::FLAGS_gtest_death_test_style = "threadsafe";
+    ASSERT_TRUE(logSetPath("/nonexistent-velvetarium-dir/log.txt"));
+    for (const std::string& bad : {std::string(), std::string(5000, 'x')}) EXPECT_FALSE(logSetPath(bad.c_str()));
+    EXPECT_FALSE(logSetPath(nullptr));
+    EXPECT_STREQ(logPath(), "/nonexistent-velvetarium-dir/log.txt");
+    EXPECT_EXIT(logInit(), ::testing::ExitedWithCode(1), "Can't init Logfile!");
+}
+
+TEST_F(LogTest, UnusableWindowIconsAreLoggedAndGiveNoIcon) {
+    logInit();
+    ASSERT_TRUE(dir.write("text.bmp", {'n', 'o', 't'}));
+    ASSERT_TRUE(BmpWriter::write8(dir.path("12wide.bmp"), 12, 8, std::vector<std::uint8_t>(96, 1),
+                                  std::vector<std::uint8_t>(768, 90)));
+    ASSERT_TRUE(BmpWriter::write24(dir.path("rgb.bmp"), Image(8, 8)));
+    const std::pair<const char*, const char*> rows[] = {
+        {"missing.bmp", "Unable to load icon: "},  // then SDL's own reason
+        {"text.bmp", "Unable to load icon: "},
+        {"12wide.bmp", "Icon width must be a multiple of 8\n"},
+        {"rgb.bmp", "Icon file must have a palette.\n"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        std::remove(iconFile.c_str());
-        c.write();
-        const std::size_t before = messages().size();
-        EXPECT_EQ(loadWindowIcon(iconFile.c_str()), nullptr);
-        const std::string text = messages().substr(before);
-        if (c.message != nullptr) {
-            EXPECT_EQ(text, c.message);
-        } else {
-            EXPECT_EQ(text.rfind("Unable to load icon: ", 0), 0u) << text;
-            EXPECT_GT(text.size(), std::string("Unable to load icon: \n").size()) << "no reason given";
-            EXPECT_EQ(text.back(), '\n');
-        }
+    for (const auto& [file, message] : rows) {
+        const std::size_t before = contents().size();
+        EXPECT_EQ(loadWindowIcon(dir.path(file).c_str()), nullptr) << file;
+        const std::string said = contents().substr(before);
+        EXPECT_EQ(said.substr(0, std::strlen(message)), message) << file;
+        EXPECT_GT(said.size(), std::string("Unable to load icon: \n").size()) << file << ": no reason given";
     }
 }
 
-TEST_F(WindowIconTest, PalettisedIconIsKeyedByItsTopLeftPixel) {
+// The log of a run: the banner (over an earlier run's log), nothing for a
+// good icon, and one closing line however often it is closed.
+TEST_F(LogTest, AGoodIconIsKeyedByItsTopLeftPixelAndLogsNothing) {
+    ASSERT_TRUE(dir.write("log.txt", {'o', 'l', 'd', '\n'}));
+    logWrite("before the log is open\n");
+    logInit();
     std::vector<std::uint8_t> pixels(16 * 8, 200);
-    pixels[0] = 17;
-    pixels[5] = 17;
-    ASSERT_TRUE(writeIcon8(16, 8, pixels));
-    SDL_Surface* icon = loadWindowIcon(iconFile.c_str());
-    ASSERT_NE(icon, nullptr) << messages();
-    EXPECT_EQ(messages(), "");
-    EXPECT_EQ(icon->w, 16);
-    EXPECT_EQ(icon->h, 8);
+    pixels[0] = pixels[5] = 17;
+    ASSERT_TRUE(BmpWriter::write8(dir.path("icon.bmp"), 16, 8, pixels, std::vector<std::uint8_t>(768, 90)));
+    SDL_Surface* icon = loadWindowIcon(dir.path("icon.bmp").c_str());
+    ASSERT_NE(icon, nullptr) << contents();
+    EXPECT_TRUE(icon->w == 16 && icon->h == 8);
     EXPECT_TRUE(icon->flags & SDL_SRCCOLORKEY);
     EXPECT_EQ(icon->format->colorkey, 17u);
+    logClose();
+    logClose();
+    logWrite("after it is closed\n");
+    EXPECT_EQ(contents(), banner + "\n-- Closing Log...\n");
+}
+
+TEST(IconMask, SetBitsArePixelsDifferingFromTheTopLeftOneFirstPixelHighest) {
+    const struct {
+        const char* what;
+        int width, height, pitch;
+        std::vector<std::uint8_t> pixels, mask;
+    } rows[] = {
+        {"two rows", 8, 2, 8, {0, 1, 2, 0, 0, 0, 5, 0, 9, 9, 9, 9, 0, 0, 0, 0}, {0x62, 0xF0}},
+        {"a byte for every eight pixels", 16, 2, 16,
+         {0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1},
+         {0x00, 0x80, 0x00, 0x01}},
+        // Rows of 8 pixels stored 12 bytes apart; the padding holds other values and is not read.
+        {"padded rows", 8, 2, 12, {2, 2, 2, 2, 2, 2, 2, 3, 8, 8, 8, 8, 3, 2, 2, 2, 2, 2, 2, 2, 8, 8, 8, 8},
+         {0x01, 0x80}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        ASSERT_EQ(iconMaskSize(row.width, row.height), row.mask.size());
+        std::vector<std::uint8_t> mask(row.mask.size(), 0xAA);
+        ASSERT_TRUE(buildIconMask(row.pixels.data(), row.width, row.height, row.pitch, mask.data()));
+        EXPECT_EQ(mask, row.mask);
+    }
+}
+
+TEST(IconMask, WidthMustBeAPositiveMultipleOfEightAndThePitchARowAtLeast) {
+    const std::uint8_t pixels[16] = {1};
+    std::uint8_t mask[2] = {0x5A, 0x5A};
+    const int rows[][3] = {{12, 8, 12}, {0, 8, 8}, {8, 0, 8}, {-8, 8, 8}, {8, 1, 4}};  // width, height, pitch
+    for (const auto& [width, height, pitch] : rows) {
+        EXPECT_FALSE(buildIconMask(pixels, width, height, pitch, mask)) << width << " x " << height << ", " << pitch;
+        EXPECT_EQ(iconMaskSize(width, height), pitch == 4 ? 1u : 0u);
+    }
+    EXPECT_FALSE(buildIconMask(nullptr, 8, 1, 8, mask));
+    EXPECT_TRUE(mask[0] == 0x5A && mask[1] == 0x5A);
 }
 
 }  // namespace
