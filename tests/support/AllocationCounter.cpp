@@ -26,24 +26,19 @@ extern "C" const char __stop_alloc_counter_text[];
 namespace {
 
 struct Range {
-    std::uintptr_t begin = 0;
-    std::uintptr_t end = 0;
-    bool holds(std::uintptr_t a) const { return a >= begin && a < end; }
+    std::uintptr_t begin = 0, end = 0;
 };
-
 // Code of the program itself, and of the runtime libraries that only pass
 // an allocation on (the C library, the C++ library and its helpers).
-Range programCode[16];
-int programCount = 0;
-Range runtimeCode[64];
-int runtimeCount = 0;
+Range programCode[16], runtimeCode[64];
+int programCount = 0, runtimeCount = 0;
 
 int noteCode(dl_phdr_info* info, std::size_t, void*) {
     const char* name = info->dlpi_name != nullptr ? info->dlpi_name : "";
     const bool program = name[0] == 0;
-    const bool runtime = std::strstr(name, "libc.so") || std::strstr(name, "libstdc++") ||
-                         std::strstr(name, "libgcc_s") || std::strstr(name, "libm.so") ||
-                         std::strstr(name, "ld-linux");
+    bool runtime = false;
+    for (const char* library : {"libc.so", "libstdc++", "libgcc_s", "libm.so", "ld-linux"})
+        runtime = runtime || std::strstr(name, library) != nullptr;
     for (int i = 0; i < info->dlpi_phnum; ++i) {
         const ElfW(Phdr)& h = info->dlpi_phdr[i];
         if (h.p_type != PT_LOAD || !(h.p_flags & PF_X)) continue;
@@ -56,16 +51,14 @@ int noteCode(dl_phdr_info* info, std::size_t, void*) {
 
 bool inside(const Range* ranges, int count, std::uintptr_t a) {
     for (int i = 0; i < count; ++i)
-        if (ranges[i].holds(a)) return true;
+        if (a >= ranges[i].begin && a < ranges[i].end) return true;
     return false;
 }
 
 std::atomic<bool> counting{false};
-thread_local bool countedThread = false;
-thread_local bool attributing = false;
+thread_local bool countedThread = false, attributing = false;
 thread_local bool busy = false;  // inside the counter itself: not counted
-thread_local std::uint64_t made = 0;
-thread_local std::uint64_t madeByGame = 0;
+thread_local std::uint64_t made = 0, madeByGame = 0;
 
 // Whether the first caller outside the allocator and the runtime libraries
 // is the program's own code.
@@ -76,7 +69,7 @@ COUNTER_CODE bool askedByProgram() {
                         reinterpret_cast<std::uintptr_t>(__stop_alloc_counter_text)};
     for (int i = 0; i < depth; ++i) {
         const auto a = reinterpret_cast<std::uintptr_t>(frames[i]);
-        if (counter.holds(a)) continue;
+        if (inside(&counter, 1, a)) continue;
         if (inside(programCode, programCount, a)) return true;
         if (!inside(runtimeCode, runtimeCount, a)) return false;
     }
@@ -88,26 +81,14 @@ COUNTER_CODE void note() {
     ++made;
     if (!attributing) return;
     busy = true;
-    if (askedByProgram()) ++madeByGame;
+    madeByGame += askedByProgram() ? 1 : 0;
     busy = false;
 }
 
-COUNTER_CODE void* allocate(std::size_t size) {
+COUNTER_CODE void* allocate(std::size_t size, std::size_t alignment, bool mayThrow) {
     note();
-    void* p = __libc_malloc(size == 0 ? 1 : size);
-    if (p == nullptr) throw std::bad_alloc();
-    return p;
-}
-
-COUNTER_CODE void* allocateNoThrow(std::size_t size) noexcept {
-    note();
-    return __libc_malloc(size == 0 ? 1 : size);
-}
-
-COUNTER_CODE void* allocateAligned(std::size_t size, std::align_val_t alignment) {
-    note();
-    void* p = __libc_memalign(static_cast<std::size_t>(alignment), size == 0 ? 1 : size);
-    if (p == nullptr) throw std::bad_alloc();
+    void* p = alignment > 0 ? __libc_memalign(alignment, size == 0 ? 1 : size) : __libc_malloc(size == 0 ? 1 : size);
+    if (p == nullptr && mayThrow) throw std::bad_alloc();
     return p;
 }
 
@@ -133,8 +114,7 @@ CountedScope::CountedScope(bool attribute) {
 
 CountedScope::~CountedScope() {
     counting.store(false);
-    countedThread = false;
-    attributing = false;
+    countedThread = attributing = false;
 }
 
 std::uint64_t CountedScope::allocations() const { return made; }
@@ -143,32 +123,24 @@ std::uint64_t CountedScope::gameAllocations() const { return madeByGame; }
 }  // namespace allocations
 
 extern "C" {
-COUNTER_CODE void* malloc(std::size_t size) {
-    note();
-    return __libc_malloc(size);
-}
-COUNTER_CODE void* calloc(std::size_t count, std::size_t size) {
-    note();
-    return __libc_calloc(count, size);
-}
-COUNTER_CODE void* realloc(void* pointer, std::size_t size) {
-    note();
-    return __libc_realloc(pointer, size);
-}
+COUNTER_CODE void* malloc(std::size_t size) { note(); return __libc_malloc(size); }
+COUNTER_CODE void* calloc(std::size_t count, std::size_t size) { note(); return __libc_calloc(count, size); }
+COUNTER_CODE void* realloc(void* pointer, std::size_t size) { note(); return __libc_realloc(pointer, size); }
 void free(void* pointer) { __libc_free(pointer); }
 }
 
-COUNTER_CODE void* operator new(std::size_t size) { return allocate(size); }
-COUNTER_CODE void* operator new[](std::size_t size) { return allocate(size); }
-COUNTER_CODE void* operator new(std::size_t size, const std::nothrow_t&) noexcept { return allocateNoThrow(size); }
-COUNTER_CODE void* operator new[](std::size_t size, const std::nothrow_t&) noexcept { return allocateNoThrow(size); }
-COUNTER_CODE void* operator new(std::size_t size, std::align_val_t alignment) { return allocateAligned(size, alignment); }
-COUNTER_CODE void* operator new[](std::size_t size, std::align_val_t alignment) { return allocateAligned(size, alignment); }
+using std::align_val_t, std::nothrow_t, std::size_t;
+COUNTER_CODE void* operator new(size_t size) { return allocate(size, 0, true); }
+COUNTER_CODE void* operator new[](size_t size) { return allocate(size, 0, true); }
+COUNTER_CODE void* operator new(size_t size, const nothrow_t&) noexcept { return allocate(size, 0, false); }
+COUNTER_CODE void* operator new[](size_t size, const nothrow_t&) noexcept { return allocate(size, 0, false); }
+COUNTER_CODE void* operator new(size_t size, align_val_t a) { return allocate(size, static_cast<size_t>(a), true); }
+COUNTER_CODE void* operator new[](size_t size, align_val_t a) { return allocate(size, static_cast<size_t>(a), true); }
 void operator delete(void* p) noexcept { __libc_free(p); }
 void operator delete[](void* p) noexcept { __libc_free(p); }
-void operator delete(void* p, std::size_t) noexcept { __libc_free(p); }
-void operator delete[](void* p, std::size_t) noexcept { __libc_free(p); }
-void operator delete(void* p, std::align_val_t) noexcept { __libc_free(p); }
-void operator delete[](void* p, std::align_val_t) noexcept { __libc_free(p); }
-void operator delete(void* p, std::size_t, std::align_val_t) noexcept { __libc_free(p); }
-void operator delete[](void* p, std::size_t, std::align_val_t) noexcept { __libc_free(p); }
+void operator delete(void* p, size_t) noexcept { __libc_free(p); }
+void operator delete[](void* p, size_t) noexcept { __libc_free(p); }
+void operator delete(void* p, align_val_t) noexcept { __libc_free(p); }
+void operator delete[](void* p, align_val_t) noexcept { __libc_free(p); }
+void operator delete(void* p, size_t, align_val_t) noexcept { __libc_free(p); }
+void operator delete[](void* p, size_t, align_val_t) noexcept { __libc_free(p); }
