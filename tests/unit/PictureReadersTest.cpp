@@ -194,18 +194,3 @@ TEST(PictureReaders, FilesAreLoadedWholeByTheirNameAndOnlyWhenRegular) {
     TgaHeader header;
     EXPECT_EQ(readTga(dir.path("601.tga").c_str(), header).size(), 16u);
 }
-
-namespace {
-std::vector<std::uint32_t> deletedNames;
-void recordDeletion(std::uint32_t name) { deletedNames.push_back(name); }
-}  // namespace
-
-TEST(PictureReaders, APictureDeletesItsOwnTextureOnly) {
-    deletedNames.clear();
-    {
-        Picture named, unnamed, withoutDeleter;
-        named.textureName = withoutDeleter.textureName = 17;
-        named.textureDeleter = unnamed.textureDeleter = recordDeletion;
-    }
-    EXPECT_EQ(deletedNames, (std::vector<std::uint32_t>{17}));
-}
