@@ -32,9 +32,7 @@ inline const char (&noName())[10] {
     return zeros;
 }
 
-inline float planar(const Vector& a, const Vector& b) {
-    return std::sqrt((a.x - b.x) * (a.x - b.x) + (a.y - b.y) * (a.y - b.y));
-}
+inline float planar(const Vector& a, const Vector& b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
 class WorldTest : public ::testing::Test {
 protected:
@@ -46,7 +44,6 @@ protected:
         world.reset();
         setSeedClock(nullptr);
     }
-
     // Level, difficulty, load and start, as the Game does it.
     void startLevel(std::uint8_t level, std::uint8_t difficulty = 1) {
         world->level = level;
@@ -54,7 +51,6 @@ protected:
         world->load(0);
         world->startLevel(level);
     }
-
     // An empty stage with the Prima Ballerina and her cat at `at`.
     void emptyStage(Vector at = Vector{}, std::int32_t energy = 90, std::uint8_t difficulty = 1) {
         startLevel(emptyLevel, difficulty);
@@ -62,27 +58,22 @@ protected:
         world->cat().place(Kind::cat, energy, 0, 0, 0, at, 0.025f, 0.025f, 0.0f, 37);
         world->primaHearts = energy;
     }
-
     Obstacle& ballerina(int slot, Vector at, std::uint8_t kind = Kind::ballerina, int blue = 0, int green = 0,
                         int red = 0, std::int32_t sadness = 90) {
         Obstacle& o = *world->obstacles[slot];
-        o.place(kind, sadness, blue, green, red, 1, at, ballerinaSize, ballerinaSize, 0.0f, 37, 0,
-                world->difficulty);
+        o.place(kind, sadness, blue, green, red, 1, at, ballerinaSize, ballerinaSize, 0.0f, 37, 0, world->difficulty);
         return o;
     }
-
     Muse& muse(int slot, Vector at) {
         Muse& m = *world->muses[slot];
         m.place(Kind::muse, at, 0.4f, 0.4f, 45.0f, 12);
         return m;
     }
-
     void names(int slot, const char* name) {
-        Obstacle& o = *world->obstacles[slot];
-        std::memset(o.name, 0, sizeof o.name);
-        std::memcpy(o.name, name, std::min(std::strlen(name), sizeof o.name - 1));
+        char* to = world->obstacles[slot]->name;
+        std::memset(to, 0, sizeof world->obstacles[slot]->name);
+        std::memcpy(to, name, std::min(std::strlen(name), sizeof world->obstacles[slot]->name - 1));
     }
-
     std::unique_ptr<World> world;
 };
 

@@ -1,8 +1,4 @@
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <vector>
-
+// Time control: the freeze, the rewind, the chaos clock and the choir's healing.
 #include "WorldFixture.h"
 #include "actors/RewindRecorder.h"
 
@@ -10,118 +6,50 @@ namespace {
 
 class WorldTimeTest : public worldtest::WorldTest {
 protected:
+    void SetUp() override {
+        WorldTest::SetUp();
+        emptyStage(Vector{1, 1}, 50);
+    }
     void steerRight(bool right, float seconds) {
         world->steer(512, 384, false, right, false, false, false, false, false, false, false, false, false, false,
                      false, false, seconds);
     }
     void frame(float seconds) { world->update(worldtest::noName(), false, seconds); }
-
-    // A talent far from everyone: its age shows the step time the actors got.
-    PowerUp& clock() {
-        PowerUp& t = *world->powerUps[20];
-        t.place(131, Vector{30, 30}, 0.2f, 0.2f, 0.0f, 0.0f, 8);
-        return t;
-    }
 };
 
 }  // namespace
 
-TEST_F(WorldTimeTest, AFreezeLastsFiveRealSecondsWithTheActorsAtATenth) {
-    emptyStage(Vector{1, 1});
-    PowerUp& t = clock();
+TEST_F(WorldTimeTest, AFreezeLastsFiveRealSecondsWithTheActorsAtATenthAndASecondClickEndsItAfterHalfASecond) {
+    PowerUp& t = *world->powerUps[20];  // far from everyone: its age shows the actors' step time
+    t.place(131, Vector{30, 30}, 0.2f, 0.2f, 0.0f, 0.0f, 8);
     steerRight(true, 0.25f);
-    EXPECT_TRUE(world->frozen);
-    EXPECT_TRUE(world->freezeStarted);
+    EXPECT_TRUE(world->frozen && world->freezeStarted);
     steerRight(false, 0.25f);
     EXPECT_FALSE(world->freezeStarted);  // one frame only
-
-    for (int i = 0; i < 20; ++i) {
-        frame(0.25f);
-        ASSERT_TRUE(world->frozen) << i;
-    }
-    EXPECT_FLOAT_EQ(world->freezeElapsed, 5.0f);
-    EXPECT_FLOAT_EQ(world->freezeLimit, 5.0f);
+    for (int i = 0; i < 20; ++i) frame(0.25f);
+    EXPECT_TRUE(world->frozen);
     EXPECT_NEAR(t.age, 0.5f, 1e-4f);  // 5 s at a tenth
     frame(0.25f);
     EXPECT_FALSE(world->frozen);
-    EXPECT_EQ(world->freezeElapsed, 0.0f);
-    frame(0.25f);
-    EXPECT_NEAR(t.age, 0.525f + 0.25f, 1e-4f);
 
-    // Freeze talents lengthen it.
-    world->prima().freezeSeconds = 7.0f;
     steerRight(true, 0.25f);
-    for (int i = 0; i < 28; ++i) frame(0.25f);
-    EXPECT_TRUE(world->frozen);
-    frame(0.25f);
-    EXPECT_FALSE(world->frozen);
-}
-
-TEST_F(WorldTimeTest, ASecondRightClickEndsTheFreezeOnlyAfterHalfASecond) {
-    emptyStage(Vector{1, 1});
-    steerRight(true, 0.25f);
-    ASSERT_TRUE(world->frozen);
-    frame(0.25f);
-    steerRight(true, 0.25f);  // 0.25 s into the freeze: ignored
-    frame(0.25f);
-    EXPECT_TRUE(world->frozen);
-    steerRight(true, 0.25f);  // exactly 0.5 s: still ignored
-    frame(0.25f);
-    EXPECT_TRUE(world->frozen);
-    EXPECT_FLOAT_EQ(world->freezeElapsed, 0.75f);
-    steerRight(true, 0.25f);  // beyond 0.5 s: the freeze ends in the next advance
-    EXPECT_TRUE(world->frozen);
-    EXPECT_FALSE(world->freezeStarted);
-    frame(0.25f);
-    EXPECT_FALSE(world->frozen);
-
-    // A press within 0.2 s of the last accepted one starts nothing.
-    steerRight(true, 0.1f);
-    EXPECT_FALSE(world->frozen);
-    steerRight(true, 0.15f);
-    EXPECT_TRUE(world->frozen);
-}
-
-TEST_F(WorldTimeTest, HoldingTheRightButtonFreezesForHalfASecondAndAgainAFifthOfASecondLater) {
-    emptyStage(Vector{1, 1});
-    std::vector<float> flips;  // when time froze or thawed
-    bool wasFrozen = false;
-    for (int k = 1; k <= 60; ++k) {
-        steerRight(true, 0.05f);
-        frame(0.05f);
-        if (world->frozen != wasFrozen) flips.push_back(0.05f * static_cast<float>(k));
-        wasFrozen = world->frozen;
+    for (int k = 0; k < 2; ++k) {  // at 0.25 s and exactly 0.5 s: ignored
+        frame(0.25f);
+        steerRight(true, 0.25f);
+        EXPECT_TRUE(world->frozen) << k;
     }
-    ASSERT_GE(flips.size(), 5u);
-    for (std::size_t i = 1; i < flips.size(); ++i)
-        EXPECT_NEAR(flips[i] - flips[i - 1], i % 2 == 1 ? 0.55f : 0.25f, 0.06f) << i;
-}
-
-TEST_F(WorldTimeTest, TheChaosClockWrapsAtAnHourAndHardlyMovesDuringANameEntry) {
-    world->chaosClock = 3599.9f;
-    EXPECT_FLOAT_EQ(world->chaosScale(0.2f), 0.0f);
-    EXPECT_EQ(world->chaosClock, 0.0f);
-    const float quarter = 3.14159265f / 2.0f;
-    EXPECT_NEAR(world->chaosScale(quarter), 3.0f, 1e-4f);
-    EXPECT_NEAR(world->chaosScale(quarter), 0.0f, 1e-3f);
-    EXPECT_NEAR(world->chaosScale(quarter), 3.0f, 1e-3f);  // |3 sin|: never negative
-
-    emptyStage(Vector{1, 1});
-    ballerina(5, Vector{3, 3});
-    world->chosenObstacle = 5;
-    world->nameEntry = true;
-    const float before = world->chaosClock;
-    frame(1.0f);
-    EXPECT_NEAR(world->chaosClock - before, 0.0001f, 1e-6f);
+    frame(0.25f);
+    steerRight(true, 0.25f);  // beyond 0.5 s: the freeze ends in the next advance
+    frame(0.25f);
+    EXPECT_FALSE(world->frozen);
+    steerRight(true, 0.1f);  // within 0.2 s of the last accepted press: nothing
+    EXPECT_FALSE(world->frozen);
 }
 
 TEST_F(WorldTimeTest, RewindingRestoresPlaceAngleAndHeartsWithinTheRecordedMoments) {
-    emptyStage(Vector{1, 1});
     Obstacle& o = ballerina(5, Vector{2, 2});
-    // Five recorded moments while she is moved along: x = 2, 3, 4, 5, 6,
-    // turning and cheering up, while the Prima Ballerina tires.
     Avatar& p = world->prima();
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 5; ++i) {  // x = 2 .. 6, turning and cheering up, while she tires
         o.position = Vector{2.0f + static_cast<float>(i), 2.0f};
         o.angle = 10.0f * static_cast<float>(i);
         o.sadness = 50 - i;
@@ -130,51 +58,35 @@ TEST_F(WorldTimeTest, RewindingRestoresPlaceAngleAndHeartsWithinTheRecordedMomen
         world->advanceActors(0.0f);
     }
     ASSERT_EQ(world->recorder->count(), 5);
-    world->frozen = true;
-    world->rewinding = true;
-    world->freezeElapsed = 0.0f;
-    world->prima().freezeSeconds = 15.0f;
-
-    world->advanceActors(0.001f);  // less than one entry: the newest
-    EXPECT_EQ(world->rewindIndex, 1);
-    EXPECT_NEAR(o.position.x, 6.0f, 0.05f);
-    world->advanceActors(0.05f);   // 0.051 s: two entries back
-    EXPECT_EQ(world->rewindIndex, 2);
-    EXPECT_NEAR(o.position.x, 5.0f, 0.05f);
-    EXPECT_NEAR(o.angle, 30.0f, 0.5f);
-    EXPECT_EQ(o.sadness, 47);
-    EXPECT_EQ(p.energy, 77);
-    world->advanceActors(0.05f);   // 0.101 s: four
-    EXPECT_EQ(world->rewindIndex, 4);
-    EXPECT_NEAR(o.position.x, 3.0f, 0.05f);
-    world->advanceActors(0.05f);   // beyond the oldest: held there
-    EXPECT_EQ(world->rewindIndex, 5);
-    EXPECT_NEAR(o.position.x, 2.0f, 0.05f);
-    for (int i = 0; i < 200 && world->frozen; ++i) {
-        world->advanceActors(0.1f);
-        ASSERT_GE(world->rewindIndex, 1);
-        ASSERT_LE(world->rewindIndex, world->recorder->count());
+    world->frozen = world->rewinding = true;
+    p.freezeSeconds = 15.0f;
+    const struct {
+        float seconds;
+        int index;
+        float x;
+    } steps[] = {{0.001f, 1, 6.0f}, {0.05f, 2, 5.0f}, {0.05f, 4, 3.0f}, {0.05f, 5, 2.0f}};  // held at the oldest
+    for (const auto& s : steps) {
+        world->advanceActors(s.seconds);
+        EXPECT_EQ(world->rewindIndex, s.index);
+        EXPECT_NEAR(o.position.x, s.x, 0.05f) << s.index;
     }
-    // The end of the freeze ends the rewind.
-    EXPECT_FALSE(world->frozen);
-    EXPECT_FALSE(world->rewinding);
-    EXPECT_EQ(world->rewindElapsed, 0.0f);
+    EXPECT_NEAR(o.angle, 0.0f, 0.5f);
+    EXPECT_EQ(o.sadness + p.energy, 50 + 80);
+    for (int i = 0; i < 200 && world->frozen; ++i) world->advanceActors(0.1f);
+    EXPECT_FALSE(world->frozen || world->rewinding);  // the end of the freeze ends the rewind
 }
 
-TEST_F(WorldTimeTest, AChoirOfMoreThanFiveSingingMusesHealsThePrimaBallerina) {
-    emptyStage(Vector{1, 1}, 50);
+TEST_F(WorldTimeTest, TheChaosClockWrapsAndAChoirOfMoreThanFiveHeals) {
+    world->chaosClock = 3599.9f;
+    EXPECT_FLOAT_EQ(world->chaosScale(0.2f), 0.0f);  // wraps at an hour
+    EXPECT_NEAR(world->chaosScale(3.14159265f / 2.0f), 3.0f, 1e-4f);
     world->musesSinging = 6;
     world->healClock = 0.0f;
-    frame(0.3f);
-    EXPECT_EQ(world->prima().energy, 50);
-    frame(0.3f);
-    EXPECT_EQ(world->prima().energy, 55);
-    frame(0.3f);
-    EXPECT_EQ(world->prima().energy, 55);
-    frame(0.3f);
-    EXPECT_EQ(world->prima().energy, 60);
-    // Five are not enough.
-    world->musesSinging = 5;
+    for (const std::int32_t energy : {50, 55, 55, 60}) {
+        frame(0.3f);
+        EXPECT_EQ(world->prima().energy, energy);
+    }
+    world->musesSinging = 5;  // five are not enough
     for (int i = 0; i < 6; ++i) frame(0.3f);
     EXPECT_EQ(world->prima().energy, 60);
 }
