@@ -1,0 +1,247 @@
+// The game's screens without a window: the menu's regions, the pictures of
+// each screen and its texts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "game/MenuLayout.h"
+#include "game/ScreenRenderer.h"
+#include "game/TextScreens.h"
+
+namespace {
+
+int countIn(const PictureBatch& batch, std::uint16_t first, std::uint16_t last) {
+    int n = 0;
+    for (int i = 0; i < batch.size(); ++i) n += batch[i].number >= first && batch[i].number <= last;
+    return n;
+}
+
+// The picture drawn exactly once, at (x, y).
+void expectPlaced(const PictureBatch& batch, std::uint16_t number, float x, float y) {
+    int n = 0;
+    for (int i = 0; i < batch.size(); ++i)
+        n += batch[i].number == number && std::fabs(batch[i].x - x) < 1e-4f && std::fabs(batch[i].y - y) < 1e-4f;
+    EXPECT_EQ(n, 1) << "picture " << number << " at " << x << ", " << y;
+}
+
+TEST(ScreenRenderer, LoadingCellsAndTheMenusMedalsMapMarksAndRank) {
+    PictureBatch batch;
+    ScreenRenderer::composeLoading(70, batch);
+    expectPlaced(batch, 895, 0.05f + 0.08f * 8, -0.7f);
+    ScreenRenderer screens;
+    std::uint8_t medals[60];
+    std::memset(medals, 4, sizeof medals);
+    MenuView view;
+    view.medalOfLevel = medals;
+    view.selectedLevel = 3;
+    view.rank = 7;
+    medals[1] = 1;
+    // Medal 0..3 of the selected level: lit 8951-8953 from gold down, else dim 877-879.
+    const std::uint16_t rows[][3] = {{877, 878, 879}, {8951, 8952, 8953}, {877, 8952, 8953}, {877, 878, 8953}};
+    for (std::uint8_t medal = 0; medal < 4; ++medal) {
+        medals[3] = medal;
+        batch.clear();
+        screens.composeMenu(view, batch);
+        for (int k = 0; k < 3; ++k) expectPlaced(batch, rows[medal][k], 1.3f - 0.375f * k, 0.3375f);
+    }
+    expectPlaced(batch, 8957, 0.9625f, 0.95f);  // Paris, gold
+    expectPlaced(batch, 203, -0.65f, 0.3325f);  // a rank above star shows the star
+    // The guided dance has no map and no marks; its preview is larger.
+    view.selectedLevel = 34;
+    batch.clear();
+    screens.composeMenu(view, batch);
+    EXPECT_EQ(batch.countOf(35) + countIn(batch, 8957, 8959), 0);
+    ASSERT_NE(batch.find(371), nullptr);
+    EXPECT_FLOAT_EQ(batch.find(371)->halfWidth, 0.25f);
+}
+
+TEST(ScreenRenderer, TheRosetteGrowsAndFadesAndAFailureShowsNoMedal) {
+    ScreenRenderer screens;
+    PictureBatch batch;
+    auto compose = [&](bool failed, bool wonNow) {
+        batch.clear();
+        screens.composeTransition(Vector(), failed, 0.25f, 6.0f, 0.5f, wonNow, 2, 1, batch);
+    };
+    compose(false, false);
+    EXPECT_EQ(batch.size(), 0) << "before any transition nothing turns";
+    compose(false, true);
+    compose(false, false);
+    ASSERT_NE(batch.find(99), nullptr);
+    EXPECT_FLOAT_EQ(batch.find(99)->halfWidth, 3.4f * 0.25f);
+    expectPlaced(batch, 8954, 0.0f, -0.3375f);  // the gold medal
+    expectPlaced(batch, 202, 0.0f, 0.3375f);    // the pro's emblem
+    for (int i = 0; i < 22; ++i) compose(false, false);
+    EXPECT_NEAR(batch.find(99)->alpha, 0.5f, 1e-4f);  // at 5.75 s, fading out
+    EXPECT_FLOAT_EQ(batch.find(900)->alpha, 0.0f);     // the words ended at 5 s
+    compose(false, false);
+    EXPECT_EQ(batch.size(), 0);
+    compose(true, true);
+    compose(true, false);
+    EXPECT_EQ(batch.countOf(99), 1);
+    EXPECT_EQ(countIn(batch, 8954, 8956) + batch.countOf(202), 0);
+}
+
+TEST(ScreenRenderer, TheInterfaceShowsHeartsTalentsPointersMarksAndTheNameEntry) {
+    ScreenRenderer screens;
+    PictureBatch batch;
+    InterfaceView view;
+    HudMarks marks = {};
+    auto compose = [&] {
+        batch.clear();
+        screens.composeInterface(view, marks, batch);
+    };
+    view.seconds = 0.1f;
+    view.primaHearts = 20;
+    view.talents[1] = 1;  // green
+    view.guides[0] = Vector(0.5f, 0.7f);
+    view.dancerCount = 5;
+    view.goalB = 2;
+    view.leftCount = 1;
+    compose();
+    EXPECT_EQ(countIn(batch, 8871, 8874), 1);
+    EXPECT_EQ(batch.countOf(8961), 1);
+    EXPECT_EQ(batch.countOf(874), 3);  // dancers still to go
+    EXPECT_EQ(batch.countOf(873), 1);  // and gone
+    // Below 40 every heart beats between 0.1 and 0.2.
+    float smallest = 1.0f, largest = 0.0f;
+    for (int i = 0; i < 40; ++i) {
+        compose();
+        EXPECT_EQ(batch.countOf(881), 8);
+        smallest = std::fmin(smallest, batch.find(881)->halfWidth);
+        largest = std::fmax(largest, batch.find(881)->halfWidth);
+    }
+    EXPECT_TRUE(smallest >= 0.1f && largest <= 0.2f && largest - smallest > 0.05f) << smallest << " " << largest;
+    // A name entry hides the pointers and counts its nine seconds down.
+    view.nameEntry = true;
+    view.nameEntryLimit = 9.0f;
+    view.nameEntryElapsed = 1.5f;
+    compose();
+    EXPECT_EQ(batch.countOf(8961), 0);
+    EXPECT_EQ(batch.countOf(850), 3);
+    EXPECT_EQ(batch.countOf(830), 6);
+}
+
+
+TEST(MenuLayout, HitTestRegionsTheirOrderAndEdges) {
+    using namespace MenuLayout;
+    const struct {
+        float x, y;
+        std::uint32_t hover;
+    } cases[] = {
+        {0.0f, -1.7f, Hover::quit},          {-1.2f, -1.7f, Hover::play},
+        {-0.65f, -1.7f, Hover::play},        // Quit and Play overlap; the later test, Play, wins
+        {-0.57f, -1.7f, Hover::quit},        // Play's right edge is outside Play
+        {-1.5f, 0.05f, Hover::pagePrevious}, {-0.95f, 0.05f, Hover::pageNext},
+        {1.0f, 1.0f, Hover::nothing},        {0.0f, -1.48f, Hover::nothing},
+        {-2.59f, 1.85f, Hover::guidedDance}, {-2.61f, 1.85f, Hover::nothing},
+        {-2.21f, 1.85f, Hover::guidedDance}, {-2.4f, 1.95f, Hover::nothing},
+    };
+    for (const auto& c : cases) EXPECT_EQ(hitTest(c.x, c.y), c.hover) << c.x << ", " << c.y;
+    EXPECT_TRUE(inLevelUp(0.17f, -1.0f) && !inLevelUp(0.175f, -1.0f));
+    EXPECT_TRUE(inLevelDown(0.0f, -1.45f) && !inLevelDown(0.0f, -1.4f));
+    EXPECT_TRUE(inVolumeSlider(1.7f, 1.8f) && !inVolumeSlider(1.75f, 1.8f));
+    // The hover loops: 1 Play, 2 Quit, 4 the page buttons, 0 fades out, -1 none of its own.
+    const int sounds[][2] = {{Hover::play, 1}, {Hover::quit, 2}, {Hover::pageNext, 4}, {Hover::nothing, 0},
+                             {Hover::guidedDance, -1}};
+    for (const auto& h : sounds) EXPECT_EQ(hoverSound(static_cast<std::uint32_t>(h[0])), h[1]) << h[0];
+    EXPECT_FLOAT_EQ(volumeAt(-0.25f), 0.0f);
+    EXPECT_FLOAT_EQ(volumeAt(0.75f), 0.5f);
+    EXPECT_FLOAT_EQ(sliderAt(volumeAt(0.3f)), 0.3f);
+}
+
+TEST(MenuLayout, LevelArrowsCycleThroughTheGuidedDance) {
+    using namespace MenuLayout;
+    const struct {
+        std::uint8_t from, highest;
+        bool up;
+        std::uint8_t to;
+    } steps[] = {{3, 3, true, 34}, {34, 3, true, 1}, {1, 3, true, 2}, {1, 3, false, 34},
+                 {34, 3, false, 3}, {3, 3, false, 2}, {1, 1, true, 34}, {34, 1, false, 1}};
+    for (const auto& s : steps) EXPECT_EQ(stepSelector(s.from, s.highest, s.up), s.to) << int(s.from) << s.up;
+}
+
+
+std::vector<std::string> texts(const TextBatch& batch) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < batch.size(); ++i) lines.emplace_back(batch[i].text);
+    return lines;
+}
+
+TEST(TextScreens, TheMenuShowsTheMedalValuesTheBlinkingOwnScoreAndTheLevelsGoal) {
+    LevelRecord records[TextScreens::recordCount];
+    records[3] = LevelRecord{120, 60, 20, 60, 0};
+    MenuTextInput input;
+    input.records = records;
+    input.level = input.selectedLevel = 3;
+    input.totalClock = 0.27f;  // sin(135 degrees)
+    TextBatch batch;
+    TextScreens::menu(batch, input);
+    const TextLine* gold = batch.find("120");
+    const TextLine* silver = batch.find("60");
+    ASSERT_TRUE(gold && silver);
+    EXPECT_FLOAT_EQ(gold->x, 451);  // shifted left with their digits
+    EXPECT_FLOAT_EQ(silver->x, 413);
+    EXPECT_NEAR(silver->alpha, std::sin(135.0f * 3.14159265f / 180.0f), 1e-4);  // the own score blinks
+
+    input.level = input.selectedLevel = 6;
+    input.dancerCount = 5;
+    for (const auto& [goalB, line] : {std::pair{4, "Make 1 Ballerina happy to"}, {2, "Make 3 Ballerinas happy to"}}) {
+        input.goalB = goalB;
+        batch.clear();
+        TextScreens::menu(batch, input);
+        EXPECT_NE(batch.find(line), nullptr) << line;
+    }
+}
+
+TEST(TextScreens, TransitionTextsFadeInAndOut) {
+    for (const auto& [t, alpha] : {std::pair{0.0f, 0.0f}, {0.25f, 0.5f}, {2.0f, 1.0f}, {4.75f, 0.5f}})
+        EXPECT_FLOAT_EQ(TextScreens::transitionAlpha(t, 0.5f, 5.0f), alpha) << t;
+    const struct {
+        bool failed;
+        std::uint32_t level;
+        std::uint8_t rank, medal;
+        std::vector<std::string> lines;
+    } rows[] = {
+        {true, 5, 1, 1, {"T r y  A g a i n !"}},
+        {false, 34, 2, 1, {"Click the right mouse button to", "freeze time! Now let's dance!"}},
+        {false, 7, 1, 0, {"You finished dance", "7 as an amateur!"}},
+        {false, 4, 2, 1, {"You finished dance 4", "as a professional!", "Great! You deserved", "this gold medal!"}},
+        {false, 8, 3, 2, {"You finished dance", "8 as a star!", "And you received a", "silver medal! Wow!"}},
+    };
+    for (const auto& row : rows) {
+        TextBatch batch;
+        TextScreens::transition(batch, row.failed, 0.25f, 0.5f, 5.0f, row.level, row.rank, row.medal);
+        EXPECT_EQ(texts(batch), row.lines) << row.level;
+        EXPECT_FLOAT_EQ(batch[0].alpha, 0.5f) << row.level;
+        EXPECT_EQ(batch[0].set, row.failed ? 1 : 0) << row.level;
+    }
+}
+
+TEST(TextScreens, WelcomeDanceAndNameEntryTexts) {
+    TextBatch batch;
+    TextScreens::welcome(batch, 0.0f);
+    ASSERT_GE(batch.size(), 2);
+    EXPECT_STREQ(batch[0].text, "V   L   E   A   I   M");  // merged column by column: the name
+    EXPECT_STREQ(batch[1].text, "  E   V   T   R   U");
+
+    DanceTextInput input;
+    input.level = 34;
+    input.tutorialPage = 7;  // no such page; the click prompt still shows
+    input.waitForClick = true;
+    batch.clear();
+    TextScreens::dance(batch, input);
+    EXPECT_EQ(batch.find("(Part 7/6)"), nullptr);
+    EXPECT_NE(batch.find("Press a mouse key"), nullptr);
+
+    batch.clear();
+    TextScreens::nameEntry(batch, 0, 9.0f, 2.5f);
+    EXPECT_EQ(texts(batch), (std::vector<std::string>{"Click the letters", "in the correct order!", "6"}));
+    batch.clear();
+    TextScreens::nameEntry(batch, 2, 9.0f, 8.5f);
+    EXPECT_EQ(texts(batch), (std::vector<std::string>{"0"}));
+}
+
+}  // namespace
