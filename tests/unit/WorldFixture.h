@@ -27,10 +27,8 @@ constexpr float ballerinaSize = 0.175f;
 
 inline std::time_t fixedClock() { return 4242; }
 
-inline const char (&noName())[10] {
-    static const char zeros[10] = {};
-    return zeros;
-}
+inline const char noNameZeros[10] = {};
+inline const char (&noName())[10] { return noNameZeros; }
 
 inline float planar(const Vector& a, const Vector& b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
@@ -40,10 +38,7 @@ protected:
         setSeedClock(fixedClock);
         world = std::make_unique<World>();
     }
-    void TearDown() override {
-        world.reset();
-        setSeedClock(nullptr);
-    }
+    void TearDown() override { setSeedClock(nullptr); }
     // Level, difficulty, load and start, as the Game does it.
     void startLevel(std::uint8_t level, std::uint8_t difficulty = 1) {
         world->level = level;
@@ -60,14 +55,13 @@ protected:
     }
     Obstacle& ballerina(int slot, Vector at, std::uint8_t kind = Kind::ballerina, int blue = 0, int green = 0,
                         int red = 0, std::int32_t sadness = 90) {
-        Obstacle& o = *world->obstacles[slot];
-        o.place(kind, sadness, blue, green, red, 1, at, ballerinaSize, ballerinaSize, 0.0f, 37, 0, world->difficulty);
-        return o;
+        world->obstacles[slot]->place(kind, sadness, blue, green, red, 1, at, ballerinaSize, ballerinaSize, 0.0f, 37, 0,
+                                      world->difficulty);
+        return *world->obstacles[slot];
     }
     Muse& muse(int slot, Vector at) {
-        Muse& m = *world->muses[slot];
-        m.place(Kind::muse, at, 0.4f, 0.4f, 45.0f, 12);
-        return m;
+        world->muses[slot]->place(Kind::muse, at, 0.4f, 0.4f, 45.0f, 12);
+        return *world->muses[slot];
     }
     void names(int slot, const char* name) {
         char* to = world->obstacles[slot]->name;

@@ -69,9 +69,7 @@ TEST_F(WorldThinkTest, OneThrowPerThinkLowerSlotsFirstNeverFromAFreedSlotNorInto
     world->think(0.01f);
     EXPECT_EQ(p.throwNow + o.throwNow, 0);
     EXPECT_FLOAT_EQ(world->projectiles[39]->position.x, 59.0f);
-    // A Prima Ballerina who became happy (the dance is lost) throws no more.
-    world->projectiles[5]->kind = 0;
-    p.kind = 0;
+    world->projectiles[5]->kind = p.kind = 0;  // a Prima Ballerina who became happy (the dance is lost)
     p.throwNow = 1;
     world->think(0.01f);
     EXPECT_EQ(thrown(), 39);
