@@ -143,28 +143,16 @@ TEST(LevelScripts, OnlyTheCatalogueLevelsHaveScriptsTheOthersStayEmpty) {
 
 TEST(LevelLayout, FormationsLeaveOutTheLineEndStartRingsOnTheXAxisAndKeepEachKindsSize) {
     LevelLayout layout = emptyLayout();
-    layout.ballerinaLine(Vector{-6.0f, -10.0f}, Vector{14.0f, -10.0f}, 5,
-                         traits(113, 50, 1, 2, 3, 3, 4, Vector{1.0f, 2.0f}, 8.0f));
-    layout.talentRing(Vector{2.0f, 3.0f}, 1.5f, 4);
+    layout.ballerinaLine(Vector{-6.0f, -10.0f}, Vector{14.0f, -10.0f}, 5, traits(113, 50, 1, 2, 3, 3, 4));
     layout.museRing(Vector{0.0f, 0.0f}, 2.0f, 3);
-    layout.ballerinaRing(Vector{}, 1.0f, 1, traits(112, 90, 0, 0, 0, 1, 0));
     layout.landmarks();
-    EXPECT_EQ(layout.cursor(), 18);
+    EXPECT_EQ(layout.cursor(), 13);
     expectAt(layout.entry(5), 10.0f, -10.0f, 0.5f);
-    expectAt(layout.entry(7), 2.0f, 4.5f, 0.0f);
-    expectAt(layout.entry(10), 2.0f, 0.0f, 0.5f);
-    EXPECT_EQ(layout.entry(5).home, (Vector{1.0f, 2.0f}));
-    const struct {
-        int index;
-        std::uint8_t kind;
-        float size, angle;
-        std::uint8_t frames;
-    } expected[] = {{5, 113, 0.175f, 8.0f, 37},  // a 'q' in a line still takes the 'o' size and frames
-                    {10, 161, 0.4f, 45.0f, 12}, {13, 112, 0.3f, 0.0f, 37}, {14, 138, 0.2f, 45.0f, 8}};
-    for (const auto& x : expected) {
-        const PlacementEntry& e = layout.entry(x.index);
-        EXPECT_TRUE(e.kind == x.kind && e.width == x.size && e.angle == x.angle && e.frames == x.frames) << x.index;
-    }
+    expectAt(layout.entry(7), -1.0f, 1.7320508f, 0.5f);
+    const PlacementEntry& q = layout.entry(5);  // a 'q' in a line still takes the 'o' size and frames
+    EXPECT_TRUE(q.kind == 113 && q.width == 0.175f && q.frames == 37 && q.energy == 50 && q.blue == 1);
+    const PlacementEntry& landmark = layout.entry(9);
+    EXPECT_TRUE(landmark.kind == 138 && landmark.width == 0.2f && landmark.angle == 45.0f && landmark.frames == 8);
     layout.setCursor(128);  // writes past the table change nothing
     layout.museRing(Vector{}, 1.0f, 5);
     layout.setCursor(-4);
