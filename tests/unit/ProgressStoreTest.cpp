@@ -92,24 +92,31 @@ protected:
 
 }  // namespace
 
-TEST_F(ProgressStoreTest, EachFieldHoldsAtMostFourDecimalCharactersInItsOwnPlaceAndOthersNone) {
+TEST_F(ProgressStoreTest, EachFieldHoldsAtMostFourDecimalCharactersInItsOwnPlaceAndTheHighscoreIn560To573) {
     for (const auto& [value, stored] : {std::pair{7, "7"}, {-1, "-1"}, {98765, "9876"}, {-1000, "-100"}}) {
         store.setField(3, 2, value);
         expectText(fileBytes(file()), 2 * 20 + 4, stored, 4);
         EXPECT_EQ(other.getField(3, 2), std::stoi(stored));  // every read sees the file as it is now
     }
-    store.setField(50, 5, 505);
-    expectText(fileBytes(file()), 996, "505", 4);
     for (const auto& [level, field] : {std::pair{0, 1}, {51, 1}, {1, 0}, {1, 6}}) {  // no place in the file
         store.setField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field), 42);
         EXPECT_EQ(store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field)), 0);
     }
+    store.setField(50, 5, 505);
+    store.setHighscoreName("Abcdefghijklmno");  // cut to ten
+    store.setHighscorePoints(4321);
+    expectText(fileBytes(file()), 560, "Abcdefghij4321", 14);
+    expectText(fileBytes(file()), 996, "505", 4);
+    store.setHighscoreName("Ina");  // a shorter one clears the rest
+    other.loadHighscore();
+    EXPECT_STREQ(other.highscoreName, "Ina");
+    // Every write replaced the file: no temporary file is left, and it stays readable for everyone.
+    EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"});
+    EXPECT_NE(fs::status(file()).permissions() & fs::perms::others_read, fs::perms::none);
 }
 
 TEST_F(ProgressStoreTest, AMissingFileIsAFirstStartAndHeldWritesReachTheFileTogether) {
     EXPECT_EQ(store.getField(20, 5), 0);
-    store.loadHighscore();
-    EXPECT_EQ(store.highscorePoints, 0);
     store.holdWrites();
     store.setField(21, 5, 21);
     store.setHighscorePoints(12);
@@ -118,20 +125,6 @@ TEST_F(ProgressStoreTest, AMissingFileIsAFirstStartAndHeldWritesReachTheFileToge
     EXPECT_TRUE(store.releaseWrites());
     other.loadHighscore();
     EXPECT_EQ(other.highscorePoints + other.getField(21, 5), 12 + 21);
-}
-
-TEST_F(ProgressStoreTest, TheHighscoreLiesInBytes560To573AndEveryWriteReplacesTheFileWhole) {
-    store.setField(50, 5, 9);
-    store.setHighscoreName("Abcdefghijklmno");  // cut to ten
-    store.setHighscorePoints(4321);
-    expectText(fileBytes(file()), 560, "Abcdefghij4321", 14);
-    expectText(fileBytes(file()), 996, "9", 4);
-    store.setHighscoreName("Ina");  // a shorter one clears the rest
-    other.loadHighscore();
-    EXPECT_STREQ(other.highscoreName, "Ina");
-    // No temporary file is left, and the file stays readable for everyone.
-    EXPECT_EQ(namesIn(dir.path("")), std::vector<std::string>{"savegame.txt"});
-    EXPECT_NE(fs::status(file()).permissions() & fs::perms::others_read, fs::perms::none);
 }
 
 TEST_F(ProgressStoreTest, AShortFileReplacesOnlyItsOwnLengthAndAnythingButAFileReadsAsNone) {
@@ -223,7 +216,7 @@ TEST_F(ProgressStoreDisk, ALinkedFileIsReplacedBehindItsLink) {
 TEST(ProgressStoreDamaged, TheGameStartsOnAnyFileAndKeepsWhatItHolds) {
     std::mt19937 random(77u);
     std::vector<Bytes> files = {{}, {'7'}, Bytes(1000, 0xFF), Bytes(3000, '-')};
-    for (int i = 0; i < 12; ++i) {
+    for (int i = 0; i < 12; ++i) {  // digits and anything else, mixed
         Bytes bytes(random() % 1500);
         for (auto& b : bytes) b = static_cast<std::uint8_t>(random() % 3 == 0 ? '0' + random() % 10 : random());
         files.push_back(bytes);

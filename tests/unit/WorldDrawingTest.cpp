@@ -26,25 +26,17 @@ TEST_F(WorldDrawing, CountsWhatTheCameraSeesAndWhatTheCatStandsOn) {
     ballerina(4, Vector(-2.0f, 1.0f)).happy = 1;
     ballerina(5, Vector(2.9f + ballerinaSize + 0.01f, 0.0f));  // just out of view
     ballerina(6, Vector(0.5f, 0.0f), Kind::dancerP);            // not a named ballerina
+    Muse& m = muse(8, Vector(-0.5f, 0.0f));
+    m.selected = 1;  // the cat stands on her: flagged for one pass, her selection cleared
     world->draw(0.016f);
     EXPECT_EQ(world->ballerinasOnScreen, 2);
     EXPECT_EQ(world->unhappyOnScreen, 1);
-    EXPECT_TRUE(world->ballerinaNear);
+    EXPECT_EQ(world->musesOnScreen, 1);
+    EXPECT_TRUE(world->ballerinaNear && world->catOnMuse && m.selected == 0);
     world->obstacles[3]->remove();
     world->draw(0.016f);
     EXPECT_FALSE(world->ballerinaNear) << "the happy one stands 2.2 away";
-
-    // Whatever the cat stands on is flagged for one pass and its selection cleared.
-    Muse& m = muse(8, Vector(-0.5f, 0.0f));
-    PowerUp& t = *world->powerUps[9];
-    t.place(Kind::talentGreen, Vector(0.0f, -0.6f), 0.2f, 0.2f, 0.0f, 0.0f, 8);
-    m.selected = t.selected = 1;
-    world->draw(0.016f);
-    EXPECT_EQ(world->musesOnScreen, 1);
-    EXPECT_TRUE(world->catOnMuse && world->catOnTalent && !world->catOnBallerina);
-    EXPECT_EQ(m.selected + t.selected, 0);
-    world->draw(0.016f);
-    EXPECT_FALSE(world->catOnMuse || world->catOnTalent);
+    EXPECT_FALSE(world->catOnMuse);
 }
 
 TEST_F(WorldDrawing, TheRadarShowsEveryActorInUseWithItsEnergyTheAvatarsWhileInTheDance) {

@@ -27,8 +27,7 @@ constexpr float ballerinaSize = 0.175f;
 
 inline std::time_t fixedClock() { return 4242; }
 
-inline const char noNameZeros[10] = {};
-inline const char (&noName())[10] { return noNameZeros; }
+inline const char noName[10] = {};  // no name handed: the letters are still flying in
 
 inline float planar(const Vector& a, const Vector& b) { return std::hypot(a.x - b.x, a.y - b.y); }
 
@@ -39,16 +38,13 @@ protected:
         world = std::make_unique<World>();
     }
     void TearDown() override { setSeedClock(nullptr); }
-    // Level, difficulty, load and start, as the Game does it.
-    void startLevel(std::uint8_t level, std::uint8_t difficulty = 1) {
-        world->level = level;
+    // An empty stage (a level without a script, loaded and started as the Game
+    // does it) with the Prima Ballerina and her cat at `at`.
+    void emptyStage(Vector at = Vector{}, std::int32_t energy = 90, std::uint8_t difficulty = 1) {
+        world->level = emptyLevel;
         world->difficulty = difficulty;
         world->load(0);
-        world->startLevel(level);
-    }
-    // An empty stage with the Prima Ballerina and her cat at `at`.
-    void emptyStage(Vector at = Vector{}, std::int32_t energy = 90, std::uint8_t difficulty = 1) {
-        startLevel(emptyLevel, difficulty);
+        world->startLevel(emptyLevel);
         world->prima().place(Kind::prima, energy, 0, 0, 0, at, ballerinaSize, ballerinaSize, 0.0f, 37);
         world->cat().place(Kind::cat, energy, 0, 0, 0, at, 0.025f, 0.025f, 0.0f, 37);
         world->primaHearts = energy;

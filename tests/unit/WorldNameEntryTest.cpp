@@ -108,11 +108,11 @@ TEST_F(WorldNameEntryTest, TheEntryTimesOutAfterNineRealSecondsWhileTheStageAllB
     o.speed = 1.0f;
     world->nameEntryElapsed = 0.0f;
     const Vector start = o.position;
-    for (int second = 0; second < 9; ++second) world->update(worldtest::noName(), false, 1.0f);
+    for (int second = 0; second < 9; ++second) world->update(worldtest::noName, false, 1.0f);
     EXPECT_TRUE(world->nameEntry);
     EXPECT_LT(worldtest::planar(o.position, start), 0.01f);
     EXPECT_LT(worldtest::planar(world->cat().position, o.position), 0.01f);  // the cat sits on her
-    world->update(worldtest::noName(), false, 1.0f);
+    world->update(worldtest::noName, false, 1.0f);
     EXPECT_FALSE(world->nameEntry);
     EXPECT_EQ(world->letterCursor + world->wrongClicks, 0);
 }
