@@ -11,7 +11,7 @@ struct RadarBlip {
     std::uint8_t kind = 0;
     Vector position;
     std::int32_t maximum = 0;   // maximum energy
-    std::int32_t current = 0;   // energy (a ballerina's sadness)
+    std::int32_t current = 0;   // energy
     float width = 0.0f;
     float height = 0.0f;
     float angle = 0.0f;

@@ -11,9 +11,15 @@ namespace {
 
 constexpr float radarGameZoom = 30.0f;  // the zoom at which the radar shows the whole stage
 
-// Every actor in use for the radar, highest slot first.
-void fillRadar(World& w, Radar& radar, bool withAvatars) {
+}  // namespace
+
+void fillStageRadar(World& w, bool preview) {
+    if (!w.complete()) return;
+    Radar& radar = w.textures->radar();
     radar.clear();
+    // The menu's preview shows the avatars with the level; in the game they
+    // stay off while the menu holds them.
+    const bool withAvatars = preview || w.avatarsInDance;
     auto blip = [&](const Actor& a, std::int32_t maximum, std::int32_t current, bool target, float weight,
                     Vector point) {
         if (a.kind == 0) return;
@@ -33,7 +39,7 @@ void fillRadar(World& w, Radar& radar, bool withAvatars) {
         const PowerUp& t = *w.powerUps[i];
         blip(t, t.maxEnergy, t.energy, t.targetFlag, t.targetWeight, t.targetPoint);
         const Obstacle& o = *w.obstacles[i];
-        blip(o, o.maxEnergy, o.sadness, o.targetFlag, o.targetWeight, o.targetPoint);
+        blip(o, o.maxEnergy, o.energy, o.targetFlag, o.targetWeight, o.targetPoint);
         const Muse& m = *w.muses[i];
         blip(m, m.capacity(), m.charge(), m.targetFlag, m.targetWeight, m.targetPoint);
         if (withAvatars) {
@@ -43,14 +49,11 @@ void fillRadar(World& w, Radar& radar, bool withAvatars) {
     }
 }
 
-}  // namespace
-
 void drawStageRadar(World& w, bool preview) {
     if (!w.graphicsReady() || !w.complete()) return;
     WorldRenderer& paint = *w.textures;
-    // The menu's preview shows the avatars with the level; in the game they
-    // stay off while the menu holds them. The leash line is the game's only.
-    fillRadar(w, paint.radar(), preview || w.avatarsInDance);
+    fillStageRadar(w, preview);
+    // The leash line is the game's only.
     const float zoomFactor = preview ? 1.0f : w.zoom / radarGameZoom;
     paint.radar().draw(w.viewOffset, preview, w.mapScale, zoomFactor, !preview && w.avatarsInDance,
                        w.prima().position, w.cat().position);
