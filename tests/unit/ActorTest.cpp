@@ -1,141 +1,201 @@
 #include <gtest/gtest.h>
 
-#include "actors/Actor.h"
+#include <cmath>
+#include <cstring>
+#include <memory>
+#include <random>
+#include <tuple>
+
+#include "actors/Avatar.h"
+#include "actors/Camera.h"
+#include "actors/Motion.h"
+#include "actors/Muse.h"
+#include "actors/PowerUp.h"
+#include "actors/RewindRecorder.h"
+#include "actors/SightingList.h"
 
 namespace {
-
-// A minimal actor of our own that runs the shared contact response and the
-// update steps in their order, as every derived class does.
-class Walker : public Actor {
-public:
-    void touch(std::uint16_t otherKind, Vector otherPosition, float otherWidth, float otherHeight,
-               std::uint16_t otherDamage, float otherMomentum) override {
-        if (otherKind == 0) return;
-        measureTouch(otherKind, otherPosition);
-        if (!inContact(otherWidth, otherHeight)) return;
-        energy -= otherDamage;
-        respondToContact(otherKind, otherPosition, otherWidth, otherHeight, otherMomentum);
-    }
-    void update(float dt, float target, float turnTime) {
-        if (!beginUpdate()) return;
-        turnTo(target, turnTime, dt);
-        applyHeading();
-        moveSteps(dt);
-        removeIfSpent();
-    }
-};
-
-Walker placedWalker(Vector at, float size) {
-    Walker w;
-    w.kind = Kind::ballerina;
-    w.position = w.previousPosition = w.anchor = at;
-    w.width = w.height = size;
-    return w;
-}
 
 TEST(ActorTest, ContactNeedsTheSizesToExceedTheDistanceAndOnlyEnergyBelowZeroRemoves) {
     Actor a;
     a.kind = Kind::ballerina;
     a.width = a.height = 0.25f;
     a.energy = 8;
-    // Mean sizes 0.25 + 0.25 = 0.5: exactly the distance is no contact.
-    a.touch(Kind::dancerQ, Vector{0.5f, 0.0f, 0.0f}, 0.25f, 0.25f, 7, 0.0f);
-    EXPECT_EQ(a.energy, 8);
-    EXPECT_FLOAT_EQ(a.touchDistance, 0.5f);
+    a.touch(Kind::dancerQ, Vector{0.5f, 0.0f, 0.0f}, 0.25f, 0.25f, 7, 0.0f);  // exactly the distance: none
     a.touch(Kind::dancerQ, Vector{0.49f, 0.0f, 0.0f}, 0.25f, 0.25f, 8, 0.0f);
-    EXPECT_EQ(a.energy, 0);
-    EXPECT_EQ(a.kind, Kind::ballerina);
+    EXPECT_EQ(std::tuple(int(a.kind), a.energy), std::tuple(Kind::ballerina, 0));
     a.position = Vector{0.2f, 0.0f, 0.0f};
     a.touch(Kind::blossom1, Vector{0.3f, 0.0f, 0.0f}, 0.03f, 0.03f, 1, 0.0f);
-    EXPECT_EQ(a.energy, -1);
-    EXPECT_EQ(a.kind, Kind::none);
-    EXPECT_EQ(a.position, Vector{});
-    EXPECT_FLOAT_EQ(a.width, 0.0f);
-    EXPECT_FLOAT_EQ(a.height, 0.0f);
-}
-
-TEST(ActorTest, TouchMeasuresDistancesToThePrimaAndTheCamera) {
-    Actor a;
-    a.kind = Kind::ballerina;
-    a.touch(0, Vector{3.0f, 4.0f, 0.0f}, 0.1f, 0.1f, 1, 0.0f);  // kind 0 is nobody
-    EXPECT_FLOAT_EQ(a.avatarDistance, 10.0f);
+    EXPECT_EQ(std::tuple(int(a.kind), a.position), std::tuple(Kind::none, Vector{}));
     a.touch(Kind::prima, Vector{3.0f, 4.0f, 0.0f}, 0.1f, 0.1f, 0, 0.0f);
+    a.touch(Kind::cat, Vector{0.0f, 1.0f, 0.0f}, 0.1f, 0.1f, 0, 0.0f);  // the cat is not the Prima Ballerina
     EXPECT_NEAR(a.avatarDistance, 5.0f, 1e-5f);
-    a.touch(Kind::cat, Vector{0.0f, 1.0f, 0.0f}, 0.1f, 0.1f, 0, 0.0f);
-    EXPECT_NEAR(a.avatarDistance, 5.0f, 1e-5f);  // the cat is not the Prima Ballerina
-    // Exact zeros of the touch vector are nudged so that angles stay defined.
-    EXPECT_FLOAT_EQ(a.touchVector.x, 0.000001f);
-    EXPECT_FLOAT_EQ(a.touchVector.y, -1.0f);
+    EXPECT_FLOAT_EQ(a.touchVector.x, 0.000001f) << "exact zeros are nudged so that angles stay defined";
 }
 
-TEST(ActorTest, OnlyACatOfGrabSizeCarriesTheActorExactlyAlongAndAReleasingCatStopsTheDrift) {
-    Walker ordinary = placedWalker(Vector{}, 0.1f);
-    ordinary.touch(Kind::cat, Vector{0.05f, 0.0f, 0.0f}, 0.1f, 0.1f, 0, 0.0f);
-    EXPECT_EQ(ordinary.carried, 0);
-    EXPECT_EQ(ordinary.selected, 1);
-    ordinary.update(0.1f, 0.0f, 1.0f);
-    EXPECT_EQ(ordinary.position, Vector{});
+TEST(MotionTest, TurningTakesTheShortWayAndSpeedKeepsWithinItsLimits) {
+    const struct { float from, target, turnTime, dt, expected; } turns[] = {
+        {0, 90, 1, 0.5f, 45}, {10, 350, 1, 0.5f, 0}, {350, 10, 2, 1, 360}, {42, 42, 0.5f, 3, 42},
+        {0, 90, 0.5f, 1, 180}, {180, 90, 0.5f, 1, 0},  // a step longer than the turn time overshoots
+    };
+    for (const auto& c : turns)
+        EXPECT_FLOAT_EQ(turnToward(c.from, c.target, c.turnTime, c.dt), c.expected) << c.from << " -> " << c.target;
+    const struct { float speed, acceleration, max, min, dt, expected; } speeds[] = {
+        {3, 0, 1, 0, 0.1f, 1.9f},   // cut to twice the top speed, then one per second off
+        {1.5f, 0, 1, 0, 0.1f, 1.4f}, {1, 0, 1, 0, 0.1f, 1}, {0.5f, 1, 2, 0, 0.5f, 1},
+        {0.5f, -10, 2, 0.3f, 0.1f, 0.3f}, {0.5f, -10, 2, -1, 0.1f, 0},  // never below min, nor zero
+    };
+    for (const auto& c : speeds)
+        EXPECT_FLOAT_EQ(integrateSpeed(c.speed, c.acceleration, c.max, c.min, c.dt), c.expected) << c.speed;
+    const struct { float from, to, expected; } between[] = {
+        {0, 90, 90}, {90, 0, -90}, {350, 10, 20}, {10, 350, -20}, {0, 200, -160}, {720, 45, 45}, {0, -200, 160},
+    };
+    for (const auto& c : between) EXPECT_FLOAT_EQ(angleBetween(c.from, c.to), c.expected) << c.from << " " << c.to;
+}
 
-    Walker w = placedWalker(Vector{}, 0.1f);
-    Vector cat{0.05f, 0.02f, 0.0f};
-    for (int frame = 0; frame < 5; ++frame) {
-        w.touch(Kind::cat, cat, Actor::grabSize, Actor::grabSize, 0, 0.0f);
-        EXPECT_EQ(w.carried, 1);
-        EXPECT_EQ(w.blocked, 0);
-        EXPECT_FLOAT_EQ(w.carrySpeed, 1.5f);
-        w.update(0.016f, 0.0f, 1.0f);
-        EXPECT_FLOAT_EQ(w.position.x, cat.x);
-        EXPECT_FLOAT_EQ(w.position.y, cat.y);
-        cat = cat + Vector{0.03f, -0.01f, 0.0f};
+// An actor at p facing angleOfVector(p - target) looks at the target; on the
+// axes atan's plus or minus ninety stays (touches nudge exact zeros away).
+TEST(MotionTest, HeadingVectorAndAngleOfVectorFaceEachOther) {
+    for (const auto& [x, y, angle] : {std::tuple{1.0f, 1.0f, 135.0f}, std::tuple{-1.0f, -1.0f, 315.0f},
+                                      std::tuple{2.0f, 0.5f, 104.036243f}, std::tuple{-1.0f, 0.000001f, 270.0f}}) {
+        const float a = angleOfVector(Vector{x, y, 0.0f});
+        EXPECT_NEAR(a, angle, 1e-3f) << x << "," << y;
+        EXPECT_LT((headingVector(a) + Vector{x, y, 0.0f}.normalised()).length(), 1e-5f) << x << "," << y;
     }
-    EXPECT_NEAR(w.carriedTime, 5 * 0.016f, 1e-5f);
-    EXPECT_EQ(w.previousPosition, Vector{}) << "the position before the grab is kept while carried";
-
-    w.touch(Kind::cat, cat, Actor::releaseSize, Actor::releaseSize, 0, 0.0f);
-    EXPECT_EQ(w.carried, 1);
-    EXPECT_FLOAT_EQ(w.carrySpeed, 0.0f);
-    EXPECT_TRUE(w.carryDelta.isZero());
+    EXPECT_EQ(std::tuple(angleOfVector(Vector{0.0f, 2.0f, 0.0f}), angleOfVector(Vector{0.0f, -2.0f, 0.0f}),
+                         angleOfVector(Vector{})), std::tuple(90.0f, -90.0f, 0.0f));
 }
 
-TEST(ActorTest, ASolidContactBlocksAndBouncesAwayFromTheOther) {
-    Walker w = placedWalker(Vector{0.0f, 0.0f, 0.0f}, 0.2f);
-    w.touch(Kind::dancerQ, Vector{0.3f, 0.0f, 0.0f}, 0.2f, 0.2f, 0, 0.8f);
-    EXPECT_EQ(w.blocked, 1);
-    EXPECT_EQ(w.selected, 0);
-    EXPECT_FLOAT_EQ(w.bounceSpeed, 0.8f);  // the larger momentum, at least 0.05
-    EXPECT_NEAR(w.bounceDirection.x, -1.0f, 1e-5f);
-    w.update(0.1f, 0.0f, 1.0f);
-    EXPECT_LT(w.position.x, 0.0f);
-    EXPECT_NEAR(w.bounceSpeed, 0.8f - 0.075f, 1e-5f);
-
-    // The Camera never blocks and never pushes.
-    Walker c = placedWalker(Vector{0.0f, 0.0f, 0.0f}, 0.2f);
-    c.touch(Kind::camera, Vector{0.1f, 0.0f, 0.0f}, 0.0f, 0.0f, 0, 3.0f);
-    EXPECT_EQ(c.blocked, 0);
-    EXPECT_FLOAT_EQ(c.bounceSpeed, 0.0f);
-    EXPECT_NEAR(c.cameraDistance, 0.1f, 1e-5f);
+// A goal walking round and round in one direction (circling a dancer) is
+// followed the short way whole turns later, never spun back.
+template <typename A>
+void expectGoalRoundFollowed(A actor, float A::*angle, float A::*goal, void (*step)(A&)) {
+    for (float travelled = 0.0f; travelled < 3.0f * 360.0f;) {
+        const float before = actor.*angle;
+        actor.*goal = std::fmod(before + 10.0f, 360.0f);
+        step(actor);
+        const float turned = angleBetween(before, actor.*angle);
+        ASSERT_GT(turned, 0.0f);
+        ASSERT_LT(turned, 90.0f);
+        ASSERT_GE(actor.*angle, 0.0f);
+        ASSERT_LT(actor.*angle, 360.0f);
+        travelled += turned;
+    }
 }
 
-TEST(ActorTest, UpdateMovesAlongTheHeadingAndRemovesASpentActor) {
-    Walker w = placedWalker(Vector{0.0f, 0.0f, 0.0f}, 0.1f);
-    w.maxSpeed = 1.0f;
-    w.speed = 1.0f;
-    w.maxAcceleration = 0.5f;
-    w.minAcceleration = -0.5f;
-    w.acceleration = 3.0f;  // clamped to 0.5
-    w.update(0.5f, 0.0f, 1.0f);
-    EXPECT_FLOAT_EQ(w.acceleration, 0.5f);
-    EXPECT_NEAR(w.speed, 1.25f - 0.5f, 1e-5f);  // above maxSpeed it sinks by 1.0 per second
-    EXPECT_NEAR(w.position.y, 0.375f, 1e-5f);
-    EXPECT_NEAR(w.momentum, 0.75f, 1e-5f);
-    EXPECT_FLOAT_EQ(w.lastMomentum, w.momentum);
+TEST(MotionTest, EveryTurningActorFollowsAGoalComingRoundTheShortWay) {
+    Avatar prima;
+    prima.place(Kind::prima, 90, 0, 0, 0, Vector{}, 0.175f, 0.175f, 0.0f, 37);
+    expectGoalRoundFollowed<Avatar>(prima, &Avatar::facing, &Avatar::catAngle, [](Avatar& a) { a.update(0.1f); });
+    Muse muse;
+    muse.place(Kind::muse, Vector{}, 0.4f, 0.4f, 45.0f, 12);
+    expectGoalRoundFollowed<Muse>(muse, &Muse::angle, &Muse::dancerAngle, [](Muse& m) { m.update(0.1f, 0.1f); });
+    PowerUp talent;
+    talent.place(Kind::talentBlue, Vector{}, 0.2f, 0.2f, 45.0f, 0.0f, 12);
+    expectGoalRoundFollowed<PowerUp>(talent, &PowerUp::angle, &PowerUp::targetAngle,
+                                     [](PowerUp& t) { t.update(0.1f); });
+}
 
-    w.energy = -1;
-    w.update(0.1f, 0.0f, 1.0f);
-    EXPECT_EQ(w.kind, Kind::none);
-    const Vector before = w.position;
-    w.update(0.1f, 0.0f, 1.0f);  // a free slot does nothing
-    EXPECT_EQ(w.position, before);
+TEST(CameraTest, LeadsThreeQuartersAheadAndCatchesUpATenthPerUpdate) {
+    Camera c;
+    Vector prima{1.0f, 2.0f, 0.0f}, point;
+    c.place(Kind::camera, prima);
+    for (int i = 0; i < 8; ++i) point = c.follow(prima, 0.0f, 0.75f);  // angle 0 faces +y
+    EXPECT_LT((point - Vector{1.0f, 2.75f, 0.0f}).length(), 1e-5f);
+    for (int i = 0; i < 30; ++i) point = c.follow(prima, 90.0f, 0.75f);  // 90 faces -x
+    EXPECT_LT((point - Vector{0.25f, 2.0f, 0.0f}).length(), 1e-5f);
+    EXPECT_EQ(c.moving, 0);
+    EXPECT_EQ(c.follow(Vector{NAN, 0.0f, 0.0f}, 0.0f, 0.75f), point) << "a broken position leaves the view";
+
+    prima = prima + Vector{0.0f, 2.0f, 0.0f};  // a jump of two units: twenty steps
+    for (int update = 1; update <= 20; ++update) {
+        const Vector last = c.position;
+        EXPECT_NEAR((c.follow(prima, 90.0f, 0.75f) - last).length(), 0.1f, 1e-4f) << update;
+        EXPECT_EQ(c.moving, Camera::movingFlag) << update;
+    }
+    EXPECT_LT((c.position - Vector{0.25f, 4.0f, 0.0f}).length(), 1e-4f);
+    c.follow(prima, 90.0f, 0.75f);
+    EXPECT_EQ(c.moving, 0);
+}
+
+// The nearest is the first of the closest, through every restart of a full
+// list, and the angle a list works out late is the one worked out at once.
+TEST(SightingListTest, TheNearestEntryIsTheFirstOfTheClosestThroughEveryRestart) {
+    std::mt19937 random(9);
+    std::uniform_int_distribution<int> distance(1, 30);  // many equal distances
+    SightingList list;
+    float angles[SightingList::capacity];
+    for (int n = 0; n < 500; ++n) {
+        const auto d = static_cast<float>(distance(random)) / 10.0f;
+        const Vector v{n % 7 ? d : 0.000001f, n % 5 ? 0.5f - d : -0.000001f, 0.0f};
+        angles[n % SightingList::capacity] = n % 3 ? wrapAngle(angleOfVector(v)) : 10.0f;
+        if (n % 3 == 0)
+            list.add(Sighting{Vector{}, 10.0f, d, 141});
+        else
+            list.addSeen(Vector{}, v, d, 141);
+        ASSERT_EQ(list.size(), n % SightingList::capacity + 1);
+        int best = 0;
+        for (int i = 1; i < list.size(); ++i) best = list.distanceAt(i) < list.distanceAt(best) ? i : best;
+        ASSERT_EQ(list.nearest(), &list[best]) << "after entry " << n;
+        const float angle = list[best].angle;
+        EXPECT_EQ(std::memcmp(&angle, &angles[best], sizeof angle), 0) << "after entry " << n;
+        EXPECT_EQ(list.nearestWithin(list.distanceAt(best)), nullptr) << "reach is strict";
+        EXPECT_EQ(list.nearestWithin(list.distanceAt(best) + 0.05f), &list[best]);
+    }
+    list.clear();
+    EXPECT_EQ(list.nearest(), nullptr);
+    EXPECT_EQ(list.nearestWithin(1000.0f), nullptr);
+}
+
+// One recording moment as the time control makes it: begin, time scale,
+// then every pool actor at x = value.
+void recordMoment(RewindRecorder& r, bool frozen, float value) {
+    r.beginRecord(frozen, 40);
+    r.storeTimeScale(value);
+    for (int pool = 0; pool < RewindRecorder::poolCount; ++pool)
+        for (int slot = 0; slot < 40; ++slot)
+            r.record(pool, slot, 111, Vector{value, static_cast<float>(slot), 0.0f}, 0.0f, 0);
+}
+
+float xAt(const RewindRecorder& r, int pool, int slot, int age) { return r.entry(pool, slot, age).position.x; }
+
+TEST(RewindRecorderTest, KeepsFortySnapshotsNewestFirstAndAFreezeOverwritesTheNewest) {
+    auto r = std::make_unique<RewindRecorder>();
+    for (int k = 1; k <= 41; ++k) recordMoment(*r, k == 41, static_cast<float>(k == 40 ? 99 : (k == 41 ? 40 : k)));
+    EXPECT_EQ(r->count(), 40);  // the frozen 41st overwrote the 40th
+    EXPECT_FLOAT_EQ(xAt(*r, RewindRecorder::obstaclePool, 7, 1), 40.0f);
+    EXPECT_FLOAT_EQ(xAt(*r, RewindRecorder::obstaclePool, 7, 40), 1.0f);
+    recordMoment(*r, false, 41.0f);
+    EXPECT_EQ(r->count(), 40);
+    EXPECT_FLOAT_EQ(xAt(*r, RewindRecorder::projectilePool, 39, 40), 2.0f);
+    EXPECT_FLOAT_EQ(r->timeScaleAt(40), 2.0f);
+    EXPECT_EQ(r->entry(RewindRecorder::projectilePool, 39, 41).kind, 0) << "beyond the kept history";
+    r->shift(false, 10);  // a shift for fewer actors leaves the others in place
+    EXPECT_FLOAT_EQ(xAt(*r, RewindRecorder::obstaclePool, 9, 2), 41.0f);
+    EXPECT_FLOAT_EQ(xAt(*r, RewindRecorder::obstaclePool, 10, 2), 40.0f);
+}
+
+TEST(RewindRecorderTest, StoresTheLowByteOfTheEnergyAndBadIndicesReadEmpty) {
+    auto r = std::make_unique<RewindRecorder>();
+    recordMoment(*r, false, 5.0f);
+    r->reset(40);
+    EXPECT_EQ(r->count(), 0);
+    EXPECT_EQ(r->entry(RewindRecorder::avatarPool, 0, 1).kind, 0);
+    r->shift(false, 40);
+    r->record(RewindRecorder::obstaclePool, 3, 113, Vector{1.0f, 2.0f, 0.0f}, 45.0f, 300);
+    r->record(RewindRecorder::musePool, 3, 161, Vector{}, 0.0f, -1000);
+    r->recordWorld(0xdeadbeefu);
+    const Snapshot& s = r->entry(RewindRecorder::obstaclePool, 3, 1);
+    EXPECT_EQ(std::tuple(s.kind, s.angle, s.energy), std::tuple(113, 45.0f, 300 & 0xff));
+    EXPECT_EQ(r->entry(RewindRecorder::musePool, 3, 1).energy, 0x18);
+    EXPECT_EQ(r->worldValueAt(1), 0xdeadbeefu);
+    for (const auto& [pool, slot, age] : {std::tuple{-1, 0, 1}, std::tuple{5, 0, 1}, std::tuple{0, 40, 1},
+                                          std::tuple{0, 0, 0}, std::tuple{0, 0, 255}})
+        EXPECT_EQ(r->entry(pool, slot, age).kind, 0) << pool << ", " << slot << ", " << age;
+    EXPECT_FLOAT_EQ(r->timeScaleAt(-3), 0.0f);
+    r->record(9, 0, 1, Vector{}, 0.0f, 0);   // ignored
+    r->record(0, -1, 1, Vector{}, 0.0f, 0);  // ignored
+    EXPECT_EQ(r->entry(RewindRecorder::avatarPool, 0, 1).kind, 0);
 }
 
 }  // namespace
