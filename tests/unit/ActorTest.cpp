@@ -6,11 +6,9 @@
 #include <random>
 #include <tuple>
 
-#include "actors/Avatar.h"
+#include "actors/Actor.h"
 #include "actors/Camera.h"
 #include "actors/Motion.h"
-#include "actors/Muse.h"
-#include "actors/PowerUp.h"
 #include "actors/RewindRecorder.h"
 #include "actors/SightingList.h"
 
@@ -64,36 +62,6 @@ TEST(MotionTest, HeadingVectorAndAngleOfVectorFaceEachOther) {
     }
     EXPECT_EQ(std::tuple(angleOfVector(Vector{0.0f, 2.0f, 0.0f}), angleOfVector(Vector{0.0f, -2.0f, 0.0f}),
                          angleOfVector(Vector{})), std::tuple(90.0f, -90.0f, 0.0f));
-}
-
-// A goal walking round and round in one direction (circling a dancer) is
-// followed the short way whole turns later, never spun back.
-template <typename A>
-void expectGoalRoundFollowed(A actor, float A::*angle, float A::*goal, void (*step)(A&)) {
-    for (float travelled = 0.0f; travelled < 3.0f * 360.0f;) {
-        const float before = actor.*angle;
-        actor.*goal = std::fmod(before + 10.0f, 360.0f);
-        step(actor);
-        const float turned = angleBetween(before, actor.*angle);
-        ASSERT_GT(turned, 0.0f);
-        ASSERT_LT(turned, 90.0f);
-        ASSERT_GE(actor.*angle, 0.0f);
-        ASSERT_LT(actor.*angle, 360.0f);
-        travelled += turned;
-    }
-}
-
-TEST(MotionTest, EveryTurningActorFollowsAGoalComingRoundTheShortWay) {
-    Avatar prima;
-    prima.place(Kind::prima, 90, 0, 0, 0, Vector{}, 0.175f, 0.175f, 0.0f, 37);
-    expectGoalRoundFollowed<Avatar>(prima, &Avatar::facing, &Avatar::catAngle, [](Avatar& a) { a.update(0.1f); });
-    Muse muse;
-    muse.place(Kind::muse, Vector{}, 0.4f, 0.4f, 45.0f, 12);
-    expectGoalRoundFollowed<Muse>(muse, &Muse::angle, &Muse::dancerAngle, [](Muse& m) { m.update(0.1f, 0.1f); });
-    PowerUp talent;
-    talent.place(Kind::talentBlue, Vector{}, 0.2f, 0.2f, 45.0f, 0.0f, 12);
-    expectGoalRoundFollowed<PowerUp>(talent, &PowerUp::angle, &PowerUp::targetAngle,
-                                     [](PowerUp& t) { t.update(0.1f); });
 }
 
 TEST(CameraTest, LeadsThreeQuartersAheadAndCatchesUpATenthPerUpdate) {

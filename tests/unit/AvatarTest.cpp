@@ -84,12 +84,10 @@ TEST(AvatarCat, TheLeashPullsAFarCatBackAtTwentyTimesItsOffsetAndItsEndLetsGo) {
 }
 
 TEST(AvatarCat, MovesWithThePrimaBallerinaAndSitsOnDancersBlossomsAndMusesWithinHalfAUnit) {
-    Avatar prima = placed(Kind::prima);
     Avatar cat = placed(Kind::cat, Vector{1.0f, 0.0f, 0.0f});
-    touchedBy(cat, prima.kind, prima.position, primaSize);
-    prima.position = Vector{0.5f, 0.25f, 0.0f};
-    touchedBy(cat, prima.kind, prima.position, primaSize);
-    EXPECT_LT((cat.position - Vector{1.5f, 0.25f, 0.0f}).length(), 1e-6f);
+    touchedBy(cat, Kind::prima, Vector{}, primaSize);
+    touchedBy(cat, Kind::prima, Vector{0.5f, 0.25f, 0.0f}, primaSize);
+    EXPECT_LT((cat.position - Vector{1.5f, 0.25f, 0.0f}).length(), 1e-6f) << "it moves along with her";
     const std::tuple<std::uint16_t, float, int> cases[] = {
         {Kind::ballerina, 0.2f, 1}, {129, 0.2f, 1}, {Kind::dancerQ, 0.6f, 0}, {130, 0.2f, 0}, {Kind::talentBlue, 0.1f, 0},
         {140, 0.1f, 0},             {Kind::blossom1, 0.05f, 1}, {150, 0.3f, 1}, {Kind::muse, 0.05f, 1},
@@ -174,14 +172,10 @@ TEST(AvatarThrowing, TheClockLetsAVolleyThroughAfterTheIntervalFromHerLaunchPoin
     EXPECT_EQ(frames, (std::vector<std::pair<int, int>>{{8, 13}, {16, 25}, {24, 1}, {32, 13}, {40, 25}, {48, 1}}));
     EXPECT_STREQ(prima.saying, "it is an honour to be in your computer");
 
-    const float s = 2.0f * primaSize;
-    Avatar paired = placed(Kind::prima, Vector{}, 1);
-    EXPECT_LT((paired.throwPoint() - Vector{0.75f * s, 0.75f * s, 0.0f}).length(), 1e-5f);
+    Avatar paired = placed(Kind::prima, Vector{}, 1);  // blue 1: two points beside her aim
     paired.advanceLaunch();
-    EXPECT_LT((paired.throwPoint() - Vector{-0.75f * s, 0.75f * s, 0.0f}).length(), 1e-5f);
-    EXPECT_LT((prima.throwPoint() - Vector{0.0f, 0.9f * s, 0.0f}).length(), 1e-5f);
-    const Avatar cat = placed(Kind::cat, Vector{3.0f, 4.0f, 0.0f});
-    EXPECT_EQ(cat.throwPoint(), cat.position);
+    EXPECT_LT((paired.throwPoint() - Vector{-0.75f, 0.75f, 0.0f} * (2.0f * primaSize)).length(), 1e-5f);
+    EXPECT_EQ(placed(Kind::cat, Vector{3.0f, 4.0f, 0.0f}).throwPoint(), Vector(3.0f, 4.0f, 0.0f)) << "its own aim point";
 }
 
 }  // namespace
