@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <iterator>
 #include <random>
@@ -114,19 +113,6 @@ TEST(ContactShortcut, MusesTalentsAndBlossomsSkipOnlyTouchesThatChangeNothing) {
             return same(a.aimAngle, b.aimAngle, a.guided, b.guided, a.lastPrimaPosition, b.lastPrimaPosition,
                         a.lastTargetPosition, b.lastTargetPosition);
         });
-}
-
-TEST(ContactShortcut, ItsTargetAndUnmeasurableActorsAreAlwaysNoticed) {
-    Muse muse;
-    muse.place(Kind::muse, Vector{}, 0.4f, 0.4f, 0.0f, 12);
-    EXPECT_TRUE(muse.mayNotice(Kind::ballerina, Vector{NAN, 0.0f}, 0.3f, 0.3f));
-    EXPECT_TRUE(muse.mayNotice(Kind::talentBlue, Vector{9.0f, 0.0f}, NAN, 0.3f));
-    Projectile blossom;
-    blossom.place(141, Vector{}, 0.0f, 0.0f, 0.0f, Kind::ballerina, 3, 0.0f, 12);
-    EXPECT_TRUE(blossom.mayNotice(Kind::ballerina, Vector{9.0f, 9.0f}, 3, 0.3f, 0.3f)) << "its target, anywhere";
-    EXPECT_FALSE(blossom.mayNotice(Kind::ballerina, Vector{9.0f, 9.0f}, 2, 0.3f, 0.3f));
-    EXPECT_TRUE(blossom.mayNotice(Kind::prima, Vector{9.0f, 9.0f}, 1, 0.3f, 0.3f));
-    EXPECT_TRUE(blossom.mayNotice(Kind::dancerP, Vector{9.0f, 9.0f}, 5, 0.3f, 0.3f));
 }
 
 }  // namespace

@@ -65,6 +65,8 @@ TEST(GroupTrackerTest, AnAssembledGroupAttacksAloneEvenAsOneOfTwoActiveDancersBu
 TEST(GroupTrackerTest, AnAttackReducedToTwoDissolvesAndTheNearestAssembledGroupTakesOver) {
     auto tracker = std::make_unique<GroupTracker>();
     const Vector points[] = {{0.0f, 3.0f, 0.0f}, {10.0f, 0.0f, 0.0f}, {-4.0f, 0.0f, 0.0f}};
+    tracker->setGroup(4, 9, Vector{});  // an unknown type gathers
+    EXPECT_EQ(tracker->group(4).type, GroupTracker::gathering);
     tracker->setGroup(1, GroupTracker::attacking, points[0]);
     tracker->setGroup(2, GroupTracker::gathering, points[1]);
     tracker->setGroup(3, GroupTracker::gathering, points[2]);
@@ -104,22 +106,6 @@ TEST(GroupTrackerTest, SadnessAndACrowdNearTheViewPickTheModeOfUngroupedDancers)
             EXPECT_EQ(dancers[i].group, 0) << "only sadness above 90 joins";
         }
     }
-}
-
-TEST(GroupTrackerTest, LevelGroupPointsHoldTheirMembersAndBadInputIsIgnored) {
-    auto tracker = std::make_unique<GroupTracker>();
-    tracker->setGroup(4, GroupTracker::fixedPoint, Vector{3.0f, 3.0f, 0.0f});
-    tracker->setGroup(5, 9, Vector{1.0f, 1.0f, 0.0f});  // unknown type: gathering
-    tracker->setGroup(0, GroupTracker::attacking, Vector{});
-    tracker->setGroup(20, GroupTracker::attacking, Vector{});
-    EXPECT_EQ(tracker->group(5).type, GroupTracker::gathering);
-    std::vector<Dancer> dancers(4, Dancer{.group = 4});
-    dancers[3].group = 200;  // no such group: she joins a real one
-    frame(*tracker, dancers);
-    EXPECT_EQ(std::tuple(dancers[2].mode, dancers[2].groupPoint, dancers[3].group),
-              std::tuple(GroupTracker::goToPoint, Vector{3.0f, 3.0f, 0.0f}, 1));
-    tracker->record(-1, Kind::ballerina, Vector{}, Vector{}, 0.0f, 0, 0, 0);  // ignored
-    EXPECT_EQ(tracker->modeOf(-1) + tracker->groupOf(40), 0);
 }
 
 }  // namespace

@@ -23,6 +23,11 @@ void touchedBy(PowerUp& talent, std::uint16_t kind, Vector at, float size = 0.17
 }
 
 TEST(PowerUpTest, AfterAQuarterSecondADancerOrThePrimaCollectsItButTheCatOnlyDragsIt) {
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentFreeze), "get me for a longer freeze time");
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentBlue), "get me to throw more flowers");
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentGreen), "get me to move faster");
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentRed), "get me to throw nicer flowers");
+    EXPECT_STREQ(PowerUp::tooltip(135), "") << "a super talent has no badge line";
     for (const std::uint8_t collector : {Kind::ballerina, Kind::prima}) {
         PowerUp talent = placedTalent();
         touchedBy(talent, collector, Vector{0.1f, 0.0f, 0.0f});
@@ -50,7 +55,7 @@ TEST(PowerUpTest, AfterAQuarterSecondADancerOrThePrimaCollectsItButTheCatOnlyDra
     EXPECT_TRUE(talent.carryDelta.isZero()) << "a releasing cat stops the drift";
 }
 
-TEST(PowerUpTest, DriftsTowardANearDancerBrakesAloneTurnsBackFromFarAndSuperTalentsStayPut) {
+TEST(PowerUpTest, DriftsTowardANearDancerBrakesAloneAndSuperTalentsStayPut) {
     PowerUp talent = placedTalent(Kind::talentRed, Vector{1.0f, 1.0f, 0.0f});
     PowerUp super = placedTalent(135, Vector{1.0f, 1.0f, 0.0f});
     const Vector dancer{2.0f, 1.0f, 0.0f};
@@ -65,17 +70,6 @@ TEST(PowerUpTest, DriftsTowardANearDancerBrakesAloneTurnsBackFromFarAndSuperTale
     EXPECT_EQ(super.position, Vector(1.0f, 1.0f, 0.0f));
     for (int i = 0; i < 120; ++i) talent.update(frame);
     EXPECT_EQ(std::pair(talent.speed, int(talent.attracted)), std::pair(0.0f, 0));
-
-    PowerUp far = placedTalent(Kind::talentGreen, Vector{20.0f, 3.0f, 0.0f});  // beyond 15: it turns back
-    PowerUp landmark = placedTalent(138, Vector{49.973f, -29.676f, 0.0f});
-    for (int i = 0; i < 600; ++i) {
-        for (PowerUp* t : {&far, &landmark}) {
-            t->touch(Kind::camera, Vector{}, 0.0f, 0.0f, 0, 0.0f);
-            t->update(frame);
-        }
-    }
-    EXPECT_GT(headingVector(far.angle).dot((Vector{} - far.position).normalised()), 0.99f);
-    EXPECT_EQ(landmark.position, Vector(49.973f, -29.676f, 0.0f));
 }
 
 }  // namespace
