@@ -192,8 +192,11 @@ void Avatar::touch(std::uint16_t otherKind, Vector otherPosition, float otherWid
                    std::uint16_t otherDamage, float otherMomentum) {
     if (kind == Kind::none || otherKind == 0) return;
     if (otherKind >= Kind::ballerina) {
-        // Far actors are skipped on a quick box test before any measuring.
-        if (beyondReach(position, otherPosition, contactReach(width, height, otherWidth, otherHeight))) return;
+        // Far actors are skipped on a quick box test before any measuring;
+        // the cat still notices what it sits on up to dancerReach.
+        float reach = contactReach(width, height, otherWidth, otherHeight);
+        if (isCat() && reach < dancerReach) reach = dancerReach;
+        if (beyondReach(position, otherPosition, reach)) return;
     }
     measureTouch(otherKind, otherPosition);
 
@@ -240,9 +243,10 @@ void Avatar::touchAsCat(std::uint16_t otherKind, const Vector& otherPosition, fl
         }
     }
 
-    // Sitting on a dancer or a muse (the World hands this to the Prima Ballerina).
-    const bool dancer = otherKind >= Kind::ballerina && otherKind <= 129;
-    if ((dancer || Kind::isMuse(otherKind)) && touchDistance < dancerReach) catOnDancer = 1;
+    // Sitting on a dancer, a blossom or a muse (the World hands this to the
+    // Prima Ballerina).
+    const bool sitsOn = Kind::isDancer(otherKind) || otherKind >= Kind::blossom1;
+    if (sitsOn && touchDistance < dancerReach) catOnDancer = 1;
 
     // The carry signal is the cat's own size.
     if (grabbing && pressing)

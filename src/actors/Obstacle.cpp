@@ -161,8 +161,9 @@ void Obstacle::addSighting(std::uint16_t otherKind, const Vector& otherPosition)
         muses.addSeen(otherPosition, touchVector, touchDistance, seenKind);
 }
 
-// Whoever is closest within reach decides: a muse or a dancer she backs away
-// from, the Prima Ballerina she circles in the direction she is going round.
+// Whoever is closest decides: a muse or a dancer within reach she backs away
+// from; the Prima Ballerina, near or far, she circles in the direction she is
+// going round.
 void Obstacle::evade(float otherWidth, float otherHeight) {
     const float reach = (width + height + otherWidth + otherHeight) * evadeFactor;
     const Sighting* muse = muses.nearestWithin(reach);
@@ -170,7 +171,7 @@ void Obstacle::evade(float otherWidth, float otherHeight) {
     nearestDancer = dancer ? *dancer : Sighting{};
     const float museDistance = muse ? muse->distance : farAway;
     const float dancerDistance = dancer ? dancer->distance : farAway;
-    const float prima = primaDistance < reach ? primaDistance : farAway;
+    const float prima = primaDistance;
 
     escapeAngle = 0.0f;
     if (muse && museDistance < prima && museDistance < dancerDistance) {

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <string>
+#include <utility>
 
 #include "actors/PowerUp.h"
 
 namespace {
 
 constexpr float frame = 1.0f / 60.0f;
-constexpr float dancerSize = 0.175f;
-const Vector nearby{0.1f, 0.0f, 0.0f};
 
 PowerUp placedTalent(std::uint8_t kind = Kind::talentBlue, Vector at = Vector{}) {
     PowerUp talent;
@@ -20,78 +18,44 @@ void ageBy(PowerUp& talent, float seconds) {
     for (float t = 0.0f; t < seconds; t += frame) talent.update(frame);
 }
 
-void touchedBy(PowerUp& talent, std::uint16_t kind, Vector at) {
-    talent.touch(kind, at, dancerSize, dancerSize, 1, 0.0f);
+void touchedBy(PowerUp& talent, std::uint16_t kind, Vector at, float size = 0.175f) {
+    talent.touch(kind, at, size, size, kind == Kind::blossom1 ? 5 : (kind == Kind::cat ? 0 : 1), 0.0f);
 }
 
-}  // namespace
-
-TEST(PowerUpPlace, TooltipByKind) {
-    EXPECT_EQ(std::string(PowerUp::tooltip(Kind::talentBlue)), "get me to throw more flowers");
-    EXPECT_EQ(std::string(PowerUp::tooltip(Kind::talentGreen)), "get me to move faster");
-    EXPECT_EQ(std::string(PowerUp::tooltip(Kind::talentFreeze)), "get me for a longer freeze time");
-    EXPECT_EQ(std::string(PowerUp::tooltip(Kind::talentRed)), "get me to throw nicer flowers");
-    EXPECT_EQ(std::string(PowerUp::tooltip(137)), "");
-}
-
-TEST(PowerUpCollect, AfterAQuarterSecondTheFirstDancerOrThePrimaCollectsItAndItArmsAtHalfASecond) {
-    PowerUp talent = placedTalent();
-    touchedBy(talent, Kind::ballerina, nearby);
-    talent.update(frame);
-    EXPECT_EQ(talent.kind, Kind::talentBlue);
-    EXPECT_EQ(talent.energy, 100);
-    EXPECT_EQ(talent.damage, 0) << "a fresh talent does not hurt";
-
-    ageBy(talent, 0.25f);
-    touchedBy(talent, Kind::ballerina, nearby);
-    EXPECT_EQ(talent.energy, -10);
-    EXPECT_EQ(talent.damage, 0);
-    EXPECT_FLOAT_EQ(talent.lastMomentum, 0.0f);
-    talent.update(frame);
-    EXPECT_EQ(talent.kind, Kind::none);
-
-    PowerUp byPrima = placedTalent();
-    ageBy(byPrima, 0.55f);
-    EXPECT_EQ(byPrima.damage, 1);
-    touchedBy(byPrima, Kind::prima, nearby);
-    byPrima.update(frame);
-    EXPECT_EQ(byPrima.kind, Kind::none);
-}
-
-TEST(PowerUpCollect, TheCatSelectsAndDragsButNeverCollectsAndBlossomsWearItDown) {
+TEST(PowerUpTest, AfterAQuarterSecondADancerOrThePrimaCollectsItButTheCatOnlyDragsIt) {
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentFreeze), "get me for a longer freeze time");
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentBlue), "get me to throw more flowers");
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentGreen), "get me to move faster");
+    EXPECT_STREQ(PowerUp::tooltip(Kind::talentRed), "get me to throw nicer flowers");
+    EXPECT_STREQ(PowerUp::tooltip(135), "") << "a super talent has no badge line";
+    for (const std::uint8_t collector : {Kind::ballerina, Kind::prima}) {
+        PowerUp talent = placedTalent();
+        touchedBy(talent, collector, Vector{0.1f, 0.0f, 0.0f});
+        talent.update(frame);
+        EXPECT_EQ(talent.kind, Kind::talentBlue) << "too fresh";
+        ageBy(talent, 0.55f);
+        EXPECT_EQ(talent.damage, 1) << "armed after half a second";
+        touchedBy(talent, collector, Vector{0.1f, 0.0f, 0.0f});
+        talent.update(frame);
+        EXPECT_EQ(talent.kind, Kind::none) << int(collector);
+    }
     PowerUp talent = placedTalent();
     ageBy(talent, 0.3f);
-    talent.touch(Kind::cat, Vector{0.05f, 0.0f, 0.0f}, 0.1f, 0.1f, 0, 0.0f);
-    EXPECT_EQ(talent.energy, 100);
-    EXPECT_EQ(talent.selected, 1);
-    talent.update(frame);
-    EXPECT_EQ(talent.kind, Kind::talentBlue);
-
-    talent.touch(Kind::blossom1, Vector{0.05f, 0.0f, 0.0f}, 0.03f, 0.03f, 5, 1.0f);
-    EXPECT_EQ(talent.energy, 95);
-
-    const Vector catAt = talent.position + Vector{0.1f, 0.05f, 0.0f};
-    talent.touch(Kind::cat, catAt, Actor::grabSize, Actor::grabSize, 0, 0.0f);
-    talent.update(frame);
-    EXPECT_FLOAT_EQ(talent.position.x, catAt.x);
-    EXPECT_FLOAT_EQ(talent.position.y, catAt.y);
-    EXPECT_FLOAT_EQ(talent.carrySpeed, 0.0f);
+    touchedBy(talent, Kind::cat, Vector{0.05f, 0.0f, 0.0f}, 0.1f);
+    touchedBy(talent, Kind::blossom1, Vector{0.05f, 0.0f, 0.0f}, 0.03f);
+    EXPECT_EQ(std::pair(talent.energy, int(talent.selected)), std::pair(95, 1)) << "blossoms wear it down";
+    Vector cat = talent.position;
+    for (int i = 0; i < 3; ++i) {  // a cat of grab size carries it exactly along
+        cat = cat + Vector{0.1f, 0.05f, 0.0f};
+        touchedBy(talent, Kind::cat, cat, Actor::grabSize);
+        talent.update(frame);
+        EXPECT_LT((talent.position - cat).length(), 1e-6f) << i;
+    }
+    touchedBy(talent, Kind::cat, cat, Actor::releaseSize);
+    EXPECT_TRUE(talent.carryDelta.isZero()) << "a releasing cat stops the drift";
 }
 
-TEST(PowerUpMotion, OnlyDancersAndThePrimaBallerinaAttract) {
-    PowerUp talent = placedTalent();
-    talent.touch(Kind::muse, Vector{1.0f, 0.0f, 0.0f}, 0.4f, 0.4f, 1, 0.0f);
-    talent.touch(Kind::cat, Vector{1.0f, 0.0f, 0.0f}, 0.1f, 0.1f, 0, 0.0f);
-    EXPECT_FLOAT_EQ(talent.nearestDancer, PowerUp::noDancer);
-    touchedBy(talent, Kind::ballerina, Vector{2.4f, 0.0f, 0.0f});
-    EXPECT_FLOAT_EQ(talent.nearestDancer, 2.4f);
-    EXPECT_EQ(talent.nearestPosition, Vector{}) << "beyond 2.0: seen, not yet approached";
-    touchedBy(talent, Kind::prima, Vector{0.0f, 1.8f, 0.0f});
-    EXPECT_FLOAT_EQ(talent.nearestDancer, 1.8f);
-    EXPECT_EQ(talent.nearestPosition, Vector(0.0f, 1.8f, 0.0f));
-}
-
-TEST(PowerUpMotion, DriftsTowardANearDancerAndBrakesWhenAloneButSuperTalentsStayPut) {
+TEST(PowerUpTest, DriftsTowardANearDancerBrakesAloneAndSuperTalentsStayPut) {
     PowerUp talent = placedTalent(Kind::talentRed, Vector{1.0f, 1.0f, 0.0f});
     PowerUp super = placedTalent(135, Vector{1.0f, 1.0f, 0.0f});
     const Vector dancer{2.0f, 1.0f, 0.0f};
@@ -101,32 +65,11 @@ TEST(PowerUpMotion, DriftsTowardANearDancerAndBrakesWhenAloneButSuperTalentsStay
             t->update(frame);
         }
     }
-    EXPECT_EQ(talent.attracted, 1);
-    EXPECT_EQ(talent.state(), 2);
-    EXPECT_GT(talent.position.x, 1.05f);
-    EXPECT_EQ(talent.targetFlag, 1);
+    EXPECT_GT(talent.position.x, 1.1f) << "it hurries within 1.5";
     EXPECT_EQ(talent.targetPoint, dancer);
     EXPECT_EQ(super.position, Vector(1.0f, 1.0f, 0.0f));
-
     for (int i = 0; i < 120; ++i) talent.update(frame);
-    EXPECT_FLOAT_EQ(talent.speed, 0.0f);
-    EXPECT_EQ(talent.attracted, 0);
-    const Vector rest = talent.position;
-    talent.update(frame);
-    EXPECT_EQ(talent.position, rest);
+    EXPECT_EQ(std::pair(talent.speed, int(talent.attracted)), std::pair(0.0f, 0));
 }
 
-TEST(PowerUpMotion, BeyondFifteenUnitsItTurnsBackButFarLandmarksStay) {
-    PowerUp talent = placedTalent(Kind::talentGreen, Vector{20.0f, 3.0f, 0.0f});
-    PowerUp landmark = placedTalent(138, Vector{49.973f, -29.676f, 0.0f});
-    for (int i = 0; i < 600; ++i) {
-        for (PowerUp* t : {&talent, &landmark}) {
-            t->touch(Kind::camera, Vector{}, 0.0f, 0.0f, 0, 0.0f);
-            t->update(frame);
-        }
-    }
-    const Vector toCentre = (Vector{} - talent.position).normalised();
-    EXPECT_GT(headingVector(talent.angle).dot(toCentre), 0.99f);
-    EXPECT_LT(talent.position.x, 20.0f);
-    EXPECT_EQ(landmark.position, Vector(49.973f, -29.676f, 0.0f));
-}
+}  // namespace
