@@ -161,9 +161,8 @@ void Obstacle::addSighting(std::uint16_t otherKind, const Vector& otherPosition)
         muses.addSeen(otherPosition, touchVector, touchDistance, seenKind);
 }
 
-// Whoever is closest decides: a muse or a dancer within reach she backs away
-// from; the Prima Ballerina, near or far, she circles in the direction she is
-// going round.
+// Whoever is closest within reach decides: a muse or a dancer she backs away
+// from, the Prima Ballerina she circles in the direction she is going round.
 void Obstacle::evade(float otherWidth, float otherHeight) {
     const float reach = (width + height + otherWidth + otherHeight) * evadeFactor;
     const Sighting* muse = muses.nearestWithin(reach);
@@ -171,7 +170,7 @@ void Obstacle::evade(float otherWidth, float otherHeight) {
     nearestDancer = dancer ? *dancer : Sighting{};
     const float museDistance = muse ? muse->distance : farAway;
     const float dancerDistance = dancer ? dancer->distance : farAway;
-    const float prima = primaDistance;
+    const float prima = primaDistance < reach ? primaDistance : farAway;
 
     escapeAngle = 0.0f;
     if (muse && museDistance < prima && museDistance < dancerDistance) {
