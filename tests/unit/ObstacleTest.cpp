@@ -162,7 +162,8 @@ TEST(ObstacleBehaviour, ModesSteerAndAimAsTheGroupAsks) {
 }
 
 // Her reach is 1.4 for these sizes. A muse or dancer within it she backs away
-// from; the Prima Ballerina she circles the way she goes round.
+// from; the Prima Ballerina within it she circles the way she goes round.
+// Beyond her reach nobody decides: a chasing dancer keeps closing in.
 TEST(ObstacleBehaviour, TheClosestOfMuseDancerAndPrimaBallerinaDecidesHerEvasion) {
     const Vector ahead{0.0f, 3.0f, 0.0f};
     const struct {
@@ -179,6 +180,7 @@ TEST(ObstacleBehaviour, TheClosestOfMuseDancerAndPrimaBallerinaDecidesHerEvasion
         {"the Prima going right", {0, 0.6f, 0}, {0.1f, 0.6f, 0}, {}, 90, true},
         {"the Prima going left", {0, 0.6f, 0}, {-0.1f, 0.6f, 0}, {}, -90, true},
         {"the Prima standing still", ahead, ahead, {}, 0, false},
+        {"the Prima moving, beyond reach", ahead, {0.3f, 3, 0}, {}, 0, false},
     };
     for (const auto& c : cases) {
         Obstacle o;
