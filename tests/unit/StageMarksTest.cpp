@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 
-#include "render/Radar.h"
 #include "render/Ribbons.h"
 #include "render/StageMarks.h"
 
@@ -46,18 +45,4 @@ TEST(Ribbons, AcrossPointsToTheRightOfTheLine) {
         EXPECT_NEAR(x, l[4], 1e-6f) << l[2] << " " << l[3];
         EXPECT_NEAR(y, l[5], 1e-6f) << l[2] << " " << l[3];
     }
-}
-
-TEST(Radar, TheFarthestActorLandsOnTheRimAndLandmarksDoNotCount) {
-    RadarBlip blips[4];
-    const std::pair<unsigned, Vector> placed[] = {
-        {111, Vector(3, 4)}, {161, Vector(-8, 6)}, {137, Vector(40, 0)}, {0, Vector(90, 0)}};  // 137: a landmark
-    for (int i = 0; i < 4; ++i) blips[i].kind = placed[i].first, blips[i].position = placed[i].second;
-    EXPECT_FLOAT_EQ(radarReach(blips, 4), 10.0f);
-    const RadarScale game = radarScale(10.0f, false, 0.29f, 1.0f);
-    EXPECT_FLOAT_EQ(10.0f / game.scale, game.radius);
-    EXPECT_LT(radarBlipSize(137, 0.2f, game) * 10.0f, radarBlipSize(111, 0.2f, game)) << "landmarks are small";
-    EXPECT_LT(radarScale(10.0f, false, 0.29f, 0.5f).scale, game.scale) << "zooming in spreads the stage wider";
-    const RadarScale empty = radarScale(0.0f, false, 0.29f, 1.0f);
-    EXPECT_TRUE(std::isfinite(empty.scale) && empty.scale > 0.0f);
 }
