@@ -141,32 +141,23 @@ TEST_F(SoundBankTest, EventsPlayOnTheirChannelsAtTheirLevelsOrNotAtAll) {
     // Positional events take the first free channel and pan by position; input, freeze and avatar
     // sounds (n-3), talents, letters and the high score (n-1) are centred at full volume; the Prima
     // Ballerina's (n-2) are positioned and four times as loud. 14 and 22 only set levels, 98 waits.
-    const int c = 127, far = 50;
-    const struct {
-        int code, channel;
-        float distance, x;
-        Heard heard;
-        int starts;
-    } plan[] = {{0, 0, 0, -range / 2, {Sound::projectileExplosion, c, 255, 1}, 1},
-                {5, 1, range / 2, range / 2, {Sound::projectileStart, 63, 1, 255}, 1},
-                {27, 2, 0, 0, {Sound::obstacleCollision, c, 127, 127}, 1},
-                {87, n - 3, 0, 0, {Sound::rightInput, c, 255, 255}, 1}, {88, n - 3, 0, 0, {Sound::wrongInput, c, 255, 255}, 1},
-                {92, n - 3, 0, 0, {Sound::rewindTime, c, 255, 255}, 1}, {96, n - 3, 0, 0, {Sound::freezeTime, c, 255, 255}, 1},
-                {93, n - 3, 0, 0, {Sound::notFirstAvatarChange, c, 255, 255}, 1},
-                {97, n - 3, 0, 0, {Sound::firstAvatarChange, c, 255, 255}, 1},
-                {23, n - 1, 0, 0, {Sound::playerGetPowerUp, c, 255, 255}, 1}, {90, n - 1, 0, 0, {Sound::letter, c, 255, 255}, 1},
-                {99, n - 1, 0, 0, {Sound::newHighScore, c, 255, 255}, 1}, {22, n - 1, 0, 0, {Sound::newHighScore, c, 255, 255}, 0},
-                {98, n - 1, 0, 0, {Sound::newHighScore, c, 255, 255}, 0},
-                {11, n - 2, range * 0.9f, -range / 2, {Sound::primaCollision1, far, 255, 1}, 1},
-                {13, n - 2, range * 0.9f, -range / 2, {Sound::primaCollision1 + 2, far, 255, 1}, 1},
-                {21, n - 2, range * 0.9f, -range / 2, {Sound::primaExplosion, far, 255, 1}, 1},
-                {91, n - 2, range * 0.9f, -range / 2, {Sound::tryAvatarChange, far, 255, 1}, 1},
-                {14, n - 2, 0, range / 2, {Sound::tryAvatarChange, c, 1, 255}, 0}};
+    const int c = 127, far = 50;  // the Prima Ballerina's at 0.9 of the range: 4 x 0.1 x 127
+    const int plan[][8] = {// code, channel, far away at the left?, what is heard (sound, volume, left, right), starts
+        {0, 0, 0, Sound::projectileExplosion, c, 127, 127, 1}, {5, 1, 1, Sound::projectileStart, 12, 255, 1, 1},
+        {27, 2, 0, Sound::obstacleCollision, c, 127, 127, 1}, {87, n - 3, 0, Sound::rightInput, c, 255, 255, 1},
+        {88, n - 3, 0, Sound::wrongInput, c, 255, 255, 1},    {92, n - 3, 0, Sound::rewindTime, c, 255, 255, 1},
+        {96, n - 3, 0, Sound::freezeTime, c, 255, 255, 1},    {93, n - 3, 0, Sound::notFirstAvatarChange, c, 255, 255, 1},
+        {97, n - 3, 0, Sound::firstAvatarChange, c, 255, 255, 1}, {23, n - 1, 0, Sound::playerGetPowerUp, c, 255, 255, 1},
+        {90, n - 1, 0, Sound::letter, c, 255, 255, 1},        {99, n - 1, 0, Sound::newHighScore, c, 255, 255, 1},
+        {22, n - 1, 0, Sound::newHighScore, c, 255, 255, 0},  {98, n - 1, 0, Sound::newHighScore, c, 255, 255, 0},
+        {11, n - 2, 1, Sound::primaCollision1, far, 255, 1, 1}, {13, n - 2, 1, Sound::primaCollision1 + 2, far, 255, 1, 1},
+        {21, n - 2, 1, Sound::primaExplosion, far, 255, 1, 1}, {91, n - 2, 1, Sound::tryAvatarChange, far, 255, 1, 1},
+        {14, n - 2, 0, Sound::tryAvatarChange, c, 127, 127, 0}};
     for (const auto& step : plan) {
-        const int starts = bank->channel(step.channel).starts;
-        bank->playEvent(step.code, step.distance, range, step.x);
-        EXPECT_EQ(heard(bank->channel(step.channel)), step.heard) << step.code;
-        EXPECT_EQ(bank->channel(step.channel).starts - starts, step.starts) << step.code;
+        const int starts = bank->channel(step[1]).starts;
+        bank->playEvent(step[0], step[2] ? range * 0.9f : 0.0f, range, step[2] ? -range / 2 : 0.0f);
+        EXPECT_EQ(heard(bank->channel(step[1])), (Heard{step[3], step[4], step[5], step[6]})) << step[0];
+        EXPECT_EQ(bank->channel(step[1]).starts - starts, step[7]) << step[0];
     }
     bank->mixAmbient(0.5f);  // the volume factor of the last frame scales event volumes
     bank->playEvent(3, 0.0f, range, 0.0f);
