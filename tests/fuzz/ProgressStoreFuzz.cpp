@@ -136,6 +136,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     struct stat info {};
     FUZZ_REQUIRE(::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode));
     FUZZ_REQUIRE(info.st_size == ProgressStore::imageSize);
-    FUZZ_REQUIRE(std::distance(std::filesystem::directory_iterator(dir.path()), std::filesystem::directory_iterator()) == 1);
+    using Entries = std::filesystem::directory_iterator;
+    FUZZ_REQUIRE(std::distance(Entries(dir.path()), Entries()) == 1);
     return 0;
 }

@@ -7,7 +7,8 @@
 #include "audio/DistanceLaw.h"
 
 TEST(DistanceLaw, VolumeFallsOverTheRangeAndPanningFollowsTheSideMeaninglessInputsAreSilent) {
-    constexpr float r = 8.0f, nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    constexpr float r = 8.0f, inf = std::numeric_limits<float>::infinity();
+    constexpr float nan = std::numeric_limits<float>::quiet_NaN();
     constexpr LevelClamp event = LevelClamp::event, ambient = LevelClamp::ambient;
     const struct {
         float distance, range, x, factor, nearScale;

@@ -68,7 +68,8 @@ std::vector<int> playAScene(SoundBank& bank) {
         for (int slot = 0; slot < 3; ++slot) bank.reportAmbient(161, slot, slot * 2.0f, hearing, slot - 1.0f);
         if (frame < 2) bank.reportAmbient(141, 0, 1.0f, hearing, 0.0f);
         bank.reportAmbient(101, 0, 0.0f, hearing, 0.0f);
-        for (int code : {0, 5, 11, 21, 23, 27, 87, 90, 91, 92, 96, 97, 98, 99}) bank.playEvent(code, 1.0f, hearing, 0.5f);
+        for (int code : {0, 5, 11, 21, 23, 27, 87, 90, 91, 92, 96, 97, 98, 99})
+            bank.playEvent(code, 1.0f, hearing, 0.5f);
         bank.setAlarmLoop(frame < 2 ? 6 : 9, 0.0f, hearing, 0.0f);
         bank.mixAmbient(0.5f);
     }
@@ -80,7 +81,8 @@ std::vector<int> playAScene(SoundBank& bank) {
     for (const Heard& loop : loops) books.insert(books.end(), loop.begin(), loop.end());
     for (int kind = 100; kind < 200; ++kind) {
         const AmbientView v = bank.ambient(kind);
-        books.insert(books.end(), {v.channel != -1, v.previousChannel != -1, v.volumeSum, v.leftSum, v.rightSum, v.reports});
+        books.insert(books.end(),
+                     {v.channel != -1, v.previousChannel != -1, v.volumeSum, v.leftSum, v.rightSum, v.reports});
     }
     bank.playLevelEnd(2, 0.5f), bank.playLevelEnd(0, 0.5f);
     return books;
@@ -115,7 +117,8 @@ TEST_F(SoundBankTest, ActorsOfAKindShareOneLoopAtTheirMeanLevelWhileTheyReport) 
         EXPECT_EQ(bank->ambient(161).reports, 3);
         bank->mixAmbient(1.0f);
         const ChannelView loop = bank->channel(bank->ambient(161).previousChannel);
-        EXPECT_EQ(heard(loop), (Heard{Sound::obstacleNoise, (127 + 63 + 12) / 3, (255 + 0 + 127) / 3, (0 + 255 + 127) / 3}));
+        const Heard mean{Sound::obstacleNoise, (127 + 63 + 12) / 3, (255 + 0 + 127) / 3, (0 + 255 + 127) / 3};
+        EXPECT_EQ(heard(loop), mean);
         EXPECT_EQ(loop.starts, 1) << "the loop is started once, not every frame";
     }
     // The blossom stopped reporting: its loop is gone, and comes back fresh.
@@ -136,7 +139,8 @@ TEST_F(SoundBankTest, ActorsOfAKindShareOneLoopAtTheirMeanLevelWhileTheyReport) 
 
 TEST_F(SoundBankTest, EventsPlayOnTheirChannelsAtTheirLevelsOrNotAtAll) {
     const std::vector<ChannelView> silent = allChannels(*bank);
-    for (int code : {-1, 9, 10, 15, 16, 20, 28, 50, 86, 89, 94, 95, 100, INT_MAX, INT_MIN}) bank->playEvent(code, 0, range, 0);
+    for (int code : {-1, 9, 10, 15, 16, 20, 28, 50, 86, 89, 94, 95, 100, INT_MAX, INT_MIN})
+        bank->playEvent(code, 0, range, 0);
     EXPECT_EQ(allChannels(*bank), silent);
     // Positional events take the first free channel and pan by position; input, freeze and avatar
     // sounds (n-3), talents, letters and the high score (n-1) are centred at full volume; the Prima
@@ -146,11 +150,14 @@ TEST_F(SoundBankTest, EventsPlayOnTheirChannelsAtTheirLevelsOrNotAtAll) {
         {0, 0, 0, Sound::projectileExplosion, c, 127, 127, 1}, {5, 1, 1, Sound::projectileStart, 12, 255, 1, 1},
         {27, 2, 0, Sound::obstacleCollision, c, 127, 127, 1}, {87, n - 3, 0, Sound::rightInput, c, 255, 255, 1},
         {88, n - 3, 0, Sound::wrongInput, c, 255, 255, 1},    {92, n - 3, 0, Sound::rewindTime, c, 255, 255, 1},
-        {96, n - 3, 0, Sound::freezeTime, c, 255, 255, 1},    {93, n - 3, 0, Sound::notFirstAvatarChange, c, 255, 255, 1},
-        {97, n - 3, 0, Sound::firstAvatarChange, c, 255, 255, 1}, {23, n - 1, 0, Sound::playerGetPowerUp, c, 255, 255, 1},
+        {96, n - 3, 0, Sound::freezeTime, c, 255, 255, 1},
+        {93, n - 3, 0, Sound::notFirstAvatarChange, c, 255, 255, 1},
+        {97, n - 3, 0, Sound::firstAvatarChange, c, 255, 255, 1},
+        {23, n - 1, 0, Sound::playerGetPowerUp, c, 255, 255, 1},
         {90, n - 1, 0, Sound::letter, c, 255, 255, 1},        {99, n - 1, 0, Sound::newHighScore, c, 255, 255, 1},
         {22, n - 1, 0, Sound::newHighScore, c, 255, 255, 0},  {98, n - 1, 0, Sound::newHighScore, c, 255, 255, 0},
-        {11, n - 2, 1, Sound::primaCollision1, far, 255, 1, 1}, {13, n - 2, 1, Sound::primaCollision1 + 2, far, 255, 1, 1},
+        {11, n - 2, 1, Sound::primaCollision1, far, 255, 1, 1},
+        {13, n - 2, 1, Sound::primaCollision1 + 2, far, 255, 1, 1},
         {21, n - 2, 1, Sound::primaExplosion, far, 255, 1, 1}, {91, n - 2, 1, Sound::tryAvatarChange, far, 255, 1, 1},
         {14, n - 2, 0, Sound::tryAvatarChange, c, 127, 127, 0}};
     for (const auto& step : plan) {
@@ -165,7 +172,8 @@ TEST_F(SoundBankTest, EventsPlayOnTheirChannelsAtTheirLevelsOrNotAtAll) {
     // Requested in every frame while the choice stands, 98 starts once its channel is free.
     bank->stopAllSounds();
     for (int frame = 0; frame < 2; ++frame) bank->playEvent(98, 0.0f, range, 0.0f);
-    EXPECT_EQ(std::pair(bank->channel(n - 1).sound, bank->channel(n - 1).starts), std::pair(+Sound::avatarChangePossible, 4));
+    EXPECT_EQ(bank->channel(n - 1).sound, Sound::avatarChangePossible);
+    EXPECT_EQ(bank->channel(n - 1).starts, 4);
 }
 
 TEST_F(SoundBankTest, BusyChannelsDropEventsThenKindsBeyondTheAmbientChannels) {
@@ -186,7 +194,8 @@ TEST_F(SoundBankTest, AlarmAndMouseOverLoopsStartOncePerBandOrButton) {
         int channel, value, sound, starts, volume;  // sound -1: faded out
     } steps[] = {{&SoundBank::playMouseOver, 1, 1, Sound::mouseOverPlay, 1, 25},  // 127 x 0.8 / 4
                  {&SoundBank::playMouseOver, 1, 4, Sound::mouseOverChangeInfoScreen, 2, 25},
-                 {&SoundBank::playMouseOver, 1, 0, -1, 2, 25}, {&SoundBank::playMouseOver, 1, 2, Sound::mouseOverQuit, 3, 25},
+                 {&SoundBank::playMouseOver, 1, 0, -1, 2, 25},
+                 {&SoundBank::playMouseOver, 1, 2, Sound::mouseOverQuit, 3, 25},
                  {nullptr, n - 4, 6, Sound::alarm1 + 1, 1, 101}, {nullptr, n - 4, 5, Sound::alarm1 + 1, 1, 101},
                  {nullptr, n - 4, 9, Sound::alarm1 + 2, 2, 101}, {nullptr, n - 4, 11, Sound::alarm1 + 3, 3, 101},
                  {nullptr, n - 4, 40, Sound::alarm1 + 3, 3, 101}, {nullptr, n - 4, 2, Sound::alarm1, 4, 101},
@@ -199,7 +208,8 @@ TEST_F(SoundBankTest, AlarmAndMouseOverLoopsStartOncePerBandOrButton) {
             bank->mixAmbient(0.8f);
         }
         const ChannelView view = bank->channel(step.channel);
-        EXPECT_EQ((std::array{view.looping ? view.sound : -1, view.starts}), (std::array{step.sound, step.starts})) << step.value;
+        EXPECT_EQ((std::array{view.looping ? view.sound : -1, view.starts}), (std::array{step.sound, step.starts}))
+            << step.value;
         if (step.sound != -1) {
             EXPECT_EQ(heard(view), (Heard{step.sound, step.volume, 255, 255})) << step.value;
         }
@@ -237,7 +247,7 @@ TEST_F(SoundBankTest, ClicksLevelEndsMusicAndStoppingEverything) {
     EXPECT_EQ(bank->countBusyChannels(7.5f), 7.5f);  // counts, and hands the range back
     EXPECT_EQ(bank->busyChannelCount(), 3);
     const int endings[][3] = {{1, Sound::levelGoodEnd, 63}, {2, Sound::levelBadEnd, 127},
-                              {3, Sound::levelHighscoreEnd, 127}, {0, Sound::levelHighscoreEnd, 31}};  // 0 plays nothing
+                              {3, Sound::levelHighscoreEnd, 127}, {0, Sound::levelHighscoreEnd, 31}};  // 0: nothing
     for (const auto& e : endings) {
         bank->playLevelEnd(e[0], e[2] / 127.0f + 0.001f);
         for (int channel = 0; channel < n - 1; ++channel) EXPECT_FALSE(bank->channel(channel).looping) << channel;
@@ -281,7 +291,8 @@ TEST(SoundBankFiles, BrokenAndForeignFilesAreRefusedWhileTheRestLoads) {
         refused.push_back(bank.refusal(index).reason != nullptr ? bank.refusal(index).file : "no reason");
     EXPECT_EQ(refused, expected);
     for (int sound = 0; sound < Sound::count; ++sound) EXPECT_EQ(bank.soundLoaded(sound), sound >= 9 && sound != 20);
-    EXPECT_EQ(std::pair(bank.musicLoaded(MusicTrack::song), bank.musicLoaded(MusicTrack::intro)), std::pair(false, true));
+    EXPECT_FALSE(bank.musicLoaded(MusicTrack::song));
+    EXPECT_TRUE(bank.musicLoaded(MusicTrack::intro));
     // Playing the refused sounds is silent and harmless.
     bank.reportAmbient(101, 0, 1.0f, range, 0.0f), bank.playEvent(0, 1.0f, range, 0.0f), bank.playSong(1.0f);
     bank.mixAmbient(1.0f);
@@ -301,7 +312,8 @@ TEST(SoundBankFiles, MissingFilesOrNoAudioDevicePlaySilentlyWithTheSameBookkeepi
         AudioSubsystem audio;
         SoundBank bank;
         loadFrom(bank, *dir);
-        EXPECT_EQ(std::pair(bank.mixerOpen(), bank.refusalCount()), std::pair(true, dir == &full ? 0 : Sound::count + 2));
+        EXPECT_TRUE(bank.mixerOpen());
+        EXPECT_EQ(bank.refusalCount(), dir == &full ? 0 : Sound::count + 2);
         const std::vector<int> books = playAScene(bank);
         if (dir == &full) withFiles = books;
         EXPECT_EQ(books, withFiles);

@@ -38,7 +38,8 @@ TEST(SpriteAnimation, FramesFollowTheClockWhichRestartsWithEveryNewRange) {
     AnimationClock clock;
     for (const auto& step : steps) {
         if (step.fresh) clock = AnimationClock{};
-        EXPECT_EQ(advanceSpriteClock(clock, step.first, step.last, step.duration, step.step).frame, step.frame) << step.why;
+        const SpriteFrame shown = advanceSpriteClock(clock, step.first, step.last, step.duration, step.step);
+        EXPECT_EQ(shown.frame, step.frame) << step.why;
         EXPECT_NEAR(clock.elapsed, step.elapsed, 1e-6f) << step.why;
     }
 }

@@ -26,7 +26,8 @@ std::vector<int> pointsOf(const TrailPair* pairs, int count) {
 TEST(TrailSettings, LengthIsClampedStylesFollowTheKindAndTheGateStopsOnlyDancers) {
     for (const auto& [setting, used] : {std::pair{60, 48}, {48, 48}, {47, 47}, {0, 1}})
         EXPECT_EQ(usedTrailLength(static_cast<std::uint8_t>(setting)), used);
-    for (const auto& [kind, category] : {std::pair{0u, 0}, {200u, 0}, {106u, 1}, {111u, 2}, {134u, 3}, {141u, 4}, {162u, 5}})
+    for (const auto& [kind, category] :
+         {std::pair{0u, 0}, {200u, 0}, {106u, 1}, {111u, 2}, {134u, 3}, {141u, 4}, {162u, 5}})
         EXPECT_EQ(trailStyleOf(kind).category, category) << kind;
     EXPECT_TRUE(trailRecords(1.48f, 1.49f, 111));
     EXPECT_FALSE(trailRecords(1.49f, 1.49f, 111));

@@ -90,9 +90,9 @@ TEST(WaveCheck, RefusesEveryOtherStructureWithItsReason) {
         {"a LIST of tags", insertChunk(36, "LIST", {'a', 'b', 'c'}), "other than fmt and data"},
         {"no data chunk", [](Bytes& b) { b.resize(36), fixRiff(b); }, "no data chunk"},
         {"no chunk at all", [](Bytes& b) { b.resize(12), fixRiff(b); }, "no fmt chunk"},
-        {"a second fmt chunk", insertChunk(36, "fmt ", Bytes(good.begin() + 20, good.begin() + 36)), "more than one fmt"},
+        {"a second fmt chunk", insertChunk(36, "fmt ", Bytes(&good[20], &good[36])), "more than one fmt"},
         {"a second data chunk", insertChunk(0, "data", {0, 0}), "more than one data"},
-        {"ends inside a chunk header", [](Bytes& b) { b.insert(b.end(), {'L', 'I', 'S', 'T'}), fixRiff(b); }, "chunk header"},
+        {"ends inside a chunk header", [](Bytes& b) { b.insert(b.end(), {'L', 'I', 'S', 'T'}), fixRiff(b); }, "header"},
         {"data before fmt", [](Bytes& b) { std::rotate(b.begin() + 12, b.begin() + 36, b.end()); }, "before the fmt"},
         {"a whole RIFF file behind an unknown chunk", [](Bytes& b) { b = nestedRiff(); }, "other than fmt and data"},
     };
@@ -106,5 +106,5 @@ TEST(WaveCheck, RefusesEveryOtherStructureWithItsReason) {
     EXPECT_FALSE(WaveCheck::check(nullptr, 0).accepted());
     // No cut of a valid file is accepted: every byte of its structure counts.
     for (std::size_t length = 0; length < good.size(); ++length)
-        EXPECT_FALSE(verdictOn(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length))).accepted()) << length;
+        EXPECT_FALSE(verdictOn(Bytes(good.data(), good.data() + length)).accepted()) << length;
 }
