@@ -14,9 +14,10 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "FuzzFiles.h"
@@ -33,34 +34,26 @@ constexpr std::uint32_t levelCount = 9;
 std::int32_t baseScores[Progression::firstStartLevels] = {};
 
 Bytes fileBytes(const std::string& path) {
-    Bytes bytes;
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    FUZZ_REQUIRE(file != nullptr);
-    int c;
-    while ((c = std::fgetc(file)) != EOF) bytes.push_back(static_cast<std::uint8_t>(c));
-    std::fclose(file);
-    return bytes;
+    std::ifstream in(path, std::ios::binary);
+    FUZZ_REQUIRE(in.is_open());
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 bool readable(std::int32_t value) { return value >= -999 && value <= 9999; }
+bool playable(std::uint32_t level) { return (level >= 1 && level <= levelCount) || level == Progression::guidedLevel; }
 
-// Levels 1..50 own bytes (L - 1) x 20 .. + 19; the highscore 560..573.
-bool inRecord(std::size_t byte, std::uint32_t level) {
-    return level >= 1 && level <= 50 && byte >= (level - 1) * 20u && byte < level * 20u;
-}
-
-// Every byte outside the named records is still the one of `before`.
+// Every byte outside the named records is still the one of `before`: levels
+// 1..50 own bytes (L - 1) x 20 .. + 19, the highscore 560..573.
 void requireOnlyRecordsChanged(const Bytes& before, const Bytes& after, std::uint32_t firstLevel,
                                std::uint32_t lastLevel, bool highscore) {
     FUZZ_REQUIRE(after.size() == static_cast<std::size_t>(ProgressStore::imageSize));
     for (std::size_t i = 0; i < after.size(); ++i) {
-        bool named = highscore && i >= 560 && i < 574;
-        for (std::uint32_t level = firstLevel; level <= lastLevel && !named; ++level) named = inRecord(i, level);
-        if (!named) FUZZ_REQUIRE(after[i] == before[i]);
+        const std::size_t level = i / 20 + 1;
+        const bool named =
+            (highscore && i >= 560 && i < 574) || (level >= firstLevel && level <= lastLevel && level <= 50);
+        FUZZ_REQUIRE(named || after[i] == before[i]);
     }
 }
-
-bool playable(std::uint32_t level) { return (level >= 1 && level <= levelCount) || level == Progression::guidedLevel; }
 
 }  // namespace
 
@@ -77,7 +70,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const fuzzfiles::ScratchDirectory& dir = fuzzfiles::scratch();
     const std::string path = dir.write(ProgressStore::fileName, data, size);
-    const Bytes input(data, data + size);
     // What the store must see: the file's first 1000 bytes over an image of zeros.
     Bytes image(ProgressStore::imageSize, 0);
     std::memcpy(image.data(), data, size < image.size() ? size : image.size());
@@ -90,22 +82,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The loading step, as the Game runs it.
     progression.readRecords(store);
     store.loadHighscore();
-    FUZZ_REQUIRE(readable(store.highscorePoints));
-    FUZZ_REQUIRE(store.highscoreName[10] == '\0' && store.highscoreName[11] == '\0');
+    FUZZ_REQUIRE(readable(store.highscorePoints) && store.highscoreName[10] == '\0' && store.highscoreName[11] == '\0');
     for (int i = 0; store.highscoreName[i] != '\0'; ++i)
         FUZZ_REQUIRE(store.highscoreName[i] >= 32 && store.highscoreName[i] <= 126);
     for (int level = 0; level < Progression::recordCount; ++level) {
         const LevelRecord& r = records[level];
-        if (level == 0 || level > 50) {
-            FUZZ_REQUIRE(r.own == 0 && r.ownDifficulty == 0);
-        } else {
-            FUZZ_REQUIRE(readable(r.gold) && readable(r.silver) && readable(r.bronze) && readable(r.own) &&
-                         readable(r.ownDifficulty));
-        }
+        const bool stored = level >= 1 && level <= 50;
+        FUZZ_REQUIRE(stored || (r.own == 0 && r.ownDifficulty == 0));
+        FUZZ_REQUIRE(!stored || (readable(r.gold) && readable(r.silver) && readable(r.bronze) && readable(r.own) &&
+                                 readable(r.ownDifficulty)));
     }
     FUZZ_REQUIRE(std::memcmp(store.imageBytes(), image.data(), image.size()) == 0);
     // Reading never writes: the file is still the input, byte for byte.
-    FUZZ_REQUIRE(fileBytes(path) == input);
+    FUZZ_REQUIRE(fileBytes(path) == Bytes(data, data + size));
 
     if (progression.ownTotal() == 0) {
         progression.deriveFirstStart(store, baseScores);
@@ -116,28 +105,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     std::uint8_t difficulty = 1;
     const LevelChoice start = progression.chooseStart(difficulty);
-    FUZZ_REQUIRE(playable(start.level));
-    FUZZ_REQUIRE(difficulty >= 1 && difficulty <= 3);
+    FUZZ_REQUIRE(playable(start.level) && difficulty >= 1 && difficulty <= 3);
     FUZZ_REQUIRE(progression.rank >= 1 && progression.rank <= 3);
 
     // The dance chosen is won with a score taken from the input.
-    std::int32_t score = 0;
+    std::int32_t score = 0, total = 0;
     for (std::size_t i = 0; i < size && i < 3; ++i) score = score * 256 + data[i];
-    score %= 20000;
-    std::int32_t total = 0;
     std::uint8_t medal = 0;
     const std::uint32_t level = start.level;
-    const LevelChoice next = progression.finishDance(store, level, start.selectedLevel, score, difficulty, total, medal);
-    FUZZ_REQUIRE(medal <= 3);
-    FUZZ_REQUIRE(difficulty >= 1 && difficulty <= 3);
-    FUZZ_REQUIRE(playable(next.level));
+    const LevelChoice next =
+        progression.finishDance(store, level, start.selectedLevel, score % 20000, difficulty, total, medal);
+    FUZZ_REQUIRE(medal <= 3 && difficulty >= 1 && difficulty <= 3 && playable(next.level));
     const Bytes afterDance = fileBytes(path);
     requireOnlyRecordsChanged(image, afterDance, level, level, false);
     if (level <= 50) {
-        for (int field = 1; field <= 5; ++field)
-            FUZZ_REQUIRE(readable(store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field))));
-        FUZZ_REQUIRE(store.getField(static_cast<std::uint8_t>(level), 4) == records[level].own ||
-                     records[level].own > 9999 || records[level].own < -999);
+        for (std::uint8_t field = 1; field <= 5; ++field)
+            FUZZ_REQUIRE(readable(store.getField(static_cast<std::uint8_t>(level), field)));
+        const std::int32_t own = records[level].own;
+        FUZZ_REQUIRE(store.getField(static_cast<std::uint8_t>(level), 4) == own || !readable(own));
     }
 
     // A new highscore: the Prima Ballerina's name and her points.
@@ -145,17 +130,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     store.setHighscorePoints(total);
     requireOnlyRecordsChanged(afterDance, fileBytes(path), 1, 0, true);
     store.loadHighscore();
-    FUZZ_REQUIRE(std::strcmp(store.highscoreName, "Pirouetta") == 0);
-    FUZZ_REQUIRE(readable(store.highscorePoints));
+    FUZZ_REQUIRE(std::strcmp(store.highscoreName, "Pirouetta") == 0 && readable(store.highscorePoints));
 
     // The replacement is an ordinary file and leaves nothing else behind.
     struct stat info {};
-    FUZZ_REQUIRE(::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_size == ProgressStore::imageSize);
-    std::size_t entries = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
-        (void)entry;
-        ++entries;
-    }
-    FUZZ_REQUIRE(entries == 1);
+    FUZZ_REQUIRE(::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode));
+    FUZZ_REQUIRE(info.st_size == ProgressStore::imageSize);
+    using Entries = std::filesystem::directory_iterator;
+    FUZZ_REQUIRE(std::distance(Entries(dir.path()), Entries()) == 1);
     return 0;
 }

@@ -5,65 +5,50 @@
 #include <cstdint>
 #include <vector>
 
-#include "support/TempDirectory.h"
-
 namespace wavetest {
+using Bytes = std::vector<std::uint8_t>;
+
+// Writes the value little-endian into `bytes` bytes at `at`.
+inline void put(Bytes& b, std::size_t at, std::uint32_t value, int bytes = 4) {
+    for (int i = 0; i < bytes; ++i) b[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
+}
+// Makes the RIFF size true again after a change of length.
+inline void fixRiff(Bytes& b) { put(b, 4, static_cast<std::uint32_t>(b.size() - 8)); }
 
 struct WaveSpec {
-    std::uint16_t format = 1;  // PCM
-    std::uint16_t channels = 1;
+    std::uint16_t format = 1, channels = 1;  // PCM, mono
     std::uint32_t rate = 22050;
     std::uint16_t bits = 16;
-    std::uint32_t frames = 2205;  // 0.1 s at 22050 Hz
+    std::uint32_t frames = 2205;
 };
 
 // A quiet sine tone as a complete RIFF/WAVE file: a 44-byte head, then the samples.
-inline std::vector<std::uint8_t> waveBytes(const WaveSpec& spec = WaveSpec()) {
-    std::vector<std::uint8_t> out;
-    auto put = [&out](std::uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-    };
-    auto tag = [&out](const char* text) {
-        for (int i = 0; i < 4; ++i) out.push_back(static_cast<std::uint8_t>(text[i]));
-    };
-    const std::uint32_t blockAlign = spec.channels * (spec.bits / 8u);
-    const std::uint32_t dataSize = spec.frames * blockAlign;
-    tag("RIFF");
-    put(36 + dataSize, 4);
-    tag("WAVE");
-    tag("fmt ");
-    put(16, 4);
-    put(spec.format, 2);
-    put(spec.channels, 2);
-    put(spec.rate, 4);
-    put(spec.rate * blockAlign, 4);
-    put(blockAlign, 2);
-    put(spec.bits, 2);
-    tag("data");
-    put(dataSize, 4);
-    for (std::uint32_t frame = 0; frame < spec.frames; ++frame) {
-        const double sample = 0.1 * std::sin(frame * 0.05);
-        for (std::uint32_t channel = 0; channel < spec.channels; ++channel) {
-            if (spec.bits == 16) put(static_cast<std::uint16_t>(static_cast<std::int16_t>(sample * 32767)), 2);
-            else out.push_back(static_cast<std::uint8_t>(128 + sample * 127));
-        }
+inline Bytes waveBytes(const WaveSpec& s = {}) {
+    const std::uint32_t align = s.channels * (s.bits / 8u);
+    Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'f', 'm', 't', ' ', 16, 0, 0, 0};
+    b.resize(44);
+    put(b, 20, s.format, 2), put(b, 22, s.channels, 2), put(b, 24, s.rate), put(b, 28, s.rate * align);
+    put(b, 32, align, 2), put(b, 34, s.bits, 2), put(b, 36, 0x61746164), put(b, 40, s.frames * align);  // "data"
+    for (std::uint32_t i = 0; i < s.frames * s.channels; ++i) {
+        const double sample = 0.1 * std::sin(i / s.channels * 0.05);
+        const auto wide = static_cast<std::uint16_t>(static_cast<std::int16_t>(sample * 32767));
+        if (s.bits == 8) b.push_back(static_cast<std::uint8_t>(128 + sample * 127));
+        else b.push_back(static_cast<std::uint8_t>(wide)), b.push_back(static_cast<std::uint8_t>(wide >> 8));
     }
-    return out;
+    fixRiff(b);
+    return b;
 }
 
 // A RIFF/WAVE file whose first chunk is an unknown 17-byte chunk, followed
 // by a second RIFF header and a normal fmt and data chunk: it once reached
 // the mixer's music loader and crashed the game.
-inline std::vector<std::uint8_t> nestedRiff() {
-    std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'j', 'u', 'n', 'k', 17, 0, 0, 0};
-    bytes.insert(bytes.end(), 18, 0x5a);  // 17 bytes and the pad
-    const std::vector<std::uint8_t> riff = {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'};
-    bytes.insert(bytes.end(), riff.begin(), riff.end());
-    const std::vector<std::uint8_t> inner = waveBytes({1, 2, 22050, 16, 32});
-    bytes.insert(bytes.end(), inner.begin() + 12, inner.end());
-    const std::uint32_t riffSize = static_cast<std::uint32_t>(bytes.size() - 8);
-    for (int i = 0; i < 4; ++i) bytes[4 + i] = static_cast<std::uint8_t>(riffSize >> (8 * i));
-    return bytes;
+inline Bytes nestedRiff() {
+    Bytes b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E', 'j', 'u', 'n', 'k', 17, 0, 0, 0};
+    b.insert(b.end(), 18, 0x5a);  // 17 bytes and the pad
+    b.insert(b.end(), {'R', 'I', 'F', 'F', 4, 0, 0, 0, 'W', 'A', 'V', 'E'});
+    const Bytes inner = waveBytes({1, 2, 22050, 16, 32});
+    b.insert(b.end(), inner.begin() + 12, inner.end());
+    fixRiff(b);
+    return b;
 }
-
 }  // namespace wavetest
