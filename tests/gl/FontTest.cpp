@@ -42,15 +42,12 @@ protected:
         GlTest::SetUp();
         // A 256 x 256 font picture, black but for two cells: "A" of the upper
         // half (column 1, row 2 from the top) white, "A" of the lower half (row 10) red.
-        pf::Bytes rgba;
-        for (int y = 0; y < 256; ++y)
-            for (int x = 0; x < 256; ++x) {
-                const int rowFromTop = 15 - y / 16;  // buffer row 0 is the bottom of the picture
-                const bool lit = x / 16 == 1 && (rowFromTop == 2 || rowFromTop == 10);
-                const std::uint8_t r = lit ? 255 : 0, gb = lit && rowFromTop == 2 ? 255 : 0;
-                rgba.insert(rgba.end(), {r, gb, gb, 255});
-            }
-        ASSERT_TRUE(dir.write("476.tga", pf::tgaRgba(256, 256, rgba)));
+        ASSERT_TRUE(dir.write("476.tga", tgaOf(256, 256, [](int x, int y) {
+            const int rowFromTop = 15 - y / 16;
+            const bool lit = x / 16 == 1 && (rowFromTop == 2 || rowFromTop == 10);
+            const int gb = lit && rowFromTop == 2 ? 255 : 0;
+            return std::array<int, 4>{lit ? 255 : 0, gb, gb, 255};
+        })));
         font.buildFont();
         ASSERT_TRUE(font.isBuilt());
     }

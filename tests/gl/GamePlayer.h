@@ -136,21 +136,17 @@ protected:
     Player player{game};
 };
 
-// Where the ballerina of kind 'o' nearest to the Prima Ballerina stands (the
-// cat's own place when there is none), and her slot.
-inline int nearestBallerina(World& world) {
-    int best = -1;
+// Where the ballerina of kind 'o' nearest to the Prima Ballerina stands, or
+// the cat's own place when there is none.
+inline Vector nearestBallerinaPosition(World& world) {
+    Vector best = world.catPositionNow();
     float bestDistance = 1.0e30f;
-    for (int i = 0; i < World::poolCapacity; ++i) {
-        const float d = (world.obstacles[i]->position - world.primaPositionNow()).length();
-        if (world.obstacles[i]->kind == Kind::ballerina && d < bestDistance) {
+    for (const auto& o : world.obstacles) {
+        const float d = (o->position - world.primaPositionNow()).length();
+        if (o->kind == Kind::ballerina && d < bestDistance) {
             bestDistance = d;
-            best = i;
+            best = o->position;
         }
     }
     return best;
-}
-inline Vector nearestBallerinaPosition(World& world) {
-    const int slot = nearestBallerina(world);
-    return slot < 0 ? world.catPositionNow() : world.obstacles[slot]->position;
 }

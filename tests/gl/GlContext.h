@@ -9,8 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <array>
 #include <cstdlib>
 #include <vector>
+
+#include "support/PictureFiles.h"
 
 struct Rgba {
     std::uint8_t r = 0, g = 0, b = 0, a = 255;
@@ -80,6 +83,19 @@ protected:
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     }
 };
+
+// A TGA picture of w x h pixels, each the RGBA that f(x, y) gives; row 0 is
+// the bottom one.
+template <typename F>
+picturefiles::Bytes tgaOf(int w, int h, F f) {
+    picturefiles::Bytes rgba;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const std::array<int, 4> c = f(x, y);
+            for (int v : c) rgba.push_back(static_cast<std::uint8_t>(v));
+        }
+    return picturefiles::tgaRgba(w, h, rgba);
+}
 
 // Colour channels within a tolerance (filtering and dithering may round).
 inline ::testing::AssertionResult colourNear(const Rgba& got, const Rgba& want, int tolerance = 3) {

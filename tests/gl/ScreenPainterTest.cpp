@@ -19,13 +19,10 @@ namespace pf = picturefiles;
 namespace {
 
 // Opaque rows of changing colour, but for one texel of the given alpha.
-pf::Bytes backdrop(int w, int h, std::uint8_t alphaOfOne = 255) {
-    pf::Bytes rgba;
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            rgba.insert(rgba.end(), {static_cast<std::uint8_t>(x), static_cast<std::uint8_t>(y), 90,
-                                     x == 5 && y == 7 ? alphaOfOne : std::uint8_t{255}});
-    return pf::tgaRgba(w, h, rgba);
+pf::Bytes backdrop(int w, int h, int alphaOfOne = 255) {
+    return tgaOf(w, h, [=](int x, int y) {
+        return std::array<int, 4>{x % 256, y % 256, 90, x == 5 && y == 7 ? alphaOfOne : 255};
+    });
 }
 
 class ScreenPainterDraw : public GlTest {

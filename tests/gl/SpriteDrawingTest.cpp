@@ -17,44 +17,27 @@ namespace pf = picturefiles;
 
 namespace {
 
-// 8 x 8 pixels in four quadrants, the first rows of the buffer the bottom
-// ones: red (lower left), green (lower right), blue (upper left), white.
-pf::Bytes quadrants() {
-    pf::Bytes rgba;
-    for (int row = 0; row < 8; ++row)
-        for (int column = 0; column < 8; ++column) {
-            const Rgba c = row < 4 ? (column < 4 ? red : green) : (column < 4 ? blue : white);
-            rgba.insert(rgba.end(), {c.r, c.g, c.b, 255});
-        }
-    return pf::tgaRgba(8, 8, rgba);
+// 8 x 8 pixels in four quadrants: red (lower left), green (lower right),
+// blue (upper left), white.
+std::array<int, 4> quadrant(int x, int y) {
+    const Rgba c = y < 4 ? (x < 4 ? red : green) : (x < 4 ? blue : white);
+    return {c.r, c.g, c.b, 255};
 }
 
 // A 32 x 32 frame: mixed colours and alphas in columns 9-20 and rows 5-26,
 // transparent around, with colour left under alpha 0 (which a linear filter
 // mixes into the edge).
 pf::Bytes innerFrame() {
-    pf::Bytes rgba;
     unsigned seed = 7;
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 32; ++x) {
-            seed = seed * 1103515245u + 12345u;
-            const bool inside = x >= 9 && x <= 20 && y >= 5 && y <= 26;
-            rgba.insert(rgba.end(), {static_cast<std::uint8_t>(x * 8), static_cast<std::uint8_t>(y * 8),
-                                     static_cast<std::uint8_t>((seed >> 8) & 0xFF),
-                                     static_cast<std::uint8_t>(inside ? 40 + (seed >> 16) % 216 : 0)});
-        }
-    return pf::tgaRgba(32, 32, rgba);
+    return tgaOf(32, 32, [&](int x, int y) {
+        seed = seed * 1103515245u + 12345u;
+        const bool inside = x >= 9 && x <= 20 && y >= 5 && y <= 26;
+        return std::array<int, 4>{x * 8, y * 8, int(seed >> 8) & 0xFF, inside ? 40 + int(seed >> 16) % 216 : 0};
+    });
 }
 
 // Opaque up to its edges: the clamped border fades them.
-pf::Bytes edgeFrame() {
-    pf::Bytes rgba;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x)
-            rgba.insert(rgba.end(),
-                        {static_cast<std::uint8_t>(255 - x * 12), 200, static_cast<std::uint8_t>(y * 15), 255});
-    return pf::tgaRgba(16, 16, rgba);
-}
+std::array<int, 4> edge(int x, int y) { return {255 - x * 12, 200, y * 15, 255}; }
 
 // Pixels of two window images whose colour differs, and the largest difference.
 std::pair<int, int> difference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
@@ -80,15 +63,15 @@ protected:
     void SetUp() override {
         GlTest::SetUp();
         ASSERT_TRUE(dir.ok());
-        ASSERT_TRUE(dir.write("1011.tga", quadrants()));
+        ASSERT_TRUE(dir.write("1011.tga", tgaOf(8, 8, quadrant)));
         ASSERT_TRUE(dir.write("1012.tga", pf::tgaFilled(4, 4, 255, 255, 0, 255)));
-        pf::Bytes truncated = quadrants();
+        pf::Bytes truncated = tgaOf(8, 8, quadrant);
         truncated.resize(60);
         ASSERT_TRUE(dir.write("1031.tga", truncated));
         ASSERT_TRUE(dir.write("1111.tga", innerFrame()));
-        ASSERT_TRUE(dir.write("1112.tga", edgeFrame()));
+        ASSERT_TRUE(dir.write("1112.tga", tgaOf(16, 16, edge)));
         ASSERT_TRUE(dir.write("1113.tga", pf::tgaFilled(8, 8, 255, 255, 255, 0)));  // shows nothing
-        ASSERT_TRUE(dir.write("1311.tga", edgeFrame()));
+        ASSERT_TRUE(dir.write("1311.tga", tgaOf(16, 16, edge)));
         renderer.load();
         renderer.loadSpriteSet(101, 2);
         renderer.loadSpriteSet(111, 3);
