@@ -30,33 +30,12 @@ build=$(cd "$build" && pwd) || exit 2
 here=$(cd "$(dirname "$0")" && pwd)
 regressions="$here/regressions"
 targets=("$@")
-if [ ${#targets[@]} -eq 0 ]; then
-  targets=(fuzz_tga fuzz_bmp fuzz_pcx fuzz_progress fuzz_wavecheck fuzz_soundbank fuzz_iconmask)
-fi
+[ $# -gt 0 ] || targets=(fuzz_tga fuzz_bmp fuzz_pcx fuzz_progress fuzz_wavecheck fuzz_soundbank fuzz_iconmask)
 jobs=${FUZZ_JOBS:-$(nproc)}
-case "$mode" in
-  check) ;;
-  '' | *[!0-9]*) echo "$usage" >&2; exit 2 ;;
-esac
-
-# Runs in the deterministic search, each at most about ten seconds on a
-# 2-core machine with sanitizers: the slow targets write files, open the
-# mixer or check every pixel of large icons.
-check_runs() {
-  local runs
-  case "$1" in
-    fuzz_tga | fuzz_bmp) runs=200000 ;;
-    fuzz_pcx) runs=150000 ;;
-    fuzz_wavecheck) runs=400000 ;;
-    fuzz_progress | fuzz_iconmask) runs=8000 ;;
-    fuzz_soundbank) runs=20000 ;;
-  esac
-  echo $((runs * ${FUZZ_RUNS_SCALE:-1}))
-}
+[[ "$mode" = check || "$mode" =~ ^[0-9]+$ ]] || { echo "$usage" >&2; exit 2; }
 
 seeds="$build/seeds"
 rm -rf "$seeds"
-mkdir -p "$seeds"
 "$build/velvetarium-assets" --seeds "$seeds/generated" >/dev/null || { echo "fuzz: the seed corpus could not be made" >&2; exit 1; }
 
 # A file with its bytes given as printf escapes.
@@ -65,8 +44,7 @@ seed() { mkdir -p "$(dirname "$1")"; printf "$2" > "$1"; }
 # Progress files: empty, short, a 1000-byte image of zeros, one of digits,
 # one with a highscore, one longer than the image.
 p="$seeds/progress"
-mkdir -p "$p"
-: > "$p/empty"
+seed "$p/empty" ''
 seed "$p/three-bytes" '123'
 head -c 1000 /dev/zero > "$p/zeros"
 { for level in $(seq 1 50); do printf '900\0' ; printf '600\0'; printf '300\0'; printf '%-4s' "$((level * 7))" | tr ' ' '\0'; printf '2\0\0\0'; done; } | head -c 1000 > "$p/digits"
@@ -91,25 +69,16 @@ seed "$i/odd-width" '\011\0\0\0\004\0\0\0\014\0\0\0\1\2\3'
 seed "$i/negative" '\370\377\377\377\010\0\0\0\010\0\0\0\1'
 seed "$i/short-pitch" '\020\0\0\0\002\0\0\0\010\0\0\0\1'
 
-seed_dir() {
-  case "$1" in
-    fuzz_tga) echo "$seeds/generated/tga" ;;
-    fuzz_bmp) echo "$seeds/generated/bmp" ;;
-    fuzz_pcx) echo "$seeds/generated/pcx" ;;
-    fuzz_progress) echo "$seeds/progress" ;;
-    fuzz_wavecheck) echo "$seeds/wavecheck" ;;
-    fuzz_soundbank) echo "$seeds/soundbank" ;;
-    fuzz_iconmask) echo "$seeds/iconmask" ;;
-  esac
-}
-
-max_len() {
-  case "$1" in
-    fuzz_tga | fuzz_bmp | fuzz_pcx) echo 16384 ;;
-    fuzz_soundbank | fuzz_wavecheck) echo 8192 ;;
-    *) echo 4096 ;;
-  esac
-}
+# Per target: its seeds, the longest input, and its runs in the
+# deterministic search (each at most about ten seconds on a 2-core machine
+# with sanitizers: the slow targets write files, open the mixer or check
+# every pixel of large icons).
+declare -A seed_dir=([fuzz_tga]=generated/tga [fuzz_bmp]=generated/bmp [fuzz_pcx]=generated/pcx
+  [fuzz_progress]=progress [fuzz_wavecheck]=wavecheck [fuzz_soundbank]=soundbank [fuzz_iconmask]=iconmask)
+declare -A max_len=([fuzz_tga]=16384 [fuzz_bmp]=16384 [fuzz_pcx]=16384 [fuzz_progress]=4096 [fuzz_wavecheck]=8192
+  [fuzz_soundbank]=8192 [fuzz_iconmask]=4096)
+declare -A check_runs=([fuzz_tga]=200000 [fuzz_bmp]=200000 [fuzz_pcx]=150000 [fuzz_progress]=8000
+  [fuzz_wavecheck]=400000 [fuzz_soundbank]=20000 [fuzz_iconmask]=8000)
 
 # Options every run shares. Leaks are looked for too: a leak per input
 # would exhaust a long session.
@@ -120,7 +89,7 @@ replay() {
   local target=$1 log=$2
   {
     for t in "${targets[@]}"; do
-      find "$(seed_dir "$t")" -type f
+      find "$seeds/${seed_dir[$t]}" -type f
       [ -d "$regressions/$t" ] && find "$regressions/$t" -type f
     done
   } | sort >"$log.inputs"
@@ -139,18 +108,18 @@ run_one() {
       local corpus="$build/check-corpus/$target"
       rm -rf "$corpus"
       mkdir -p "$corpus"
-      cp "$(seed_dir "$target")"/* "$corpus/"
+      cp "$seeds/${seed_dir[$target]}"/* "$corpus/"
       [ -d "$regressions/$target" ] && cp "$regressions/$target"/* "$corpus/"
-      "$build/fuzz/$target" "$corpus" "${common[@]}" -seed=1 -runs="$(check_runs "$target")" \
-        -max_len="$(max_len "$target")" -print_final_stats=1 -artifact_prefix="$findings/" >>"$log" 2>&1 || status=$?
+      "$build/fuzz/$target" "$corpus" "${common[@]}" -seed=1 -runs=$((check_runs[$target] * ${FUZZ_RUNS_SCALE:-1})) \
+        -max_len="${max_len[$target]}" -print_final_stats=1 -artifact_prefix="$findings/" >>"$log" 2>&1 || status=$?
     fi
   else
     local corpus="$build/corpus/$target"
-    local dirs=("$corpus" "$(seed_dir "$target")")
+    local dirs=("$corpus" "$seeds/${seed_dir[$target]}")
     [ -d "$regressions/$target" ] && dirs+=("$regressions/$target")
     mkdir -p "$corpus"
     "$build/fuzz/$target" "${dirs[@]}" "${common[@]}" \
-      -max_total_time="$mode" -max_len="$(max_len "$target")" -print_final_stats=1 \
+      -max_total_time="$mode" -max_len="${max_len[$target]}" -print_final_stats=1 \
       -artifact_prefix="$findings/" >>"$log" 2>&1 || status=$?
   fi
   echo "$status" >"$log.status"
@@ -160,19 +129,11 @@ for target in "${targets[@]}"; do
   [ -x "$build/fuzz/$target" ] || { echo "fuzz: no target $build/fuzz/$target" >&2; exit 2; }
 done
 
-if [ "$mode" = check ]; then
-  echo "fuzz: ${#targets[@]} targets, every seed and regression input, then a fixed search (seed 1), ${jobs} at a time"
-else
-  echo "fuzz: ${#targets[@]} targets, ${mode} s each, ${jobs} at a time"
-fi
+echo "fuzz: ${#targets[@]} targets, $([ "$mode" = check ] && echo "every seed and regression input, then a fixed search (seed 1)" || echo "$mode s each"), $jobs at a time"
 running=0
 for target in "${targets[@]}"; do
-  if [ "$running" -ge "$jobs" ]; then
-    wait -n
-    running=$((running - 1))
-  fi
+  [ $((running++)) -ge "$jobs" ] && wait -n
   run_one "$target" &
-  running=$((running + 1))
 done
 wait
 
@@ -190,8 +151,5 @@ for target in "${targets[@]}"; do
     tail -n 60 "$log" >&2
   fi
 done
-if [ "$failed" -ne 0 ]; then
-  echo "fuzz: $failed of ${#targets[@]} targets found a fault" >&2
-  exit 1
-fi
+[ "$failed" -eq 0 ] || { echo "fuzz: $failed of ${#targets[@]} targets found a fault" >&2; exit 1; }
 echo "fuzz: ${#targets[@]} targets, no finding"

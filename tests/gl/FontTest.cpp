@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <string>
 
 #include "gl/GlContext.h"
@@ -12,155 +13,112 @@ namespace pf = picturefiles;
 
 namespace {
 // The window is 1.6 times the 640 x 480 text space.
-constexpr float textScale = GlContext::width / 640.0f;
+constexpr float textScale = gl::width / 640.0f;
 
-// A 256 x 256 font picture, black but for two cells: "A" of the upper half
-// (column 1, row 2 from the top) white, "A" of the lower half (row 10) red.
-pf::Bytes fontPicture() {
-    pf::Bytes rgba;
-    for (int y = 0; y < 256; ++y) {
-        const int rowFromTop = 15 - y / 16;  // buffer row 0 is the bottom of the picture
-        for (int x = 0; x < 256; ++x) {
-            const int column = x / 16;
-            std::uint8_t r = 0, g = 0, b = 0;
-            if (column == 1 && rowFromTop == 2) r = g = b = 255;
-            if (column == 1 && rowFromTop == 10) r = 255;
-            rgba.insert(rgba.end(), {r, g, b, 255});
-        }
+Rgba textPixel(float x, float y) { return gl::pixel(static_cast<int>(x * textScale), static_cast<int>(y * textScale)); }
+
+// The first and last window columns, along the text-space line y, that are lit.
+std::pair<int, int> litSpan(float y) {
+    const auto row = gl::pixels(0, static_cast<int>(y * textScale), gl::width / 2, 1);
+    int first = -1, last = -1;
+    for (int x = 0; x < gl::width / 2; ++x) {
+        if (std::max({row[4 * x], row[4 * x + 1], row[4 * x + 2]}) <= 127) continue;
+        if (first < 0) first = x;
+        last = x;
     }
-    return pf::tgaRgba(256, 256, rgba);
+    return {first, last};
+}
+
+std::array<GLfloat, 32> matrices() {
+    std::array<GLfloat, 32> m{};
+    glGetFloatv(GL_PROJECTION_MATRIX, m.data());
+    glGetFloatv(GL_MODELVIEW_MATRIX, m.data() + 16);
+    return m;
 }
 
 class FontDraw : public GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
-        ASSERT_TRUE(dir.ok());
-        ASSERT_TRUE(dir.write("476.tga", fontPicture()));
+        // A 256 x 256 font picture, black but for two cells: "A" of the upper
+        // half (column 1, row 2 from the top) white, "A" of the lower half (row 10) red.
+        ASSERT_TRUE(dir.write("476.tga", tgaOf(256, 256, [](int x, int y) {
+            const int rowFromTop = 15 - y / 16;
+            const bool lit = x / 16 == 1 && (rowFromTop == 2 || rowFromTop == 10);
+            const int gb = lit && rowFromTop == 2 ? 255 : 0;
+            return std::array<int, 4>{lit ? 255 : 0, gb, gb, 255};
+        })));
         font.buildFont();
         ASSERT_TRUE(font.isBuilt());
     }
-
-    // Window pixel of a point of the text space.
-    static Rgba textPixel(float x, float y) {
-        return GlContext::pixel(static_cast<int>(x * textScale), static_cast<int>(y * textScale));
-    }
-
-    // The first and last window columns, along the text-space line y, that are lit.
-    static std::pair<int, int> litSpan(float y) {
-        const int row = static_cast<int>(y * textScale);
-        int first = -1, last = -1;
-        for (int x = 0; x < GlContext::width / 2; ++x) {
-            const Rgba c = GlContext::pixel(x, row);
-            if (std::max({c.r, c.g, c.b}) > 127) {
-                if (first < 0) first = x;
-                last = x;
-            }
-        }
-        return {first, last};
-    }
-
     TempDirectory dir{true};
     Font font;
 };
 }  // namespace
 
-TEST_F(FontDraw, EachSetHasItsCellsSizeAdvanceAndTint) {
+TEST_F(FontDraw, EachSetHasItsCellsSizeAdvanceAndTintAndLeavesTheMatrices) {
     struct Case {
         int set;
-        const char* text;
-        float left;
-        float size;
-        float red, green, blue;
-        Rgba colour;
+        std::string text;
+        float left, size;
+        Rgba tint, colour;
     };
-    const Rgba white{255, 255, 255, 255};
+    const std::string longText(5000, 'A');  // kept inside the text buffer
     const Case cases[] = {
-        {0, "A", 100, 24, 1, 1, 1, white},
-        {0, "A", 100, 24, 0, 1, 0, {0, 255, 0, 255}},  // the colour tints the text
-        {0, " A", 110, 24, 1, 1, 1, white},
-        {0, "\xC1\x01" "A\xFF", 100, 24, 1, 1, 1, white},  // characters outside ASCII are skipped
-        {1, " A", 110, 32, 1, 1, 1, {255, 0, 0, 255}},
-        {2, " A", 108, 18, 1, 1, 1, white},
-        {9, "BA", 108, 18, 1, 1, 1, white},
+        {0, "A", 100, 24, white, white},
+        {0, "A", 100, 24, green, green},  // the colour tints the text
+        {0, " A", 110, 24, white, white},
+        {0, "\xC1\x01" "A\xFF", 100, 24, white, white},  // characters outside ASCII are skipped
+        {0, "7A", 110, 24, white, white},                 // a digit's cell is black
+        {0, longText, 100, 24, white, white},
+        {1, " A", 110, 32, white, red},
+        {2, " A", 108, 18, white, white},
+        {9, "BA", 108, 18, white, white},
     };
+    const auto before = matrices();
     for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << "set " << c.set << " \"" << c.text << "\"");
+        SCOPED_TRACE(::testing::Message() << "set " << c.set << " \"" << c.text.substr(0, 8) << "\"");
         glClear(GL_COLOR_BUFFER_BIT);
-        font.print(100, 100, c.set, 1.0f, c.red, c.green, c.blue, "%s", c.text);
-        const float middle = 100 + c.size / 2;
-        const auto [first, last] = litSpan(middle);
-        EXPECT_NEAR(first, c.left * textScale, 2.0);
-        EXPECT_NEAR(last, (c.left + c.size) * textScale, 2.0);
-        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, middle), c.colour));
-        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, 100 + c.size + 6), {0, 0, 0, 255})) << "above";
-        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, 95), {0, 0, 0, 255})) << "below";
-    }
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-}
-
-TEST_F(FontDraw, FormatsNumbersAndKeepsLongTextsInsideItsBuffer) {
-    font.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "%d%c", 7, 'A');  // "7A": A after one advance
-    EXPECT_NEAR(litSpan(112).first, 110 * textScale, 2.0);
-
-    glClear(GL_COLOR_BUFFER_BIT);
-    const std::string longText(5000, 'A');
-    font.print(0, 300, 0, 1.0f, 1.0f, 1.0f, 1.0f, "%s", longText.c_str());
-    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
-    EXPECT_TRUE(colourNear(textPixel(12, 312), {255, 255, 255, 255}));
-}
-
-TEST_F(FontDraw, PrintingLeavesBothMatricesAsTheyWere) {
-    glMatrixMode(GL_MODELVIEW);
-    glTranslatef(0.5f, 0.25f, 0.0f);
-    GLfloat projectionBefore[16], modelviewBefore[16], projectionAfter[16], modelviewAfter[16];
-    glGetFloatv(GL_PROJECTION_MATRIX, projectionBefore);
-    glGetFloatv(GL_MODELVIEW_MATRIX, modelviewBefore);
-    for (const char* text : {"A", "", "\x80"}) {
-        font.print(10, 10, 1, 1.0f, 1.0f, 1.0f, 1.0f, "%s", text);
-        glGetFloatv(GL_PROJECTION_MATRIX, projectionAfter);
-        glGetFloatv(GL_MODELVIEW_MATRIX, modelviewAfter);
-        for (int i = 0; i < 16; ++i) {
-            EXPECT_FLOAT_EQ(projectionAfter[i], projectionBefore[i]) << "\"" << text << "\" " << i;
-            EXPECT_FLOAT_EQ(modelviewAfter[i], modelviewBefore[i]) << "\"" << text << "\" " << i;
-        }
+        font.print(100, 100, c.set, 1.0f, c.tint.r / 255.0f, c.tint.g / 255.0f, c.tint.b / 255.0f, "%s",
+                   c.text.c_str());
+        EXPECT_EQ(matrices(), before);
         GLint mode = 0;
         glGetIntegerv(GL_MATRIX_MODE, &mode);
         EXPECT_EQ(mode, GL_MODELVIEW);
+        const float middle = 100 + c.size / 2;
+        const auto [first, last] = litSpan(middle);
+        EXPECT_NEAR(first, c.left * textScale, 2.0);
+        if (c.text.size() < 10) {  // a long text runs out of the half window looked at
+            EXPECT_NEAR(last, (c.left + c.size) * textScale, 2.0);
+        }
+        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, middle), c.colour));
+        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, 100 + c.size + 6), black)) << "above";
+        EXPECT_TRUE(colourNear(textPixel(c.left + c.size / 2, 95), black)) << "below";
     }
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
-TEST_F(FontDraw, TheFontTextureRepeatsAndDeletingFreesListsAndTexture) {
+TEST_F(FontDraw, TheTextureRepeatsDeletingFreesListsAndTextureAMissingPictureStillBuilds) {
     GLint wrap = 0;
     glBindTexture(GL_TEXTURE_2D, font.picture()->textureName);
     glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap);
     EXPECT_EQ(wrap, GL_REPEAT);
-
-    const std::uint32_t texture = font.picture()->textureName;
-    const std::uint32_t lists = font.firstList();
-    EXPECT_TRUE(glIsList(lists));
-    EXPECT_TRUE(glIsList(lists + Font::listCount - 1));
+    const std::uint32_t texture = font.picture()->textureName, lists = font.firstList();
+    EXPECT_TRUE(glIsList(lists) && glIsList(lists + Font::listCount - 1));
     font.deleteFont();
     EXPECT_FALSE(font.isBuilt());
     EXPECT_EQ(font.picture(), nullptr);
-    EXPECT_FALSE(glIsTexture(texture));
-    EXPECT_FALSE(glIsList(lists));
-    EXPECT_FALSE(glIsList(lists + Font::listCount - 1));
+    EXPECT_FALSE(glIsTexture(texture) || glIsList(lists) || glIsList(lists + Font::listCount - 1));
     font.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "A");  // a deleted font prints nothing
-    EXPECT_TRUE(colourNear(textPixel(112, 112), {0, 0, 0, 255}));
-}
+    EXPECT_TRUE(colourNear(textPixel(112, 112), black));
 
-using FontWithoutPicture = GlTest;
-
-TEST_F(FontWithoutPicture, AMissingFontPictureStillBuildsItsLists) {
     TempDirectory empty(true);
-    Font font;
-    font.buildFont();
-    ASSERT_TRUE(font.isBuilt());
-    ASSERT_NE(font.picture(), nullptr);
-    EXPECT_NE(font.picture()->textureName, 0u);
-    EXPECT_FALSE(font.picture()->holdsImage());
-    font.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "Ballerinas Happy");
+    Font missing;
+    missing.buildFont();
+    ASSERT_TRUE(missing.isBuilt());
+    ASSERT_NE(missing.picture(), nullptr);
+    EXPECT_NE(missing.picture()->textureName, 0u);
+    EXPECT_FALSE(missing.picture()->holdsImage());
+    missing.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "Ballerinas Happy");
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

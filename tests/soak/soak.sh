@@ -1,48 +1,30 @@
 #!/usr/bin/env bash
 # The long soak: every scripted level, each at every difficulty with the
 # random and the player bot, for SECONDS simulated seconds per level in all
-# (shared evenly by its six runs), dance after dance. After every frame
-# soak_runner checks the simulation's invariants and its own (finite
-# positions and angles, valid kinds, pool counts, energy and sadness
-# ranges, no actor in two slots, at most 500 effects).
-#
-# usage: tests/soak/soak.sh SOAK_RUNNER SECONDS_PER_LEVEL [JOBS]
+# (shared evenly by its six runs), dance after dance, soak_runner checking
+# its invariants after every frame.
+#   usage: tests/soak/soak.sh SOAK_RUNNER SECONDS_PER_LEVEL [JOBS]
 set -u
 runner=${1:?usage: soak.sh SOAK_RUNNER SECONDS_PER_LEVEL [JOBS]}
-per_level=${2:?usage: soak.sh SOAK_RUNNER SECONDS_PER_LEVEL [JOBS]}
+per_run=$(( (${2:?seconds per level} + 5) / 6 ))
 jobs=${3:-$(nproc)}
 [ -x "$runner" ] || { echo "soak: no runner $runner" >&2; exit 2; }
-per_run=$(( (per_level + 5) / 6 ))
-
 results=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-soak.XXXXXX") || exit 2
 trap 'rm -rf "$results"' EXIT
-
-one_run() {
-  local level=$1 difficulty=$2 bot=$3
-  local out="$results/$(printf '%02d' "$level")-$difficulty-$bot"
-  "$runner" --level "$level" --difficulty "$difficulty" --bot "$bot" --seconds "$per_run" \
-    --seed $((level * 100 + difficulty * 10 + 1)) >"$out.out" 2>"$out.err"
-  echo $? >"$out.status"
-}
-
+echo "soak: every level at every difficulty with both bots, ${per_run} simulated seconds a run, ${jobs} at a time"
 count=0
-echo "soak: every level at every difficulty with both bots, ${per_run} simulated seconds a run ($((per_run * 6)) s a level), ${jobs} at a time"
-running=0
 for level in $(seq 0 34) 52 54 56 58 59; do
   for difficulty in 1 2 3; do
     for bot in random player; do
-      if [ "$running" -ge "$jobs" ]; then
-        wait -n
-        running=$((running - 1))
-      fi
-      one_run "$level" "$difficulty" "$bot" &
-      running=$((running + 1))
+      [ "$count" -ge "$jobs" ] && wait -n
+      out="$results/$(printf '%02d' "$level")-$difficulty-$bot"
+      { "$runner" "$level" "$difficulty" "$bot" "$per_run" $((level * 100 + difficulty * 10 + 1)) >"$out.out" 2>"$out.err"
+        echo $? >"$out.status"; } &
       count=$((count + 1))
     done
   done
 done
 wait
-
 failed=0
 for status in "$results"/*.status; do
   run=${status%.status}

@@ -1,10 +1,17 @@
+// The bots' hand: the mouse with the game's warp rule, the finger on the
+// left button, and the spelling of a name in its entry.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 
 #include "actors/Avatar.h"
+#include "actors/Obstacle.h"
 #include "sim/SimButton.h"
 #include "sim/SimMouse.h"
+#include "sim/SimNameEntry.h"
+#include "sim/SimRunner.h"
+#include "sim/SimSpeller.h"
 
 namespace {
 
@@ -14,13 +21,15 @@ constexpr float frame = 1.0f / 60.0f;
 struct CatUnderFinger {
     Avatar cat;
     SimButton finger;
-    int clicks = 0;
+    int clicks = 0, presses = 0, shortestRest = 1000, rested = 0;
     float grabbedFor = 0.0f;
 
     CatUnderFinger() { cat.place(Kind::cat, 90, 0, 0, 0, Vector{}, 0.025f, 0.025f, 0.0f, 37); }
     void run(SimButton::Wish wish, int frames) {
         for (int i = 0; i < frames; ++i) {
-            const bool down = finger.frame(wish, frame);
+            const bool wasDown = finger.down(), down = finger.frame(wish, frame);
+            if (down && !wasDown && presses++ > 0) shortestRest = std::min(shortestRest, rested);
+            rested = down ? 0 : rested + 1;
             cat.steer(512, 384, down, false, false, false, false, false, false, frame);
             clicks += cat.clicked;
             grabbedFor = cat.grabbing ? grabbedFor + frame : 0.0f;
@@ -33,76 +42,105 @@ struct CatUnderFinger {
 TEST(SimMouse, AMotionOutsideTheWarpAreaIsSeenOnceThenContinuesFromTheWarpPoint) {
     SimMouse mouse;
     mouse.place(900, 300);
-    mouse.move(24, 0);  // 924: still inside
-    EXPECT_EQ(mouse.x(), 924);
-    EXPECT_EQ(mouse.warps(), 0);
-    mouse.move(1, 0);  // 925 is seen once
-    EXPECT_EQ(mouse.x(), 925);
-    EXPECT_EQ(mouse.y(), 300);
-    EXPECT_EQ(mouse.warps(), 1);
-    mouse.move(3, -2);  // the next motion starts at (512, 512)
-    EXPECT_EQ(mouse.x(), 515);
-    EXPECT_EQ(mouse.y(), 510);
-
-    // Out on both axes at once, and never out of the window.
-    mouse.move(-2000, 2000);
-    EXPECT_EQ(mouse.x(), 0);
-    EXPECT_EQ(mouse.y(), SimMouse::windowHeight - 1);
-    EXPECT_EQ(mouse.warps(), 2);
-    mouse.move(0, 0);
-    EXPECT_EQ(mouse.x(), SimMouse::warpX);
-    EXPECT_EQ(mouse.y(), SimMouse::warpY);
+    const struct {
+        int dx, dy, x, y, warps;
+    } moves[] = {
+        {24, 0, 924, 300, 0},                                   // still inside
+        {1, 0, 925, 300, 1},                                    // outside: seen once
+        {3, -2, 515, 510, 1},                                   // then on from (512, 512)
+        {-2000, 2000, 0, SimMouse::windowHeight - 1, 2},        // never out of the window
+        {0, 0, SimMouse::warpX, SimMouse::warpY, 2},
+    };
+    for (const auto& m : moves) {
+        mouse.move(m.dx, m.dy);
+        EXPECT_EQ(mouse.x(), m.x) << m.dx << ", " << m.dy;
+        EXPECT_EQ(mouse.y(), m.y) << m.dx << ", " << m.dy;
+        EXPECT_EQ(mouse.warps(), m.warps) << m.dx << ", " << m.dy;
+    }
     EXPECT_TRUE(SimMouse::inArea(100, 668));
-    EXPECT_FALSE(SimMouse::inArea(99, 400));
-    EXPECT_FALSE(SimMouse::inArea(400, 669));
+    EXPECT_FALSE(SimMouse::inArea(99, 400) || SimMouse::inArea(400, 669));
 }
 
-TEST(SimButton, AHoldGrabsAndIsNeverReadAsAClick) {
-    CatUnderFinger c;
-    c.run(SimButton::hold, 60);
-    EXPECT_TRUE(c.finger.down());
-    EXPECT_GT(c.grabbedFor, 0.4f);  // grabbing after half a second of holding
-    // Let go at once: the finger still holds until the hold is long enough.
-    CatUnderFinger shortHold;
+TEST(SimButton, AHoldGrabsAndIsNeverAClickAClickIsOneClickAfterARestATapPressesAtOnce) {
+    CatUnderFinger hold;
+    hold.run(SimButton::hold, 60);
+    EXPECT_GT(hold.grabbedFor, 0.4f);  // grabbing after half a second of holding
+    hold.run(SimButton::rest, 10);     // a short rest: the next press waits
+    hold.run(SimButton::hold, 40);
+    hold.run(SimButton::rest, 40);
+    CatUnderFinger shortHold;  // let go at once: the finger holds until the hold is long enough
     shortHold.run(SimButton::hold, 3);
     shortHold.run(SimButton::rest, 60);
     EXPECT_FALSE(shortHold.finger.down());
-    EXPECT_EQ(shortHold.clicks, 0);
-    // Hold, rest a little, hold again: the second press waits, so no click.
     shortHold.run(SimButton::hold, 40);
-    EXPECT_EQ(shortHold.clicks, 0);
-    c.run(SimButton::rest, 10);
-    c.run(SimButton::hold, 40);
-    c.run(SimButton::rest, 40);
-    EXPECT_EQ(c.clicks, 0);
-}
+    EXPECT_EQ(hold.clicks + shortHold.clicks, 0);
 
-TEST(SimButton, AClickIsOneClickAndWaitsForARestedButtonATapPressesAtOnce) {
-    CatUnderFinger c;
-    int upFrames = 0;
-    int pressesSeen = 0;
-    int shortestRest = 1000;
-    // Keep wishing clicks: each press waits for a rested button.
-    for (int i = 0; i < 240; ++i) {
-        const bool wasDown = c.finger.down();
-        c.run(SimButton::click, 1);
-        if (c.finger.down() && !wasDown) {
-            ++pressesSeen;
-            if (pressesSeen > 1) shortestRest = std::min(shortestRest, upFrames);
-            upFrames = 0;
-        } else if (!c.finger.down()) {
-            ++upFrames;
-        }
-    }
-    EXPECT_GE(pressesSeen, 4);
-    EXPECT_GE(static_cast<float>(shortestRest + 1) * frame, SimButton::restBeforePress);
-    // Each press made exactly one click, and the cat saw the same.
+    CatUnderFinger c;  // wishing clicks all along
+    c.run(SimButton::click, 240);
     c.run(SimButton::rest, 30);
-    EXPECT_EQ(c.finger.clicks(), pressesSeen);
-    EXPECT_EQ(c.clicks, pressesSeen);
+    EXPECT_GE(c.presses, 4);
+    EXPECT_GE(static_cast<float>(c.shortestRest + 1) * frame, SimButton::restBeforePress);
+    EXPECT_EQ(c.finger.clicks(), c.presses);
+    EXPECT_EQ(c.clicks, c.presses);
 
     SimButton finger;
-    const bool states[] = {finger.frame(SimButton::tap, frame), finger.frame(SimButton::rest, frame),
-                           finger.frame(SimButton::tap, frame)};
-    EXPECT_TRUE(states[0] && !states[1] && states[2]);
+    EXPECT_TRUE(finger.frame(SimButton::tap, frame));
+    EXPECT_FALSE(finger.frame(SimButton::rest, frame));
+    EXPECT_TRUE(finger.frame(SimButton::tap, frame));
+}
+
+TEST(SimNameEntry, TheMouseStepsTheLetterCursorAsTheGameDoes) {
+    SimRunner runner;
+    ASSERT_TRUE(runner.start(SimOptions{34, 1, 3}));
+    World& w = runner.world();
+    for (int i = 0; i < w.poolSize && !w.nameEntry; ++i) {
+        if (w.obstacles[i]->kind != Kind::ballerina) continue;
+        w.chosenObstacle = static_cast<std::uint8_t>(i);  // as a click on her leaves the World
+        w.hasChosen = w.nameEntry = true;
+        w.nameEntryElapsed = 0.0f;
+        w.shuffleLetters();
+    }
+    ASSERT_TRUE(w.nameEntry);
+    ASSERT_GE(w.letterCount, 3);
+    SimNameEntry entry;
+    entry.reset(500);
+    std::int32_t x = 500;
+    auto move = [&](std::int32_t dx, int restFrames = 0) {
+        for (int i = 0; i < restFrames; ++i) entry.moveCursor(w, x, frame);
+        entry.moveCursor(w, x += dx, frame);
+        return w.letterCursor;
+    };
+    EXPECT_EQ(move(2), 0);      // the guard's 0.2 s have not passed since the start
+    EXPECT_EQ(move(1, 12), 0);  // one pixel is no move
+    EXPECT_EQ(move(2), 1);
+    EXPECT_EQ(move(2), 1);       // at most one step per 0.2 s
+    EXPECT_EQ(move(2, 9), 1);    // 11 frames after the step
+    EXPECT_EQ(move(2, 1), 2);    // 13 frames after it
+    EXPECT_EQ(move(-5, 13), 1);
+    for (int k = 0; k < 3; ++k) move(-3, 13);
+    EXPECT_EQ(w.letterCursor, 0);  // clamped to the letters shown
+    for (int k = 0; k < w.letterCount + 2; ++k) move(3, 13);
+    EXPECT_EQ(w.letterCursor, w.letterCount - 1);
+    w.nameEntry = false;  // without an entry the mouse leaves the cursor alone
+    w.letterCursor = 0;
+    EXPECT_EQ(move(4, 13), 0);
+}
+
+TEST(SimSpeller, ClicksNothingItCannotFind) {
+    SimSight sight;
+    std::strcpy(sight.shuffled, "Abc");
+    sight.letterCount = 3;
+    sight.nameEntry = true;
+    SimSpeller speller;
+    speller.begin("Abd");
+    int clicks = 0;
+    for (int i = 0; i < 120; ++i) {
+        const SimSpeller::Move m = speller.frame(sight, frame);
+        clicks += m.click;
+        sight.letterSound = m.click;  // the row's letters are heard as typed after each click
+        sight.cursor += (m.dx > 0) - (m.dx < 0);
+    }
+    EXPECT_EQ(clicks, 2);  // A and b; there is no d
+    EXPECT_EQ(speller.typed(), 2);
+    EXPECT_FALSE(speller.finished());
 }

@@ -1,26 +1,18 @@
 # Shared functions of the end-to-end tests. Each test sources this file, makes
 # a private copy of the run directory ($GAME_DIR), starts ./velvetarium there
 # on the display that scripts/with-xvfb gives it, and checks the window, the
-# log and the exit code.
+# log and the exit code. Source play.bash as well to play through the window.
 
 set -u
-
 E2E_LIB=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-GAME_PID=""
-WINDOW_ID=""
-RUN_DIR=""
-GAME_STATUS=""
+GAME_PID="" WINDOW_ID="" RUN_DIR="" GAME_STATUS=""
+source "$E2E_LIB/play.bash"
 
 fail() {
   echo "FAIL: $*" >&2
-  if [ -n "$RUN_DIR" ] && [ -f "$RUN_DIR/log.txt" ]; then
-    echo "--- log.txt:" >&2
-    cat "$RUN_DIR/log.txt" >&2
-  fi
-  if [ -n "$RUN_DIR" ] && [ -s "$RUN_DIR/stderr.txt" ]; then
-    echo "--- stderr:" >&2
-    cat "$RUN_DIR/stderr.txt" >&2
-  fi
+  for f in log.txt stderr.txt; do
+    [ -n "$RUN_DIR" ] && [ -s "$RUN_DIR/$f" ] && { echo "--- $f:"; cat "$RUN_DIR/$f"; } >&2
+  done
   exit 1
 }
 
@@ -30,30 +22,21 @@ cleanup() {
     kill "$GAME_PID" 2>/dev/null
     wait "$GAME_PID" 2>/dev/null
   fi
-  if [ -n "$RUN_DIR" ] && [ -d "$RUN_DIR" ]; then
-    rm -rf "$RUN_DIR"
-  fi
+  [ -n "$RUN_DIR" ] && rm -rf "$RUN_DIR"
+  GAME_PID="" RUN_DIR=""
 }
 trap cleanup EXIT
 
-# A fresh temporary directory, RUN_DIR, for a copy of the game.
+# A fresh temporary directory, RUN_DIR; with "copy" it holds the whole run
+# directory, with "bare" the game alone.
 new_run_dir() {
-  [ -n "${GAME_DIR:-}" ] || fail "GAME_DIR is not set"
-  [ -x "$GAME_DIR/velvetarium" ] || fail "no game in $GAME_DIR"
+  [ -x "${GAME_DIR:-}/velvetarium" ] || fail "no game in GAME_DIR (${GAME_DIR:-unset})"
   [ -n "${DISPLAY:-}" ] || fail "no DISPLAY: run under scripts/with-xvfb"
   RUN_DIR=$(mktemp -d "${TMPDIR:-/tmp}/velvetarium-e2e.XXXXXX") || fail "mktemp"
-}
-
-# RUN_DIR holding the whole run directory.
-copy_run_dir() {
-  new_run_dir
-  cp -a "$GAME_DIR"/. "$RUN_DIR"/ || fail "copying $GAME_DIR"
-}
-
-# RUN_DIR holding the game and nothing else.
-bare_run_dir() {
-  new_run_dir
-  cp "$GAME_DIR/velvetarium" "$RUN_DIR"/ || fail "copying the game"
+  case "${1:-}" in
+    copy) cp -a "$GAME_DIR"/. "$RUN_DIR"/ || fail "copying $GAME_DIR" ;;
+    bare) cp "$GAME_DIR/velvetarium" "$RUN_DIR"/ || fail "copying the game" ;;
+  esac
 }
 
 # Starts the game in RUN_DIR, in the background.
@@ -62,13 +45,7 @@ start_game() {
   GAME_PID=$!
 }
 
-game_running() {
-  kill -0 "$GAME_PID" 2>/dev/null
-}
-
-game_ended() {
-  ! game_running
-}
+game_running() { kill -0 "$GAME_PID" 2>/dev/null; }
 
 # Runs the command "$2..." every tenth of a second until it succeeds; false
 # if it did not within $1 seconds.
@@ -86,45 +63,35 @@ wait_until() {
 window_shown() {
   game_running || fail "the game ended before its window appeared"
   WINDOW_ID=$(xdotool search --onlyvisible --name '^VELVETARIUM$' 2>/dev/null | head -n 1)
-  [ -n "$WINDOW_ID" ] || return 1
-  xdotool windowfocus "$WINDOW_ID" 2>/dev/null
-  return 0
+  [ -n "$WINDOW_ID" ] && xdotool windowfocus "$WINDOW_ID" 2>/dev/null
+  [ -n "$WINDOW_ID" ]
 }
 
-# Waits at most $1 seconds (default 30) for the game's window; sets WINDOW_ID.
-wait_for_window() {
-  wait_until "${1:-30}" window_shown || fail "no window named VELVETARIUM within ${1:-30} s"
-}
+wait_for_window() { wait_until 30 window_shown || fail "no window named VELVETARIUM within 30 s"; }
 
-# Waits at most $1 seconds until the log holds a line with the fixed text $2.
-wait_for_log_line() {
-  wait_until "$1" grep -qsF -- "$2" "$RUN_DIR/log.txt" || fail "the log never showed \"$2\""
-}
-
-# Width and height of the game's window, as "WIDTHxHEIGHT".
 window_size() {
   xwininfo -id "$WINDOW_ID" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w "x" h }'
 }
 
-# Asks the window to close, as a window manager's close button does.
-close_window() {
-  perl "$E2E_LIB/close-window.pl" "$WINDOW_ID" || fail "could not send the close request"
-}
-
-# Waits at most $1 seconds (default 20) for the game to end; sets GAME_STATUS.
+# Waits at most $1 seconds for the game to end; sets GAME_STATUS.
 wait_for_exit() {
-  wait_until "${1:-20}" game_ended || fail "the game still runs ${1:-20} s after it was asked to end"
+  wait_until "$1" eval '! game_running' || fail "the game still runs $1 s after it was asked to end"
   wait "$GAME_PID"
   GAME_STATUS=$?
   GAME_PID=""
 }
 
-# Closes the window and checks the orderly end: exit code 0 and the log's
-# closing line last.
-close_and_expect_clean_end() {
-  close_window
+# The orderly end: exit code 0, the log's empty line and closing line last.
+expect_clean_end() {
   wait_for_exit 30
-  [ "$GAME_STATUS" = 0 ] || fail "exit code $GAME_STATUS after closing the window"
-  [ "$(tail -n 1 "$RUN_DIR/log.txt")" = "-- Closing Log..." ] ||
-    fail "the log does not end with the closing line"
+  [ "$GAME_STATUS" = 0 ] || fail "exit code $GAME_STATUS at the end"
+  [ "$(tail -n 2 "$RUN_DIR/log.txt")" = $'\n-- Closing Log...' ] ||
+    fail "the log does not end with an empty line and the closing line"
+}
+
+# Asks the window to close, as a window manager's close button does, and
+# checks the orderly end.
+close_and_expect_clean_end() {
+  perl "$E2E_LIB/close-window.pl" "$WINDOW_ID" || fail "could not send the close request"
+  expect_clean_end
 }

@@ -1,0 +1,281 @@
+// Sprites of the stage: their sets' textures and atlases, where and in which
+// frame they land, and the atlas batches against the same frames drawn one
+// by one from their own textures (the pixels agree to within the rounding of
+// the texture coordinates).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
+#include <vector>
+
+#include "gl/GlContext.h"
+#include "render/WorldRenderer.h"
+#include "support/PictureFiles.h"
+#include "support/TempDirectory.h"
+
+namespace pf = picturefiles;
+
+namespace {
+
+// 8 x 8 pixels in four quadrants: red (lower left), green (lower right),
+// blue (upper left), white.
+std::array<int, 4> quadrant(int x, int y) {
+    const Rgba c = y < 4 ? (x < 4 ? red : green) : (x < 4 ? blue : white);
+    return {c.r, c.g, c.b, 255};
+}
+
+// A 32 x 32 frame: mixed colours and alphas in columns 9-20 and rows 5-26,
+// transparent around, with colour left under alpha 0 (which a linear filter
+// mixes into the edge).
+pf::Bytes innerFrame() {
+    unsigned seed = 7;
+    return tgaOf(32, 32, [&](int x, int y) {
+        seed = seed * 1103515245u + 12345u;
+        const bool inside = x >= 9 && x <= 20 && y >= 5 && y <= 26;
+        return std::array<int, 4>{x * 8, y * 8, int(seed >> 8) & 0xFF, inside ? 40 + int(seed >> 16) % 216 : 0};
+    });
+}
+
+// Opaque up to its edges: the clamped border fades them.
+std::array<int, 4> edge(int x, int y) { return {255 - x * 12, 200, y * 15, 255}; }
+
+// Pixels of two window images whose colour differs, and the largest difference.
+std::pair<int, int> difference(const std::vector<std::uint8_t>& a, const std::vector<std::uint8_t>& b) {
+    int pixels = 0, largest = 0;
+    for (std::size_t i = 0; i < a.size(); i += 4) {
+        int worst = 0;
+        for (int c = 0; c < 3; ++c) worst = std::max(worst, std::abs(int(a[i + c]) - int(b[i + c])));
+        largest = std::max(largest, worst);
+        pixels += worst > 0;
+    }
+    return {pixels, largest};
+}
+
+GLint wrapOf(const Picture* picture) {
+    GLint wrap = 0;
+    glBindTexture(GL_TEXTURE_2D, picture ? picture->textureName : 0);
+    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap);
+    return wrap;
+}
+
+class SpriteDraw : public GlTest {
+protected:
+    void SetUp() override {
+        GlTest::SetUp();
+        ASSERT_TRUE(dir.ok());
+        ASSERT_TRUE(dir.write("1011.tga", tgaOf(8, 8, quadrant)));
+        ASSERT_TRUE(dir.write("1012.tga", pf::tgaFilled(4, 4, 255, 255, 0, 255)));
+        pf::Bytes truncated = tgaOf(8, 8, quadrant);
+        truncated.resize(60);
+        ASSERT_TRUE(dir.write("1031.tga", truncated));
+        ASSERT_TRUE(dir.write("1111.tga", innerFrame()));
+        ASSERT_TRUE(dir.write("1112.tga", tgaOf(16, 16, edge)));
+        ASSERT_TRUE(dir.write("1113.tga", pf::tgaFilled(8, 8, 255, 255, 255, 0)));  // shows nothing
+        ASSERT_TRUE(dir.write("1311.tga", tgaOf(16, 16, edge)));
+        renderer.load();
+        renderer.loadSpriteSet(101, 2);
+        renderer.loadSpriteSet(111, 3);
+        renderer.loadSpriteSet(131, 1);
+    }
+    // A sprite at (x, 0.5) of half size s, tinted and turned.
+    void draw(std::uint16_t set, std::int32_t frame, float x, float s, float angle = 0.0f, Rgba tint = white,
+              std::uint8_t alpha = 100, std::uint16_t slot = 0, std::int32_t last = 0, float frameTime = 0.016f) {
+        renderer.drawSprite(slot, set, Vector(x, 0.5f), s, s, angle, 0, frame, std::max(last, frame), 1.0f, tint.r,
+                            tint.g, tint.b, alpha, frameTime);
+    }
+    TempDirectory dir{true};
+    WorldRenderer renderer;
+};
+
+}  // namespace
+
+TEST_F(SpriteDraw, PictureRowZeroLiesAtTheBottomTintAndTurnApplyAroundThePositionTheClockChoosesTheFrame) {
+    draw(101, 1, 1.0f, 0.5f);  // covers 0.5..1.5 x 0..1
+    for (const auto& [x, y, colour] : std::vector<std::tuple<float, float, Rgba>>{
+             {0.75f, 0.25f, red}, {1.25f, 0.25f, green}, {0.75f, 0.75f, blue}, {1.25f, 0.75f, white},
+             {1.6f, 0.5f, black}, {0.4f, 0.5f, black}, {1.0f, 1.1f, black}})
+        EXPECT_TRUE(shows(x, y, colour));
+    // Turned a quarter counter-clockwise under a magenta tint: the lower left
+    // corner now lies at the lower right, green turns black, white magenta.
+    glClear(GL_COLOR_BUFFER_BIT);
+    draw(101, 1, 1.0f, 0.5f, 90.0f, {255, 0, 255});
+    for (const auto& [x, y, colour] : std::vector<std::tuple<float, float, Rgba>>{
+             {1.25f, 0.25f, red}, {1.25f, 0.75f, black}, {0.75f, 0.75f, {255, 0, 255}}, {0.75f, 0.25f, blue}})
+        EXPECT_TRUE(shows(x, y, colour));
+
+    // Frames 1 and 2 (yellow) in one second on the clock of each slot; a
+    // restarted clock counts its first frame twice; a time on the boundary
+    // of the last frame still shows it.
+    const struct {
+        std::uint16_t slot;
+        float frameTime;
+        Rgba colour;
+    } clock[] = {{0, 0.1f, red}, {1, 0.35f, {255, 255, 0}}, {0, 0.2f, red}, {2, 0.5f, {255, 255, 0}}};
+    for (const auto& c : clock) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        draw(101, 1, 1.0f, 0.5f, 0.0f, white, 100, c.slot, 2, c.frameTime);
+        EXPECT_TRUE(shows(0.75f, 0.25f, c.colour)) << "slot " << c.slot << " after " << c.frameTime;
+    }
+    EXPECT_EQ(renderer.currentSprite().set, 101);
+    EXPECT_FLOAT_EQ(renderer.currentSprite().timePerFrame, 0.5f);
+}
+
+TEST_F(SpriteDraw, SetsAreLoadedOnceReleasedWithTheirTexturesAndBrokenPicturesStillDraw) {
+    Picture* first = renderer.spriteSets().frame(101, 1);
+    ASSERT_NE(first, nullptr);
+    const std::uint32_t name = first->textureName;
+    renderer.loadSpriteSet(101, 2);
+    EXPECT_TRUE(renderer.spriteSets().frame(101, 1) == first && first->textureName == name);
+    EXPECT_EQ(renderer.spriteSets().frame(101, 3), nullptr);
+    renderer.loadSpriteSet(0, 5);
+    EXPECT_FALSE(renderer.spriteSets().isLoaded(0));
+    renderer.releaseSpriteSet(101, 37);
+    EXPECT_FALSE(renderer.spriteSets().isLoaded(101));
+    EXPECT_FALSE(glIsTexture(name));
+    renderer.releaseSpriteSet(101, 37);  // not loaded: nothing happens
+    renderer.loadSpriteSet(101, 1);
+    EXPECT_TRUE(renderer.spriteSets().frame(101, 1)->holdsImage());
+    for (unsigned set : {170u, 175u, 181u}) renderer.loadSpriteSet(set, 1);
+    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(175, 1)), GL_REPEAT);  // the floor's sets repeat
+    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(170, 1)), GL_CLAMP);
+    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(181, 1)), GL_CLAMP);
+
+    renderer.loadSpriteSet(102, 1);  // no file at all
+    renderer.loadSpriteSet(103, 1);  // a truncated file
+    for (std::uint16_t set : {102, 103}) {
+        const Picture* frame = renderer.spriteSets().frame(set, 1);
+        ASSERT_NE(frame, nullptr) << set;
+        EXPECT_FALSE(frame->holdsImage()) << set;
+        EXPECT_TRUE(glIsTexture(frame->textureName)) << set;
+        glClear(GL_COLOR_BUFFER_BIT);
+        draw(set, 1, 1.0f, 0.5f, 0.0f, green);
+        // Whatever the driver shows for a texture without an image, the sprite stays in its square.
+        EXPECT_TRUE(shows(1.6f, 0.5f, black)) << set;
+    }
+    // Frames never made, sets outside 101-170, a slot above 39, a channel above 2.
+    draw(101, 5, 1.0f, 0.5f);
+    draw(190, 1, 1.0f, 0.5f);
+    draw(0, 1, 1.0f, 0.5f);
+    draw(101, 1, 1.0f, 0.5f, 0.0f, white, 100, 40);
+    renderer.drawSprite(0, 101, Vector(), 1, 1, 0, 3, 1, 1, 1, 255, 255, 255, 100, 0.1f);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    SpriteSetStore floor(171, 180, 48);  // 48 slots make at most 47 frames
+    floor.loadSpriteSet(171, 60);
+    EXPECT_NE(floor.frame(171, 47), nullptr);
+    EXPECT_EQ(floor.frame(171, 48), nullptr);
+    const std::uint32_t floorName = floor.frame(171, 47)->textureName;
+    floor.releaseAll();
+    EXPECT_FALSE(glIsTexture(floorName));
+}
+
+TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels) {
+    const SpriteAtlas* atlas = renderer.spriteSets().atlas(111);
+    ASSERT_NE(atlas, nullptr);
+    const AtlasFrame* inner = atlas->frame(1);
+    ASSERT_TRUE(inner != nullptr && !inner->blank);
+    // Columns 8..21 and rows 4..27 of 32: one texel of border each way.
+    EXPECT_FLOAT_EQ(inner->left, -1.0f + 2.0f * 8.0f / 32.0f);
+    EXPECT_FLOAT_EQ(inner->right, -1.0f + 2.0f * 22.0f / 32.0f);
+    EXPECT_FLOAT_EQ(inner->bottom, -1.0f + 2.0f * 4.0f / 32.0f);
+    EXPECT_FLOAT_EQ(inner->top, -1.0f + 2.0f * 28.0f / 32.0f);
+    EXPECT_FLOAT_EQ((inner->sRight - inner->sLeft) * static_cast<float>(atlas->width()), 14.0f);
+    EXPECT_FLOAT_EQ((inner->tTop - inner->tBottom) * static_cast<float>(atlas->height()), 24.0f);
+    EXPECT_FLOAT_EQ(atlas->frame(2)->left, -1.0f);
+    EXPECT_FLOAT_EQ(atlas->frame(2)->top, 1.0f);
+    ASSERT_NE(atlas->frame(3), nullptr);
+    EXPECT_TRUE(atlas->frame(3)->blank);
+    EXPECT_EQ(atlas->frame(4), nullptr);
+
+    // A blank frame draws nothing and leaves its colour current.
+    blend();
+    glClearColor(0.1f, 0.2f, 0.3f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    const std::vector<std::uint8_t> cleared = gl::pixels();
+    draw(111, 3, 0.0f, 1.0f, 0.0f, {51, 102, 153}, 40);
+    EXPECT_EQ(difference(cleared, gl::pixels()).first, 0);
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    const GLfloat tint[4] = {0.2f, 0.4f, 0.6f, 0.4f};
+    for (int i = 0; i < 4; ++i) EXPECT_FLOAT_EQ(colour[i], tint[i]) << i;
+
+    // Magnified and shrunk, straight and turned, inner and edge frames, each
+    // against the frame drawn the way every sprite was drawn before the atlas.
+    const struct {
+        std::int32_t frame;
+        float scale, angle;
+    } cases[] = {{1, 0.9f, 0.0f},   {1, 0.6f, 33.0f},  {1, 0.07f, 90.0f},
+                 {2, 0.8f, 0.0f},   {2, 0.5f, -20.0f}, {2, 0.04f, 200.0f}};
+    for (const auto& c : cases) {
+        glClear(GL_COLOR_BUFFER_BIT);
+        renderer.spriteSets().bindFrame(111, c.frame);
+        glTranslatef(0.3f, 0.5f, 0.0f);
+        glColor4f(1.0f, 127 / 255.0f, 1.0f, 0.8f);  // as the sprite draw turns its bytes into colours
+        glRotatef(c.angle, 0.0f, 0.0f, 1.0f);
+        glScalef(c.scale, c.scale, 0.0f);
+        glCallList(renderer.unitQuadList());
+        glLoadIdentity();
+        const std::vector<std::uint8_t> reference = gl::pixels();
+        glClear(GL_COLOR_BUFFER_BIT);
+        draw(111, c.frame, 0.3f, c.scale, c.angle, {255, 127, 255}, 80);
+        const auto [pixels, largest] = difference(reference, gl::pixels());
+        const int shown = difference(reference, cleared).first;
+        ASSERT_GT(shown, 0) << "the frame showed nothing";
+        EXPECT_LE(largest, 1) << "frame " << c.frame << " angle " << c.angle;
+        EXPECT_LE(pixels * 50, std::max(shown, 50)) << "frame " << c.frame << " angle " << c.angle;
+    }
+    renderer.releaseSpriteSet(111, 3);
+    EXPECT_EQ(renderer.spriteSets().atlas(111), nullptr);
+    renderer.loadSpriteSet(175, 1);
+    EXPECT_EQ(renderer.spriteSets().atlas(175), nullptr);  // the floor's sets keep their own textures
+}
+
+TEST_F(SpriteDraw, ABatchKeepsTheOrderAndGoesOutInOneCallPerAtlas) {
+    blend();
+    const std::uint64_t before = renderer.spriteBatch().drawCalls();
+    renderer.beginSprites();
+    // Red edge frame, green over it, (another set) blue over both, then red
+    // again over the right half from the first set's atlas.
+    draw(111, 2, 0.0f, 0.5f, 0.0f, red);
+    draw(111, 2, 0.25f, 0.5f, 0.0f, green);
+    EXPECT_EQ(renderer.spriteBatch().waiting(), 2);
+    draw(131, 1, 0.5f, 0.5f, 0.0f, blue);
+    draw(111, 2, 1.0f, 0.3f, 0.0f, red);
+    renderer.endSprites();
+    EXPECT_EQ(renderer.spriteBatch().waiting(), 0);
+    EXPECT_EQ(renderer.spriteBatch().drawCalls() - before, 3u);
+    const Rgba first = gl::stagePixel(-0.4f, 0.5f), second = gl::stagePixel(-0.1f, 0.5f);
+    const Rgba third = gl::stagePixel(0.4f, 0.5f), last = gl::stagePixel(1.0f, 0.5f);
+    EXPECT_TRUE(first.r > 100 && first.g == 0) << first;
+    EXPECT_TRUE(second.g > 100 && second.r == 0) << second;
+    EXPECT_TRUE(third.b > 100 && third.g == 0) << third;
+    EXPECT_TRUE(last.r > 100 && last.b == 0) << last;
+}
+
+TEST_F(SpriteDraw, TheStagePicturesAreLoadedAndDestructionDeletesThem) {
+    ASSERT_TRUE(dir.write("601.tga", pf::tgaFilled(2, 2, 10, 20, 30, 255)));
+    std::vector<std::uint32_t> names;
+    std::uint32_t quad = 0;
+    {
+        WorldRenderer stage;
+        stage.load();
+        EXPECT_TRUE(stage.isLoaded());
+        quad = stage.unitQuadList();
+        EXPECT_TRUE(glIsList(quad));
+        ASSERT_TRUE(stage.picture(601) != nullptr && stage.picture(601)->holdsImage());
+        EXPECT_EQ(stage.picture(601)->pixels[0], 10);
+        // The first and last of each run of stage pictures; 863-869 repeat.
+        for (unsigned n : {601u, 663u, 851u, 859u, 861u, 862u, 863u, 869u, 872u, 881u, 888u}) {
+            const Picture* picture = stage.picture(n);
+            ASSERT_NE(picture, nullptr) << n;
+            EXPECT_TRUE(glIsTexture(picture->textureName)) << n;
+            EXPECT_EQ(wrapOf(picture), n >= 863 && n <= 869 ? GL_REPEAT : GL_CLAMP) << n;
+            names.push_back(picture->textureName);
+        }
+        for (unsigned n : {600u, 664u, 850u, 860u, 870u, 871u, 873u, 880u}) EXPECT_EQ(stage.picture(n), nullptr) << n;
+        stage.loadSpriteSet(111, 3);
+        names.push_back(stage.spriteSets().frame(111, 3)->textureName);
+    }
+    for (std::uint32_t name : names) EXPECT_FALSE(glIsTexture(name)) << name;
+    EXPECT_FALSE(glIsList(quad));
+}
