@@ -125,10 +125,16 @@ int framesChild(int frames, bool digest, const std::string& dumpDirectory) {
     options.pixelDigest = digest;
     options.dumpDirectory = dumpDirectory;
     std::vector<bench::SceneTimes> scenes;
+    bench::QuadCost quad;
     std::string message;
-    const bool ok = bench::runFrameHarness(options, scenes, message);
+    const bool ok = bench::runFrameHarness(options, scenes, quad, message);
     std::printf("renderer %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    std::printf("quad %.4f %.4f %.4f %.4f\n", quad.opaqueMilliseconds, quad.blendedMilliseconds, quad.fullCount,
+                quad.quarterCount);
     for (const bench::SceneTimes& s : scenes) {
+        std::printf("windows %s", s.name.c_str());
+        for (double v : s.windows) std::printf(" %.4f", v);
+        std::printf("\n");
         if (!s.processorMilliseconds.empty()) {
             std::printf("processor %s", s.name.c_str());
             for (double v : s.processorMilliseconds) std::printf(" %.4f", v);
@@ -247,12 +253,30 @@ int main(int argc, char** argv) {
     std::uint64_t gameAllocations = 0, driverAllocations = 0;
     int countedFrames = 0;
     std::vector<double> processorTimes;
+    std::vector<std::pair<std::string, Distribution>> overdraw;
     while (std::getline(lines, line)) {
         std::istringstream words(line);
         std::string kind, name;
         words >> kind;
         if (kind == "renderer") {
             std::getline(words, renderer);
+            continue;
+        }
+        if (kind == "quad") {
+            double opaque = -1.0, blended = -1.0, full = -1.0, quarter = -1.0;
+            words >> opaque >> blended >> full >> quarter;
+            table.value("full-window textured quad, opaque (ms)", opaque, "%.2f", "", true);
+            table.value("  the same, blended", blended, "%.2f", "", true);
+            // The fragment count must see exactly one window, and a quarter.
+            table.value("pixels drawn by a full-window quad (windows)", full, "%.4f", "1", full == 1.0);
+            table.value("  by a quarter-window quad", quarter, "%.4f", "0.25", quarter == 0.25);
+            continue;
+        }
+        if (kind == "windows") {
+            words >> name;
+            std::vector<double> counts;
+            for (double v; words >> v;) counts.push_back(v);
+            overdraw.emplace_back("pixels drawn per frame, " + name + " (windows)", Distribution::of(counts));
             continue;
         }
         if (kind == "processor") {
@@ -281,6 +305,7 @@ int main(int argc, char** argv) {
                                -1.0, "");
         processorTimes.clear();
     }
+    for (const auto& [label, d] : overdraw) table.distribution(label, d, -1.0, -1.0, "");
     if (visit.exitCode != 0) table.note("the frame-time harness failed (exit " + std::to_string(visit.exitCode) + ")");
     table.value("heap allocations by the game, drawn frames (all)", static_cast<double>(gameAllocations), "%.0f",
                 "0", countedFrames > 0 && gameAllocations == 0);

@@ -60,7 +60,8 @@ void Table::frames(const std::string& what, const Distribution& d, double median
 }
 
 void Table::value(const std::string& what, double v, const char* format, const std::string& target, bool met) {
-    rows.push_back({what, v < 0 ? "-" : number(v, format), "", "", "", target, met ? "met" : "MISSED"});
+    rows.push_back({what, v < 0 ? "-" : number(v, format), "", "", "", target,
+                    target.empty() ? "" : met ? "met" : "MISSED"});
 }
 
 void Table::micro(const std::string& what, double microseconds) {
