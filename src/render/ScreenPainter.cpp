@@ -31,6 +31,7 @@ void ScreenPainter::load(unsigned number, TextureWrap wrap) {
     if (number >= tableSize) return;
     makePictureTexture(pictures[number], number, wrap);
     opaque[number] = everyTexelOpaque(pictures[number]) ? 1 : 0;
+    if (pictures[number] != nullptr) pictures[number]->releasePixels();
 }
 
 void ScreenPainter::release(unsigned number) {
