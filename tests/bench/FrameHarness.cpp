@@ -40,18 +40,26 @@ double processMilliseconds() {
     return static_cast<double>(t.tv_sec) * 1.0e3 + static_cast<double>(t.tv_nsec) * 1.0e-6;
 }
 
-// A run directory of its own: the generated files, and a progress file of a
-// player who finished every dance, the ninth at pro and the rest at star, so
-// that the game starts on level 9 at star.
-bool prepareRunDirectory(const std::string& gameDir, const TempDirectory& dir, std::string& message) {
+}  // namespace
+
+bool linkGeneratedFiles(const std::string& gameDir, const TempDirectory& dir) {
     std::error_code error;
     for (const auto& file : fs::directory_iterator(gameDir, error)) {
         const std::string name = file.path().filename().string();
         if (name == "savegame.txt" || name == "log.txt" || !file.is_regular_file()) continue;
         fs::create_symlink(file.path(), dir.path(name), error);
-        if (error) break;
+        if (error) return false;
     }
-    if (error || !fs::exists(dir.path("476.tga"))) {
+    return !error && fs::exists(dir.path("476.tga"));
+}
+
+namespace {
+
+// A run directory of its own: the generated files, and a progress file of a
+// player who finished every dance, the ninth at pro and the rest at star, so
+// that the game starts on level 9 at star.
+bool prepareRunDirectory(const std::string& gameDir, const TempDirectory& dir, std::string& message) {
+    if (!linkGeneratedFiles(gameDir, dir)) {
         message = "no generated run directory at " + gameDir;
         return false;
     }
@@ -171,7 +179,8 @@ QuadCost measureQuadCost() {
             const auto begin = std::chrono::steady_clock::now();
             for (int i = 0; i < 20; ++i) quad(1, 1);
             glFinish();
-            batches.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count() / 20.0);
+            const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - begin;
+            batches.push_back(spent.count() / 20.0);
         }
         std::sort(batches.begin(), batches.end());
         (blended ? cost.blendedMilliseconds : cost.opaqueMilliseconds) = batches[batches.size() / 2];
@@ -262,8 +271,8 @@ public:
 
 }  // namespace
 
-bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, QuadCost& quad,
-                     std::string& message) {
+bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message,
+                     QuadCost* quad) {
     TempDirectory dir(true);
     if (!dir.ok() || !prepareRunDirectory(options.gameDir, dir, message)) return false;
     if (!openWindow(message)) return false;
@@ -338,7 +347,7 @@ bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scene
         message = "time was not frozen";
         return false;
     }
-    quad = measureQuadCost();
+    if (quad != nullptr) *quad = measureQuadCost();
     return true;
 }
 

@@ -11,7 +11,13 @@
 #include <string>
 #include <vector>
 
+class TempDirectory;
+
 namespace bench {
+
+// Links the generated files of gameDir (not a progress file or log) into
+// dir; false when there are none.
+bool linkGeneratedFiles(const std::string& gameDir, const TempDirectory& dir);
 
 struct SceneTimes {
     std::string name;
@@ -52,8 +58,9 @@ struct FrameOptions {
     int dumpEvery = 50;
 };
 
-// Runs the visit; false with a message when something could not be set up.
-bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, QuadCost& quad,
-                     std::string& message);
+// Runs the visit, then (when quad is given) measures the quad's cost; false
+// with a message when something could not be set up.
+bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message,
+                     QuadCost* quad = nullptr);
 
 }  // namespace bench
