@@ -88,6 +88,8 @@ void ScreenPainter::drawPicture(unsigned number, float x, float y, float halfWid
     glPopMatrix();
 }
 
+void ScreenPainter::draw(const PictureBatch& batch) { draw(batch, 0, batch.size()); }
+
 void ScreenPainter::draw(const PictureBatch& batch, int first, int end) {
     for (int i = first < 0 ? 0 : first; i < end && i < batch.size(); ++i) {
         const PictureCommand& c = batch[i];

@@ -40,7 +40,7 @@ public:
     // skipped.
     void drawPicture(unsigned number, float x, float y, float halfWidth, float halfHeight, float angle, float red,
                      float green, float blue, float alpha);
-    void draw(const PictureBatch& batch) { draw(batch, 0, batch.size()); }
+    void draw(const PictureBatch& batch);
     // Squares first to end - 1 of the batch.
     void draw(const PictureBatch& batch, int first, int end);
 
