@@ -133,6 +133,7 @@ void ScreenRenderer::composeMenu(const MenuView& view, PictureBatch& out) {
     // headline picture is square, its lettering a band across the middle.
     out.add(headline, -1.775f, 1.225f, 0.36f, 0.36f, 0.0f, 1, 1, 1, a);
     out.add(951, 1.8f, 0.75f, 0.4f, 0.4f, 0.0f, 1, 1, 1, a);
+    menuStillCount = out.size();
     out.add(952, 1.8f, view.sideHeight, 0.2f, 0.2f, 0.0f, 1, 1, 1, a);
 
     // The page buttons swell while the pointer is on them.
@@ -182,7 +183,13 @@ void ScreenRenderer::drawMenu(const MenuView& view) {
     batch.clear();
     composeMenu(view, batch);
     paint.resetModelView();
-    paint.draw(batch);
+    // Under a frame that hides the stage, the backdrop, level picture, map,
+    // headline and sign are drawn once per level and then copied back.
+    if (view.alpha >= 1.0f && paint.coversWindow(menuFrame)) {
+        paint.drawWithStillPart(batch, menuStillCount, view.selectedLevel);
+    } else {
+        paint.draw(batch);
+    }
 }
 
 void ScreenRenderer::composeTransition(Vector position, bool failed, float seconds, float duration, float fade,

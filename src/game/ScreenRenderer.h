@@ -84,6 +84,8 @@ private:
     float rosette = 10.0f;   // seconds since the transition began
     float dial = 0.0f;       // degrees, wraps at 360
     float interfaceClock = 0.0f;
+    // The menu's first squares, up to here, change only with its level.
+    int menuStillCount = 0;
 
     // Interface animations.
     static constexpr int talentSlots = 9;

@@ -24,12 +24,25 @@ void Picture::adoptPalette(std::uint8_t* buffer) {
     palette = buffer;
 }
 
+void Picture::releasePixels() {
+    if (!holdsImage()) return;
+    opaque = true;
+    const std::size_t bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4u;
+    for (std::size_t i = 3; i < bytes && opaque; i += 4) opaque = pixels[i] == 255;
+    std::free(pixels);
+    std::free(palette);
+    pixels = nullptr;
+    palette = nullptr;
+    pixelBytes = 0;
+}
+
 void Picture::makeEmpty() {
     std::free(pixels);
     std::free(palette);
     pixels = nullptr;
     palette = nullptr;
     pixelBytes = 0;
+    opaque = false;
     width = 0;
     height = 0;
     textureWidth = 0;

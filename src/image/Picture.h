@@ -42,6 +42,8 @@ public:
     std::uint8_t* pixels = nullptr;   // width x height x 4 bytes when not empty; owned
     std::size_t pixelBytes = 0;       // bytes held at pixels
     TextureDeleter textureDeleter = nullptr;
+    // Set by releasePixels: every texel of the released image had alpha 255.
+    bool opaque = false;
 
     // The pixel buffer holds width x height x 4 bytes for sides of 1 to 4096.
     bool holdsImage() const;
@@ -50,6 +52,10 @@ public:
     void adoptPixels(std::uint8_t* buffer, std::size_t bytes);
     // Takes a malloc'd 768-byte palette; frees the one held before.
     void adoptPalette(std::uint8_t* buffer);
+    // Once the texture holds the image nothing reads the pixels again: frees
+    // pixels and palette, keeps the sizes and remembers in `opaque` whether
+    // every texel had alpha 255.
+    void releasePixels();
     // Frees pixels and palette and sets every size to 0. The texture name stays.
     void makeEmpty();
     // Deletes the texture through the deleter, if there is one, and forgets the name.

@@ -15,7 +15,7 @@ void FloorRenderer::load(unsigned set, unsigned frameCount) {
 bool FloorRenderer::opaquePattern(unsigned set, std::int32_t frame) {
     const Picture* pattern = store.frame(set, frame);
     // Without a pattern, or with one that has no image, only the colours show.
-    if (pattern == nullptr || !pattern->holdsImage()) return true;
+    if (pattern == nullptr || !pictureSideFits(pattern->width)) return true;
     std::uint8_t& known = opacity[(set - firstStoreSet) * slotsPerSet + static_cast<unsigned>(frame)];
     if (known == 0) known = everyTexelOpaque(pattern) ? 1 : 2;
     return known == 1;

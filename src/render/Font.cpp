@@ -39,6 +39,7 @@ FontSetMetrics Font::metricsOfList(int list) {
 void Font::buildFont() {
     deleteFont();
     makePictureTexture(fontPicture, pictureNumber, TextureWrap::unset);
+    if (fontPicture != nullptr) fontPicture->releasePixels();
     firstListName = glGenLists(listCount);
     if (firstListName == 0) return;
     bindPicture(fontPicture);

@@ -15,6 +15,7 @@ void ScreenPainter::destroy() {
         if (slot != nullptr) deletePicture(slot);
     }
     deleteUnitQuad(unitQuad);
+    stillPart.release();
 }
 
 namespace {
@@ -29,12 +30,15 @@ bool overWholeWindow(float x, float y, float halfWidth, float halfHeight, float 
 
 void ScreenPainter::load(unsigned number, TextureWrap wrap) {
     if (number >= tableSize) return;
+    stillPart.forget();
     makePictureTexture(pictures[number], number, wrap);
     opaque[number] = everyTexelOpaque(pictures[number]) ? 1 : 0;
+    if (pictures[number] != nullptr) pictures[number]->releasePixels();
 }
 
 void ScreenPainter::release(unsigned number) {
     if (number >= tableSize) return;
+    stillPart.forget();
     deletePicture(pictures[number]);
     opaque[number] = 0;
 }
@@ -84,11 +88,23 @@ void ScreenPainter::drawPicture(unsigned number, float x, float y, float halfWid
     glPopMatrix();
 }
 
-void ScreenPainter::draw(const PictureBatch& batch) {
-    for (int i = 0; i < batch.size(); ++i) {
+void ScreenPainter::draw(const PictureBatch& batch) { draw(batch, 0, batch.size()); }
+
+void ScreenPainter::draw(const PictureBatch& batch, int first, int end) {
+    for (int i = first < 0 ? 0 : first; i < end && i < batch.size(); ++i) {
         const PictureCommand& c = batch[i];
         drawPicture(c.number, c.x, c.y, c.halfWidth, c.halfHeight, c.angle, c.red, c.green, c.blue, c.alpha);
     }
+}
+
+void ScreenPainter::drawWithStillPart(const PictureBatch& batch, int still, std::uint32_t key) {
+    if (stillPart.holds(key)) {
+        stillPart.draw();
+    } else {
+        draw(batch, 0, still);
+        stillPart.store(key);
+    }
+    draw(batch, still, batch.size());
 }
 
 void ScreenPainter::beginWindowSquare() {

@@ -5,6 +5,7 @@
 #include "image/Picture.h"
 #include "render/PictureBatch.h"
 #include "render/TextureUpload.h"
+#include "render/WindowCache.h"
 
 // The drawing side of the screens (loading, title, menu, transition and the
 // interface around a dance): its own table of pictures, indexed by picture
@@ -40,6 +41,15 @@ public:
     void drawPicture(unsigned number, float x, float y, float halfWidth, float halfHeight, float angle, float red,
                      float green, float blue, float alpha);
     void draw(const PictureBatch& batch);
+    // Squares first to end - 1 of the batch.
+    void draw(const PictureBatch& batch, int first, int end);
+
+    // The squares of a batch up to `still` draw the same while `key` stays:
+    // they are drawn once and copied, and from then on the copy stands in
+    // for them, until the key, the viewport or a loaded picture changes.
+    // Only for a batch whose first square covers the window (coversWindow),
+    // since the copy hides whatever was drawn before it.
+    void drawWithStillPart(const PictureBatch& batch, int still, std::uint32_t key);
 
     // A picture whose every texel is opaque (worked out as it is loaded).
     bool isOpaque(unsigned number) const { return number < tableSize && opaque[number] != 0; }
@@ -71,4 +81,5 @@ private:
     Picture* pictures[tableSize] = {};
     std::uint8_t opaque[tableSize] = {};
     std::uint32_t unitQuad = 0;
+    WindowCache stillPart;
 };

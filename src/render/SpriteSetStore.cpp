@@ -41,6 +41,10 @@ void SpriteSetStore::loadSpriteSet(unsigned set, unsigned frameCount) {
         if (made == nullptr) made = new (std::nothrow) SpriteAtlas;
         if (made != nullptr) made->build(&frames[(set - first) * slots], static_cast<int>(count));
     }
+    // The textures (and the atlas) hold the images now.
+    for (unsigned f = 1; f <= count; ++f) {
+        if (slot(set, f) != nullptr) slot(set, f)->releasePixels();
+    }
 }
 
 void SpriteSetStore::releaseAtlas(unsigned set) {

@@ -19,6 +19,7 @@ StageCanvas::~StageCanvas() {
 
 void StageCanvas::makeWorldPicture(unsigned number, bool repeat) {
     makePictureTexture(pictures[number], number, repeat ? TextureWrap::repeat : TextureWrap::clamp);
+    if (pictures[number] != nullptr) pictures[number]->releasePixels();
 }
 
 void StageCanvas::deleteWorldPicture(unsigned number) { deletePicture(pictures[number]); }

@@ -60,7 +60,8 @@ void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t
 }
 
 bool everyTexelOpaque(const Picture* picture) {
-    if (picture == nullptr || !picture->holdsImage()) return false;
+    if (picture == nullptr) return false;
+    if (!picture->holdsImage()) return picture->opaque;
     const std::size_t bytes = static_cast<std::size_t>(picture->width) * static_cast<std::size_t>(picture->height) * 4u;
     for (std::size_t i = 3; i < bytes; i += 4) {
         if (picture->pixels[i] != 255) return false;

@@ -34,8 +34,8 @@ void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap
 // in the unpack state.
 void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels);
 
-// True when the picture holds a whole image whose every texel has alpha 255:
-// drawn at alpha 1 it replaces what lies under it.
+// True when every texel of the picture's image (held, or released after its
+// upload) has alpha 255: drawn at alpha 1 it replaces what lies under it.
 bool everyTexelOpaque(const Picture* picture);
 
 // Deletes the picture (and so its texture) and nulls the slot.

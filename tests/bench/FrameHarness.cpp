@@ -1,6 +1,8 @@
 #include "bench/FrameHarness.h"
 
+#define GL_GLEXT_PROTOTYPES
 #include <GL/gl.h>
+#include <GL/glext.h>
 #include <SDL.h>
 
 #include <algorithm>
@@ -38,18 +40,26 @@ double processMilliseconds() {
     return static_cast<double>(t.tv_sec) * 1.0e3 + static_cast<double>(t.tv_nsec) * 1.0e-6;
 }
 
-// A run directory of its own: the generated files, and a progress file of a
-// player who finished every dance, the ninth at pro and the rest at star, so
-// that the game starts on level 9 at star.
-bool prepareRunDirectory(const std::string& gameDir, const TempDirectory& dir, std::string& message) {
+}  // namespace
+
+bool linkGeneratedFiles(const std::string& gameDir, const TempDirectory& dir) {
     std::error_code error;
     for (const auto& file : fs::directory_iterator(gameDir, error)) {
         const std::string name = file.path().filename().string();
         if (name == "savegame.txt" || name == "log.txt" || !file.is_regular_file()) continue;
         fs::create_symlink(file.path(), dir.path(name), error);
-        if (error) break;
+        if (error) return false;
     }
-    if (error || !fs::exists(dir.path("476.tga"))) {
+    return !error && fs::exists(dir.path("476.tga"));
+}
+
+namespace {
+
+// A run directory of its own: the generated files, and a progress file of a
+// player who finished every dance, the ninth at pro and the rest at star, so
+// that the game starts on level 9 at star.
+bool prepareRunDirectory(const std::string& gameDir, const TempDirectory& dir, std::string& message) {
+    if (!linkGeneratedFiles(gameDir, dir)) {
         message = "no generated run directory at " + gameDir;
         return false;
     }
@@ -118,6 +128,67 @@ void dumpFrame(const std::string& directory, const char* scene, int index) {
     std::fclose(file);
 }
 
+// The fragments (pixels written, blended or not) of what `draw` sends, in
+// windows; the occlusion query counts every fragment that reaches the frame.
+template <typename Draw>
+double windowsDrawn(Draw draw) {
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_SAMPLES_PASSED, query);
+    draw();
+    glEndQuery(GL_SAMPLES_PASSED);
+    GLuint samples = 0;
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &samples);
+    glDeleteQueries(1, &query);
+    return static_cast<double>(samples) / (static_cast<double>(width) * height);
+}
+
+// A full-window textured quad (a 1024 x 1024 texture, linear filters, as
+// the game's pictures), opaque or blended: milliseconds per quad, the median
+// of batches of 20.
+QuadCost measureQuadCost() {
+    std::vector<std::uint8_t> texels(1024u * 1024u * 4u);
+    for (std::size_t i = 0; i < texels.size(); ++i) texels[i] = static_cast<std::uint8_t>(i * 2654435761u >> 24);
+    GLuint texture = 0;
+    glGenTextures(1, &texture);
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexImage2D(GL_TEXTURE_2D, 0, 4, 1024, 1024, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 1.0f, 1.0f, 0.5f);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    const auto quad = [](float right, float top) {
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 0), glVertex2f(-1, -1), glTexCoord2f(1, 0), glVertex2f(right, -1);
+        glTexCoord2f(1, 1), glVertex2f(right, top), glTexCoord2f(0, 1), glVertex2f(-1, top);
+        glEnd();
+    };
+    QuadCost cost;
+    cost.fullCount = windowsDrawn([&] { quad(1, 1); });
+    cost.quarterCount = windowsDrawn([&] { quad(0, 0); });
+    for (const bool blended : {false, true}) {
+        if (blended) glEnable(GL_BLEND); else glDisable(GL_BLEND);
+        std::vector<double> batches;
+        for (int b = 0; b < 7; ++b) {
+            glFinish();
+            const auto begin = std::chrono::steady_clock::now();
+            for (int i = 0; i < 20; ++i) quad(1, 1);
+            glFinish();
+            const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - begin;
+            batches.push_back(spent.count() / 20.0);
+        }
+        std::sort(batches.begin(), batches.end());
+        (blended ? cost.blendedMilliseconds : cost.opaqueMilliseconds) = batches[batches.size() / 2];
+    }
+    glDeleteTextures(1, &texture);
+    return cost;
+}
+
 class Visit {
 public:
     Visit(Game& g, const FrameOptions& o) : game(g), options(o) {
@@ -164,6 +235,11 @@ public:
         for (int i = 0; i < count + options.countedFrames && going(); ++i) {
             SDL_PumpEvents();
             prepare(i);
+            if (i < count && i % 10 == 9) {
+                scene.windows.push_back(windowsDrawn([&] { game.frame(input, frameSeconds); }));
+                SDL_GL_SwapBuffers();
+                continue;
+            }
             if (i >= count) {
                 allocations::CountedScope counted(true);
                 game.frame(input, frameSeconds);
@@ -195,7 +271,8 @@ public:
 
 }  // namespace
 
-bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message) {
+bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message,
+                     QuadCost* quad) {
     TempDirectory dir(true);
     if (!dir.ok() || !prepareRunDirectory(options.gameDir, dir, message)) return false;
     if (!openWindow(message)) return false;
@@ -270,6 +347,7 @@ bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scene
         message = "time was not frozen";
         return false;
     }
+    if (quad != nullptr) *quad = measureQuadCost();
     return true;
 }
 

@@ -11,7 +11,13 @@
 #include <string>
 #include <vector>
 
+class TempDirectory;
+
 namespace bench {
+
+// Links the generated files of gameDir (not a progress file or log) into
+// dir; false when there are none.
+bool linkGeneratedFiles(const std::string& gameDir, const TempDirectory& dir);
 
 struct SceneTimes {
     std::string name;
@@ -26,6 +32,20 @@ struct SceneTimes {
     int countedFrames = 0;
     std::uint64_t allocations = 0;
     std::uint64_t gameAllocations = 0;
+    // Every tenth frame is not timed but counted: the fragments it wrote (an
+    // occlusion query over the whole frame, the clear not included) as a
+    // multiple of the window's pixels.
+    std::vector<double> windows;
+};
+
+// What one full-window textured quad costs on this renderer, and the check
+// that the fragment count is right: a full-window quad must count 1 window,
+// a quad over a quarter of it 0.25.
+struct QuadCost {
+    double opaqueMilliseconds = -1.0;
+    double blendedMilliseconds = -1.0;
+    double fullCount = -1.0;
+    double quarterCount = -1.0;
 };
 
 struct FrameOptions {
@@ -38,7 +58,9 @@ struct FrameOptions {
     int dumpEvery = 50;
 };
 
-// Runs the visit; false with a message when something could not be set up.
-bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message);
+// Runs the visit, then (when quad is given) measures the quad's cost; false
+// with a message when something could not be set up.
+bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message,
+                     QuadCost* quad = nullptr);
 
 }  // namespace bench

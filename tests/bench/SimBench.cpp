@@ -24,16 +24,20 @@ double secondsSince(Clock::time_point begin) {
     return std::chrono::duration<double>(Clock::now() - begin).count();
 }
 
+bool started(bench::HeadlessDance& dance, benchmark::State& state, std::uint8_t level = 9,
+             std::uint8_t difficulty = 3) {
+    if (dance.start(level, difficulty, 1, 120)) return true;
+    state.SkipWithError("the World could not be built");
+    return false;
+}
+
 // One frame of a level as the bot plays it; the busiest dance (level 9 at
 // star) also keeps every blossom slot in flight.
 void simulationStep(benchmark::State& state) {
     const auto level = static_cast<std::uint8_t>(state.range(0));
     const auto difficulty = static_cast<std::uint8_t>(state.range(1));
     bench::HeadlessDance dance;
-    if (!dance.start(level, difficulty, 1, 120)) {
-        state.SkipWithError("the World could not be built");
-        return;
-    }
+    if (!started(dance, state, level, difficulty)) return;
     for (auto _ : state) {
         dance.prepare();
         const auto begin = Clock::now();
@@ -53,10 +57,7 @@ BENCHMARK(simulationStep)
 void contactPass(benchmark::State& state) {
     static const char noName[10] = {};
     bench::HeadlessDance dance;
-    if (!dance.start()) {
-        state.SkipWithError("the World could not be built");
-        return;
-    }
+    if (!started(dance, state)) return;
     World& w = dance.world();
     for (auto _ : state) {
         dance.prepare();
@@ -73,10 +74,7 @@ BENCHMARK(contactPass)->Name("contact pass")->UseManualTime()->Unit(benchmark::k
 // dancers and blossoms are, then its update (lighting, drift, sway, mesh).
 void danceFloor(benchmark::State& state) {
     bench::HeadlessDance dance;
-    if (!dance.start()) {
-        state.SkipWithError("the World could not be built");
-        return;
-    }
+    if (!started(dance, state)) return;
     World& w = dance.world();
     DanceFloor& floor = *w.danceFloor;
     const auto sees = [&floor](const Actor& a) {

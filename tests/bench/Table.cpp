@@ -36,31 +36,21 @@ Distribution Distribution::of(std::vector<double> values) {
 
 Table::Table(std::string m) : machine(std::move(m)) {}
 
-void Table::distribution(const std::string& what, const Distribution& d, double medianLimit, double worstLimit,
-                         const std::string& target) {
+void Table::distribution(const std::string& what, const Distribution& d, const std::string& target, Limits limits,
+                         const char* format) {
     if (d.count == 0) {
         rows.push_back({what, "-", "-", "-", "-", target, "NOT MEASURED"});
         return;
     }
-    const bool met = (medianLimit < 0 || d.median <= medianLimit) && (worstLimit < 0 || d.worst <= worstLimit);
-    // A row without a target only informs.
-    rows.push_back({what, number(d.median), number(d.p95), number(d.p99), number(d.worst), target,
-                    target.empty() ? "" : met ? "met" : "MISSED"});
-}
-
-void Table::frames(const std::string& what, const Distribution& d, double medianLimit, double p99Limit) {
-    const std::string target = "median <= " + number(medianLimit, "%g") + ", p99 <= " + number(p99Limit, "%g");
-    if (d.count == 0) {
-        rows.push_back({what, "-", "-", "-", "-", target, "NOT MEASURED"});
-        return;
-    }
-    const bool met = d.median <= medianLimit && d.p99 <= p99Limit;
-    rows.push_back({what, number(d.median, "%.2f"), number(d.p95, "%.2f"), number(d.p99, "%.2f"),
-                    number(d.worst, "%.2f"), target, met ? "met" : "MISSED"});
+    const auto within = [](double value, double limit) { return limit < 0 || value <= limit; };
+    const bool met = within(d.median, limits.median) && within(d.p99, limits.p99) && within(d.worst, limits.worst);
+    rows.push_back({what, number(d.median, format), number(d.p95, format), number(d.p99, format),
+                    number(d.worst, format), target, target.empty() ? "" : met ? "met" : "MISSED"});
 }
 
 void Table::value(const std::string& what, double v, const char* format, const std::string& target, bool met) {
-    rows.push_back({what, v < 0 ? "-" : number(v, format), "", "", "", target, met ? "met" : "MISSED"});
+    rows.push_back({what, v < 0 ? "-" : number(v, format), "", "", "", target,
+                    target.empty() ? "" : met ? "met" : "MISSED"});
 }
 
 void Table::micro(const std::string& what, double microseconds) {

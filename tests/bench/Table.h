@@ -20,15 +20,18 @@ struct Distribution {
     static Distribution of(std::vector<double> values);
 };
 
+// Limits of a distribution's row; one below 0 is no limit.
+struct Limits {
+    double median = -1.0, p99 = -1.0, worst = -1.0;
+};
+
 class Table {
 public:
     explicit Table(std::string machine);
 
-    // medianLimit and worstLimit < 0 mean "no limit".
-    void distribution(const std::string& what, const Distribution& d, double medianLimit, double worstLimit,
-                      const std::string& target);
-    // Frame times: the median and the 99th percentile have limits.
-    void frames(const std::string& what, const Distribution& d, double medianLimit, double p99Limit);
+    // A row without a target only informs.
+    void distribution(const std::string& what, const Distribution& d, const std::string& target = "",
+                      Limits limits = {}, const char* format = "%.3f");
     void value(const std::string& what, double value, const char* format, const std::string& target, bool met);
     // A Google Benchmark case: time per iteration, no target.
     void micro(const std::string& what, double microseconds);
