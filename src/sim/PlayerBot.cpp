@@ -9,6 +9,9 @@
 namespace {
 
 constexpr float catReach = 3.4f;          // the cat stays this near her: the leash lets go at 3.7
+constexpr float clickReach = 3.9f;        // a dancer this near her can be clicked: the leash pulls at 4.2
+constexpr float beyondReachCost = 30.0f;  // in danger, hearts a far ballerina loses per unit beyond that
+constexpr float unfreezeAfter = 0.6f;     // seconds after a right click before one that ends the freeze
 constexpr float pixelsPerUnit = 100.0f;   // the cat's steering: a hundredth of a unit per pixel
 constexpr std::int32_t stepLimit = 30;    // pixels a frame the cat follows
 constexpr std::int32_t liftMargin = 24;   // pixels from the warp area's edge where the hand is lifted
@@ -63,6 +66,9 @@ SimInput PlayerBot::stepOf(const World& world, std::int32_t frame, void* context
 SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
     sight.look(world);
     clock += seconds;
+    // The stage's own time runs at a tenth while frozen, as the dancers do:
+    // a dancer or a talent is given up by that time, not by the hand's.
+    stageClock += sight.frozen ? seconds / 10.0f : seconds;
     lookAround();
     if (wasFrozen && !sight.frozen) freezeEndedAt = clock;
     wasFrozen = sight.frozen;
@@ -102,9 +108,9 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
             // away from her, or she circles it) is left alone for a while.
             if (talent->slot != fetchSlot) {
                 fetchSlot = talent->slot;
-                fetchSince = clock;
-            } else if (clock - fetchSince > fetchGiveUp && fetchSlot >= 0 && fetchSlot < SimSight::capacity) {
-                ignoreTalentUntil[fetchSlot] = clock + shunFor;
+                fetchSince = stageClock;
+            } else if (stageClock - fetchSince > fetchGiveUp && fetchSlot >= 0 && fetchSlot < SimSight::capacity) {
+                ignoreTalentUntil[fetchSlot] = stageClock + shunFor;
                 fetchSlot = -1;
             }
             fetch(*talent);
@@ -115,7 +121,9 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
         // With her hearts low, or ten lost within two seconds, a freeze gives
         // her a breather whatever she is doing: the others throw at a tenth
         // of their pace while she keeps hers.
-        const bool threatened = sight.primaEnergy < freezeEnergy || energyLostRecently() >= fallingFast;
+        // Not while she walks to a ballerina beyond the cat's reach: frozen she would crawl.
+        const bool threatened = (sight.primaEnergy < freezeEnergy || energyLostRecently() >= fallingFast) &&
+                                !(currentPlan == Plan::takeOver && !takeOverInReach);
         if (threatened && !sight.frozen && clock - freezeEndedAt > refreezeAfter) right = true;
     }
 
@@ -123,11 +131,13 @@ SimInput PlayerBot::step(const World& world, std::int32_t /*frame*/) {
     input.leftButton = left.frame(wish, seconds);
     // A right click lasts one frame, and never while frozen: that would end
     // the freeze. One that froze nothing (the guided dance) is not hammered.
-    input.rightButton = right && !rightWasDown && !sight.frozen && clock - rightPressedAt > rightClickPause;
+    const bool freeze = right && !sight.frozen && clock - rightPressedAt > rightClickPause;
+    input.rightButton = (freeze || (unfreeze && sight.frozen)) && !rightWasDown;
     if (input.rightButton) {
-        ++freezeCount;
+        if (freeze) ++freezeCount;
         rightPressedAt = clock;
     }
+    unfreeze = false;
     rightWasDown = input.rightButton;
     input.mouseX = pointer.x();
     input.mouseY = pointer.y();
@@ -192,10 +202,12 @@ std::int32_t PlayerBot::takeOverCandidate() const {
         const SimSight::Dancer& d = sight.dancers[i];
         // Only a named ballerina can be taken over.
         if (d.kind != Kind::ballerina || d.sadness < least || formerPrima[d.slot]) continue;
-        // Near ones first: every step toward a far one is taken under fire.
-        // The one under the cat can be clicked at once.
+        const float away = distance(d.position, sight.prima);
+        // Near ones first; the one under the cat can be clicked at once, and
+        // in danger every step beyond the cat's reach is taken under fire.
         // Her talents come with her.
-        float value = static_cast<float>(d.sadness) - 15.0f * distance(d.position, sight.prima) +
+        const float beyond = danger ? std::max(0.0f, away - clickReach) : 0.0f;
+        float value = static_cast<float>(d.sadness) - 15.0f * away - beyondReachCost * beyond +
                       talentWorth * static_cast<float>(d.blue + d.green + d.red);
         if (d.slot == sight.badgeSlot) value += 20.0f;
         if (best < 0 || value > bestValue) {
@@ -212,7 +224,7 @@ const SimSight::Thing* PlayerBot::usefulTalent() const {
     for (int i = 0; i < sight.talentCount; ++i) {
         const SimSight::Thing& t = sight.talents[i];
         const float d = distance(t.position, sight.prima);
-        if (d >= bestDistance || (t.slot >= 0 && t.slot < SimSight::capacity && clock < ignoreTalentUntil[t.slot]))
+        if (d >= bestDistance || (t.slot >= 0 && t.slot < SimSight::capacity && stageClock < ignoreTalentUntil[t.slot]))
             continue;
         bool useful = sight.primaEnergy < 100 || t.kind == Kind::talentFreeze || t.kind > Kind::talentRed;
         if (t.kind == Kind::talentBlue && sight.primaBlue < 3) useful = true;
@@ -230,7 +242,7 @@ void PlayerBot::chooseTarget() {
     auto cost = [&](const SimSight::Dancer& d) {
         // Near dancers first, and those nearly happy; the harmless 'p' last.
         return distance(d.position, sight.prima) + 0.02f * static_cast<float>(d.sadness) +
-               (d.kind == Kind::dancerP ? 3.0f : 0.0f) + (clock < shunUntil[d.slot] ? shunCost : 0.0f);
+               (d.kind == Kind::dancerP ? 3.0f : 0.0f) + (stageClock < shunUntil[d.slot] ? shunCost : 0.0f);
     };
     const SimSight::Dancer* best = nullptr;
     for (int i = 0; i < sight.dancerCount; ++i)
@@ -249,7 +261,7 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
     const SimSight::Dancer* d = sight.dancerInSlot(targetSlot);
     if (d == nullptr) {
         // Nobody in sight: walk toward the middle of the stage, where newcomers enter.
-        steerCatTo(Vector{0.0f, 0.0f});
+        steerCatTo(Vector{0.0f, 0.0f}, catReach);
         onTargetFor = 0.0f;
         return;
     }
@@ -270,13 +282,13 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
             Vector drag = wanted - sight.cat;
             drag.z = 0.0f;
             const float step = drag.length();
-            steerCatTo(step > dragStep ? sight.cat + drag * (dragStep / step) : wanted);
+            steerCatTo(step > dragStep ? sight.cat + drag * (dragStep / step) : wanted, catReach);
         } else {
-            steerCatTo(sight.cat);
+            steerCatTo(sight.cat, catReach);
         }
     } else {
         // The cat sits on her far side: her blossoms would burst on the cat first.
-        steerCatTo(length > 0.0f ? ahead + from * (farSide / length) : ahead);
+        steerCatTo(length > 0.0f ? ahead + from * (farSide / length) : ahead, catReach);
     }
     onTargetFor = sight.badgeSlot == targetSlot ? onTargetFor + seconds : 0.0f;
     if (onTargetFor > holdAfter) wish = SimButton::hold;
@@ -291,13 +303,13 @@ void PlayerBot::watchStall(const SimSight::Dancer& d, bool& right) {
     if (d.slot != stallSlot || d.sadness < stallSadness) {
         stallSlot = d.slot;
         stallSadness = d.sadness;
-        stallSince = clock;
+        stallSince = stageClock;
         return;
     }
-    const float stalled = clock - stallSince;
+    const float stalled = stageClock - stallSince;
     if (stalled > stallFreeze && !sight.frozen && clock - freezeEndedAt > rightClickPause) right = true;
     if (stalled > stallGiveUp && sight.dancerCount > 1 && d.slot >= 0 && d.slot < SimSight::capacity) {
-        shunUntil[d.slot] = clock + shunFor;
+        shunUntil[d.slot] = stageClock + shunFor;
         stallSlot = -1;
     }
 }
@@ -308,32 +320,37 @@ void PlayerBot::fetch(const SimSight::Thing& talent) {
     const Vector way = talent.position - sight.prima;
     const float length = way.length();
     const Vector beyond = length > 0.0f ? talent.position + way * (0.6f / length) : talent.position;
-    steerCatTo(beyond);
+    steerCatTo(beyond, catReach);
 }
 
 void PlayerBot::takeOver(SimButton::Wish& wish, bool& right) {
     const SimSight::Dancer* d = sight.dancerInSlot(takeOverSlot);
+    takeOverInReach = false;
     if (d == nullptr) return;
     onTargetFor = 0.0f;
     const float away = distance(d->position, sight.prima);
     // A freeze keeps the others' blossoms slow while the cat gets to her;
     // she herself slows down too, so only once the cat can reach her.
-    if (!sight.frozen && away < catReach) right = true;
-    steerCatTo(d->position + velocityOf(d->slot) * seconds);
+    takeOverInReach = away < clickReach;
+    if (!sight.frozen && takeOverInReach) right = true;
+    // Out of the cat's reach she must walk there, and frozen she would crawl:
+    // a freeze is ended (a right click at least half a second into it).
+    if (sight.frozen && !takeOverInReach && clock - rightPressedAt > unfreezeAfter) unfreeze = true;
+    steerCatTo(d->position + velocityOf(d->slot) * seconds, clickReach);
     if (sight.badgeSlot == takeOverSlot && left.ready() && clock - clickedAt > clickRetry) {
         wish = SimButton::click;
         clickedAt = clock;
     }
 }
 
-void PlayerBot::steerCatTo(Vector goal) {
+void PlayerBot::steerCatTo(Vector goal, float reach) {
     // What her last step will carry the cat along.
     const Vector carry = seenBefore ? sight.prima - lastPrima : Vector{};
     const Vector her = sight.prima + carry;
     Vector offset = goal - her;
     offset.z = 0.0f;
     const float length = offset.length();
-    if (length > catReach) goal = her + offset * (catReach / length);
+    if (length > reach) goal = her + offset * (reach / length);
     const Vector want = goal - (sight.cat + carry);
     // Screen y runs down, the stage's y up.
     moveHand(toPixels(want.x), toPixels(-want.y));

@@ -16,7 +16,11 @@
 // keeps her hearts for long, and, when its Prima Ballerina runs low on
 // energy (nearly happy), takes over a stronger ballerina, the more talents
 // she has the better: the cat sits on her, a click opens the name entry, and
-// the name on her badge is spelled from the shuffled row.
+// the name on her badge is spelled from the shuffled row. A ballerina
+// beyond the cat's reach is walked to in running time: frozen, the Prima
+// Ballerina crawls with the others. Whether a dancer keeps her hearts or a
+// talent stays out of reach is judged by the stage's time, which runs at a
+// tenth while frozen.
 //
 // The cat moves by the mouse's motion (a hundredth of a unit per pixel, at
 // most 30 pixels a frame) and is carried along with her, so the bot turns
@@ -49,13 +53,14 @@ private:
     void watchStall(const SimSight::Dancer& d, bool& right);
     void fetch(const SimSight::Thing& talent);
     void takeOver(SimButton::Wish& wish, bool& right);
-    void steerCatTo(Vector goal);
+    void steerCatTo(Vector goal, float reach);
     void moveHand(std::int32_t dx, std::int32_t dy);
     Vector velocityOf(std::int32_t slot) const;
     std::int32_t energyLostRecently() const;
 
     float seconds;
     float clock = 0.0f;
+    float stageClock = 0.0f;
     SimSight sight;
     SimMouse pointer;
     SimButton left;
@@ -72,6 +77,8 @@ private:
     float onTargetFor = 0.0f;
     float dragClock = 0.0f;
     std::int32_t takeOverSlot = -1;
+    bool takeOverInReach = false;
+    bool unfreeze = false;
     std::int32_t stallSlot = -1;
     std::int32_t stallSadness = 0;
     float stallSince = 0.0f;
