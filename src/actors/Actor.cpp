@@ -132,15 +132,3 @@ void Actor::updateMomentum() {
 void Actor::removeIfSpent() {
     if (energy < 0) remove();
 }
-
-void Actor::moveSteps(float dt) {
-    clampAcceleration();
-    integrateSpeedStep(dt);
-    decayCarry(dt);
-    decayBounce(dt);
-    rememberPosition();
-    advanceCarriedTime(dt);
-    integratePosition(dt);
-    updateVelocity();
-    updateMomentum();
-}

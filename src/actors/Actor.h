@@ -116,6 +116,4 @@ protected:
     void updateVelocity();                   // 13
     void updateMomentum();                   // 14
     void removeIfSpent();                    // 15
-    // Steps 5 to 14 in order.
-    void moveSteps(float dt);
 };

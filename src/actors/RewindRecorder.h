@@ -21,7 +21,7 @@ public:
     enum Pool : int { avatarPool = 0, obstaclePool = 1, musePool = 2, powerUpPool = 3, projectilePool = 4 };
     static constexpr int poolCount = 5;
     static constexpr int slotCount = 40;        // actors per pool
-    static constexpr int snapshotSlots = 50;    // storage per actor; slots 1..historyLength are used
+    static constexpr int snapshotSlots = 50;    // storage per actor; slots 1..keptSnapshots are used
     static constexpr std::uint8_t defaultHistoryLength = 40;
     static constexpr float defaultInterval = 0.1f;
 
@@ -53,7 +53,6 @@ public:
     // Entries holding a recorded moment: grows with every record up to 40.
     std::uint8_t count() const { return filled; }
     float interval() const { return recordInterval; }
-    std::uint8_t historyLength() const { return keptSnapshots; }
     int actorsPerPool() const { return actors; }
 
 private:
