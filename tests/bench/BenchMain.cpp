@@ -190,7 +190,7 @@ int framesChild(int frames, bool digest) {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     table.value("peak resident memory, frame harness (MB)", peakMegabytes(usage), "%.1f", "<= 150",
-                peakMegabytes(usage) <= 150.0);
+                ok && peakMegabytes(usage) <= 150.0);
     const auto* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     table.notes.push_back(std::string("renderer: ") + (renderer != nullptr ? renderer : "no window"));
     if (!ok) table.notes.push_back("the frame-time harness failed: " + message);
