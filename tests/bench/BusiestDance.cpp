@@ -11,14 +11,15 @@
 
 namespace bench {
 
-int topUpBlossoms(World& w, std::uint32_t& turn) {
-    const Avatar& prima = w.prima();
-    int thrown = 0;
+SimInput busiestUpkeep(PlayerBot& bot, World& w, std::int32_t frame, std::uint32_t& turn) {
+    SimInput input = bot.step(w, frame);
+    input.leftButton = input.rightButton = false;
+    input.handedName[0] = 0;
+    Avatar& prima = w.prima();
     for (int slot = 0; slot < w.poolSize; ++slot) {
         Projectile& b = *w.projectiles[slot];
         if (b.kind != 0) continue;
-        // The next dancer in turn throws; with nobody on the stage the
-        // blossom comes from a point beside her.
+        // With nobody on the stage the blossom comes from a point beside her.
         Vector from = prima.position + Vector{1.5f, 0.0f, 0.0f};
         float thrower = 0.0f;
         for (int n = 0; n < w.poolSize; ++n) {
@@ -34,56 +35,31 @@ int topUpBlossoms(World& w, std::uint32_t& turn) {
         w.textures->clearTrail(static_cast<unsigned>(slot), kind);
         b.place(kind, from, 0.0f, 0.0f, angleToward(from, prima.position), Kind::prima, 1, 0.0f, 12);
         b.speed = b.momentum = b.maxSpeed + std::max(0.0f, thrower);
-        ++thrown;
     }
-    return thrown;
-}
-
-void keepHerDancing(World& w) {
-    Avatar& prima = w.prima();
     if (prima.energy < 100) prima.energy = 100;
-}
-
-SimInput danceInput(PlayerBot& bot, const World& world, std::int32_t frame) {
-    SimInput input = bot.step(world, frame);
-    input.leftButton = false;
-    input.rightButton = false;
-    input.handedName[0] = 0;
     return input;
 }
 
 bool HeadlessDance::start(std::uint8_t level, std::uint8_t difficulty, std::int64_t seed, int warmUp) {
-    SimOptions options;
-    options.level = level;
-    options.difficulty = difficulty;
-    options.seed = seed;
-    options.seconds = frameSeconds;
-    if (!runner.start(options)) return false;
-    bot = PlayerBot(frameSeconds);
-    frameCount = 0;
-    turn = 0;
-    World& w = world();
-    const SimInput first = danceInput(bot, w, 0);
-    w.cat().lastMouseX = first.mouseX;
-    w.cat().lastMouseY = first.mouseY;
-    for (int i = 0; i < warmUp; ++i) frame();
+    if (!runner.start({.level = level, .difficulty = difficulty, .seed = seed, .seconds = frameSeconds})) return false;
+    // The cat starts under the bot's first mouse position, not with a jump.
+    const SimInput first = bot.step(world(), 0);
+    world().cat().lastMouseX = first.mouseX;
+    world().cat().lastMouseY = first.mouseY;
+    for (int i = 0; i < warmUp; ++i) prepare(), simulate();
     return true;
 }
 
 void HeadlessDance::prepare() {
-    World& w = world();
-    const SimInput input = danceInput(bot, w, frameCount);
-    w.steer(input.mouseX, input.mouseY, false, false, false, false, false, false, false, false, false, false,
-            false, false, false, false, frameSeconds);
-    topUpBlossoms(w, turn);
-    keepHerDancing(w);
+    const SimInput input = busiestUpkeep(bot, world(), frameCount, turn);
+    world().steer(input.mouseX, input.mouseY, false, false, false, false, false, false, false, false, false, false,
+                  false, false, false, false, frameSeconds);
 }
 
 void HeadlessDance::simulate() {
     static const char noName[10] = {};
-    World& w = world();
-    w.think(frameSeconds);
-    w.update(noName, false, frameSeconds);
+    world().think(frameSeconds);
+    world().update(noName, false, frameSeconds);
     ++frameCount;
 }
 

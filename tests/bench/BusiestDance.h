@@ -9,7 +9,7 @@
 // That upkeep is not part of what is measured.
 
 #include <cstdint>
-#include <memory>
+#include <ctime>
 
 #include "sim/PlayerBot.h"
 #include "sim/SimRunner.h"
@@ -20,16 +20,18 @@ namespace bench {
 
 constexpr float frameSeconds = 1.0f / 60.0f;
 
-// Fills every free blossom slot with a blossom thrown at the Prima
-// Ballerina by one of the dancers (in turn), as a throw of the World would
-// place it. Returns how many were thrown.
-int topUpBlossoms(World& world, std::uint32_t& turn);
+// The untimed part of a frame: the bot's mouse (returned, without buttons),
+// a blossom thrown into every free slot by the dancers in turn, her hearts
+// kept up.
+SimInput busiestUpkeep(PlayerBot& bot, World& world, std::int32_t frame, std::uint32_t& turn);
 
-// Keeps the Prima Ballerina's hearts up, so that the dance goes on.
-void keepHerDancing(World& world);
-
-// The input of one frame: the bot's mouse, no buttons.
-SimInput danceInput(PlayerBot& bot, const World& world, std::int32_t frame);
+// Processor time of a clock (CLOCK_THREAD_CPUTIME_ID, CLOCK_PROCESS_CPUTIME_ID):
+// on a busy machine a steadier measure of the work than the wall time.
+inline double cpuMilliseconds(clockid_t clock) {
+    timespec t{};
+    clock_gettime(clock, &t);
+    return static_cast<double>(t.tv_sec) * 1.0e3 + static_cast<double>(t.tv_nsec) * 1.0e-6;
+}
 
 // A headless busiest dance: the World without a window, as the
 // simulation runs it.
@@ -41,11 +43,6 @@ public:
     void prepare();
     // The measured part: think and update.
     void simulate();
-    // Both, in order.
-    void frame() {
-        prepare();
-        simulate();
-    }
     World& world() { return runner.world(); }
 
 private:

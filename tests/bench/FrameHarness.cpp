@@ -7,13 +7,12 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
 #include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
+#include <utility>
 
-#include "actors/Avatar.h"
 #include "actors/Random.h"
 #include "bench/BusiestDance.h"
 #include "game/Game.h"
@@ -26,21 +25,6 @@
 namespace fs = std::filesystem;
 
 namespace bench {
-namespace {
-
-constexpr int width = 1024;
-constexpr int height = 768;
-const Vector playButton{-1.235f, -1.72f};
-
-std::time_t fixedClock() { return 20240101; }
-
-double processMilliseconds() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) * 1.0e3 + static_cast<double>(t.tv_nsec) * 1.0e-6;
-}
-
-}  // namespace
 
 bool linkGeneratedFiles(const std::string& gameDir, const TempDirectory& dir) {
     std::error_code error;
@@ -55,28 +39,22 @@ bool linkGeneratedFiles(const std::string& gameDir, const TempDirectory& dir) {
 
 namespace {
 
-// A run directory of its own: the generated files, and a progress file of a
-// player who finished every dance, the ninth at pro and the rest at star, so
-// that the game starts on level 9 at star.
-bool prepareRunDirectory(const std::string& gameDir, const TempDirectory& dir, std::string& message) {
-    if (!linkGeneratedFiles(gameDir, dir)) {
-        message = "no generated run directory at " + gameDir;
-        return false;
-    }
+constexpr int width = 1024;
+constexpr int height = 768;
+const Vector playButton{-1.235f, -1.72f};
+
+std::time_t fixedClock() { return 20240101; }
+
+// A progress file of a player who finished every dance, the ninth at pro
+// and the rest at star, so that the game starts on level 9 at star.
+bool writeProgress() {
     ProgressStore store;
     store.holdWrites();
     for (std::uint8_t level = 1; level <= 9; ++level) {
-        store.setField(level, 1, 600);
-        store.setField(level, 2, 300);
-        store.setField(level, 3, 100);
-        store.setField(level, 4, 150);
-        store.setField(level, 5, level == 9 ? 2 : 3);
+        const int fields[] = {600, 300, 100, 150, level == 9 ? 2 : 3};
+        for (std::uint8_t field = 1; field <= 5; ++field) store.setField(level, field, fields[field - 1]);
     }
-    if (!store.releaseWrites()) {
-        message = "the progress file could not be written";
-        return false;
-    }
-    return true;
+    return store.releaseWrites();
 }
 
 bool openWindow(std::string& message) {
@@ -84,60 +62,38 @@ bool openWindow(std::string& message) {
         message = std::string("SDL: ") + SDL_GetError();
         return false;
     }
-    // The game's own attributes (the window is not fullscreen here).
-    SDL_GL_SetAttribute(SDL_GL_RED_SIZE, 5);
-    SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 5);
-    SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 5);
+    // The game's own attributes, but no vertical sync: the harness measures
+    // the work, not the display.
+    for (SDL_GLattr size : {SDL_GL_RED_SIZE, SDL_GL_GREEN_SIZE, SDL_GL_BLUE_SIZE, SDL_GL_ALPHA_SIZE})
+        SDL_GL_SetAttribute(size, 5);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
-    SDL_GL_SetAttribute(SDL_GL_ALPHA_SIZE, 5);
-    // No vertical sync: the harness measures the work, not the display.
     SDL_GL_SetAttribute(SDL_GL_SWAP_CONTROL, 0);
-    if (SDL_SetVideoMode(width, height, 32, SDL_HWSURFACE | SDL_OPENGL | SDL_ANYFORMAT) == nullptr) {
-        message = std::string("no OpenGL window: ") + SDL_GetError();
-        return false;
-    }
-    return true;
+    if (SDL_SetVideoMode(width, height, 32, SDL_HWSURFACE | SDL_OPENGL | SDL_ANYFORMAT) != nullptr) return true;
+    message = std::string("no OpenGL window: ") + SDL_GetError();
+    return false;
 }
 
-std::vector<std::uint8_t>& framePixels() {
+// FNV-1a over the finished frame's RGBA bytes: two builds that draw the
+// same pixels print the same digests.
+std::uint64_t pixelDigest() {
     static std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_FRONT);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
-    return pixels;
-}
-
-std::uint64_t pixelDigest() {
     std::uint64_t h = 1469598103934665603ull;
-    for (std::uint8_t c : framePixels()) h = (h ^ c) * 1099511628211ull;
+    for (std::uint8_t c : pixels) h = (h ^ c) * 1099511628211ull;
     return h;
-}
-
-// The finished frame as a binary PPM, top row first, for comparing two
-// builds' pictures with an image tool.
-void dumpFrame(const std::string& directory, const char* scene, int index) {
-    const std::vector<std::uint8_t>& pixels = framePixels();
-    char name[64];
-    std::snprintf(name, sizeof name, "/%s-%04d.ppm", scene, index);
-    std::FILE* file = std::fopen((directory + name).c_str(), "wb");
-    if (file == nullptr) return;
-    std::fprintf(file, "P6\n%d %d\n255\n", width, height);
-    for (int y = height - 1; y >= 0; --y) {
-        for (int x = 0; x < width; ++x) std::fwrite(&pixels[(static_cast<std::size_t>(y) * width + x) * 4], 1, 3, file);
-    }
-    std::fclose(file);
 }
 
 // The fragments (pixels written, blended or not) of what `draw` sends, in
 // windows; the occlusion query counts every fragment that reaches the frame.
 template <typename Draw>
 double windowsDrawn(Draw draw) {
-    GLuint query = 0;
+    GLuint query = 0, samples = 0;
     glGenQueries(1, &query);
     glBeginQuery(GL_SAMPLES_PASSED, query);
     draw();
     glEndQuery(GL_SAMPLES_PASSED);
-    GLuint samples = 0;
     glGetQueryObjectuiv(query, GL_QUERY_RESULT, &samples);
     glDeleteQueries(1, &query);
     return static_cast<double>(samples) / (static_cast<double>(width) * height);
@@ -172,18 +128,17 @@ QuadCost measureQuadCost() {
     cost.fullCount = windowsDrawn([&] { quad(1, 1); });
     cost.quarterCount = windowsDrawn([&] { quad(0, 0); });
     for (const bool blended : {false, true}) {
-        if (blended) glEnable(GL_BLEND); else glDisable(GL_BLEND);
+        blended ? glEnable(GL_BLEND) : glDisable(GL_BLEND);
         std::vector<double> batches;
         for (int b = 0; b < 7; ++b) {
             glFinish();
             const auto begin = std::chrono::steady_clock::now();
             for (int i = 0; i < 20; ++i) quad(1, 1);
             glFinish();
-            const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - begin;
-            batches.push_back(spent.count() / 20.0);
+            batches.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - begin).count() / 20.0);
         }
-        std::sort(batches.begin(), batches.end());
-        (blended ? cost.blendedMilliseconds : cost.opaqueMilliseconds) = batches[batches.size() / 2];
+        std::nth_element(batches.begin(), batches.begin() + 3, batches.end());
+        (blended ? cost.blended : cost.opaque) = batches[3];
     }
     glDeleteTextures(1, &texture);
     return cost;
@@ -191,15 +146,12 @@ QuadCost measureQuadCost() {
 
 class Visit {
 public:
-    Visit(Game& g, const FrameOptions& o) : game(g), options(o) {
-        input.mouseX = 512;
-        input.mouseY = 384;
-    }
+    Visit(Game& g, const FrameOptions& o) : game(g), options(o) {}
 
     // One frame, untimed.
-    void step(float seconds = frameSeconds) {
+    void step() {
         SDL_PumpEvents();
-        game.frame(input, seconds);
+        game.frame(input, frameSeconds);
         SDL_GL_SwapBuffers();
     }
     void wait(int frames) {
@@ -222,44 +174,42 @@ public:
         }
         return false;
     }
+    void steer(const SimInput& in) {
+        input.mouseX = in.mouseX;
+        input.mouseY = in.mouseY;
+    }
 
-    // Measures `count` frames, then counts the allocations of
+    // Measures options.frames frames, then counts the allocations of
     // options.countedFrames more; before each (untimed) `prepare` sets the
     // input. Stops early when `going` turns false.
     template <typename Prepare, typename Going>
-    SceneTimes measure(const char* name, int count, Prepare prepare, Going going) {
+    SceneTimes measure(const char* name, Prepare prepare, Going going) {
         SceneTimes scene;
         scene.name = name;
-        scene.milliseconds.reserve(static_cast<std::size_t>(count));
-        scene.processorMilliseconds.reserve(static_cast<std::size_t>(count));
-        for (int i = 0; i < count + options.countedFrames && going(); ++i) {
+        for (int i = 0; i < options.frames + options.countedFrames && going(); ++i) {
             SDL_PumpEvents();
-            prepare(i);
-            if (i < count && i % 10 == 9) {
-                scene.windows.push_back(windowsDrawn([&] { game.frame(input, frameSeconds); }));
-                SDL_GL_SwapBuffers();
-                continue;
-            }
-            if (i >= count) {
+            prepare();
+            if (i >= options.frames) {
                 allocations::CountedScope counted(true);
                 game.frame(input, frameSeconds);
                 SDL_GL_SwapBuffers();
                 scene.allocations += counted.allocations();
                 scene.gameAllocations += counted.gameAllocations();
                 ++scene.countedFrames;
-                continue;
+            } else if (i % 10 == 9) {
+                scene.windows.push_back(windowsDrawn([&] { game.frame(input, frameSeconds); }));
+                SDL_GL_SwapBuffers();
+            } else {
+                const double processorBegin = cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID);
+                const auto begin = std::chrono::steady_clock::now();
+                game.frame(input, frameSeconds);
+                SDL_GL_SwapBuffers();
+                const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - begin;
+                scene.processorMilliseconds.push_back(cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - processorBegin);
+                scene.milliseconds.push_back(spent.count());
+                if (options.pixelDigest)
+                    std::printf("digest %s %d %016llx\n", name, i, static_cast<unsigned long long>(pixelDigest()));
             }
-            const double processorBegin = processMilliseconds();
-            const auto begin = std::chrono::steady_clock::now();
-            game.frame(input, frameSeconds);
-            SDL_GL_SwapBuffers();
-            const auto end = std::chrono::steady_clock::now();
-            scene.processorMilliseconds.push_back(processMilliseconds() - processorBegin);
-            scene.milliseconds.push_back(std::chrono::duration<double, std::milli>(end - begin).count());
-            if (options.pixelDigest)
-                std::printf("digest %s %d %016llx\n", name, i, static_cast<unsigned long long>(pixelDigest()));
-            if (!options.dumpDirectory.empty() && options.dumpEvery > 0 && i % options.dumpEvery == 0)
-                dumpFrame(options.dumpDirectory, name, i);
         }
         return scene;
     }
@@ -273,8 +223,15 @@ public:
 
 bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scenes, std::string& message,
                      QuadCost* quad) {
+    const auto fail = [&message](std::string text) {
+        message = std::move(text);
+        return false;
+    };
+    // A run directory of its own: the generated files and the progress file.
     TempDirectory dir(true);
-    if (!dir.ok() || !prepareRunDirectory(options.gameDir, dir, message)) return false;
+    if (!dir.ok() || !linkGeneratedFiles(options.gameDir, dir))
+        return fail("no generated run directory at " + options.gameDir);
+    if (!writeProgress()) return fail("the progress file could not be written");
     if (!openWindow(message)) return false;
     // Every reseed reads one fixed clock, so that a visit replays exactly.
     setSeedClock(fixedClock);
@@ -283,18 +240,17 @@ bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scene
     game->init(width, height, true);
     World& w = *game->stage();
     Visit visit(*game, options);
+    visit.input.mouseX = width / 2;
+    visit.input.mouseY = height / 2;
     const auto always = [] { return true; };
 
     // The first screen, then the menu with its level preview.
     visit.wait(20);
     visit.click();
     visit.wait(40);
-    if (!game->paused) {
-        message = "the menu did not open";
-        return false;
-    }
+    if (!game->paused) return fail("the menu did not open");
     int angle = 0;
-    scenes.push_back(visit.measure("menu", options.frames, [&](int) {
+    scenes.push_back(visit.measure("menu", [&] {
         // The hand wanders a little, the cat follows it around the menu.
         angle += 3;
         visit.input.mouseX = 512 + static_cast<int>(40.0 * std::cos(angle * 0.0174533));
@@ -302,51 +258,31 @@ bool runFrameHarness(const FrameOptions& options, std::vector<SceneTimes>& scene
     }, always));
 
     // Play: level 9 at star, as the progress file left it.
-    if (!visit.moveCatTo(playButton)) {
-        message = "the cat never reached Play";
-        return false;
-    }
+    if (!visit.moveCatTo(playButton)) return fail("the cat never reached Play");
     visit.click();
-    if (game->paused || w.level != 9 || w.difficulty != 3) {
-        message = "the dance did not start at level 9, star";
-        return false;
-    }
+    if (game->paused || w.level != 9 || w.difficulty != 3)
+        return fail("the dance did not start at level 9, star");
     // A dance waits for a click after its first second.
     visit.wait(70);
     visit.click();
-    if (w.nameEntry) w.nameEntry = false;
+    w.nameEntry = false;
 
     PlayerBot bot(frameSeconds);
     std::uint32_t turn = 0;
     int frame = 0;
-    const auto dance = [&](int) {
-        const SimInput in = danceInput(bot, w, frame++);
-        visit.input.mouseX = in.mouseX;
-        visit.input.mouseY = in.mouseY;
-        topUpBlossoms(w, turn);
-        keepHerDancing(w);
-    };
-    for (int i = 0; i < options.warmUpFrames; ++i) {
-        dance(i);
-        visit.step();
-    }
-    scenes.push_back(visit.measure("dance", options.frames, dance, always));
+    const auto dance = [&] { visit.steer(busiestUpkeep(bot, w, frame++, turn)); };
+    for (int i = 0; i < options.warmUpFrames; ++i) dance(), visit.step();
+    scenes.push_back(visit.measure("dance", dance, always));
 
     // A right click freezes the moment; its ghosts show while it lasts.
     visit.input.rightButton = true;
     visit.step();
     visit.input.rightButton = false;
-    scenes.push_back(visit.measure("frozen", options.frames, [&](int) {
-        const SimInput in = danceInput(bot, w, frame++);
-        visit.input.mouseX = in.mouseX;
-        visit.input.mouseY = in.mouseY;
-    }, [&] { return w.frozen; }));
+    scenes.push_back(visit.measure("frozen", [&] { visit.steer(bot.step(w, frame++)); }, [&] { return w.frozen; }));
     const SceneTimes& frozen = scenes.back();
-    const int frozenFrames = static_cast<int>(frozen.milliseconds.size()) + frozen.countedFrames;
-    if (frozenFrames < std::min(30, options.frames + options.countedFrames)) {
-        message = "time was not frozen";
-        return false;
-    }
+    if (static_cast<int>(frozen.milliseconds.size() + frozen.windows.size()) + frozen.countedFrames <
+        std::min(30, options.frames + options.countedFrames))
+        return fail("time was not frozen");
     if (quad != nullptr) *quad = measureQuadCost();
     return true;
 }

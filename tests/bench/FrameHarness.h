@@ -21,41 +21,33 @@ bool linkGeneratedFiles(const std::string& gameDir, const TempDirectory& dir);
 
 struct SceneTimes {
     std::string name;
-    std::vector<double> milliseconds;  // one per timed frame, in order
-    // Processor time of the whole process (every thread, the driver's
-    // rasterising threads too) over the timed frames: on a busy machine a
-    // steadier measure of the work than the wall time.
-    std::vector<double> processorMilliseconds;  // one per timed frame, in order
-    // After the timed frames, countedFrames more are run (untimed) counting
-    // the heap allocations of the main thread: all of them, and those the
-    // game's own code asked for (the rest are the GL driver's, SDL's, X's).
-    int countedFrames = 0;
-    std::uint64_t allocations = 0;
-    std::uint64_t gameAllocations = 0;
+    // Per timed frame, in order: wall time, and the processor time of the
+    // whole process (the driver's rasterising threads too).
+    std::vector<double> milliseconds, processorMilliseconds;
     // Every tenth frame is not timed but counted: the fragments it wrote (an
     // occlusion query over the whole frame, the clear not included) as a
     // multiple of the window's pixels.
     std::vector<double> windows;
+    // After the timed frames, countedFrames more run (untimed) counting the
+    // heap allocations of the main thread: all of them, and those the game's
+    // own code asked for (the rest are the GL driver's, SDL's, X's).
+    int countedFrames = 0;
+    std::uint64_t allocations = 0, gameAllocations = 0;
 };
 
-// What one full-window textured quad costs on this renderer, and the check
-// that the fragment count is right: a full-window quad must count 1 window,
-// a quad over a quarter of it 0.25.
+// What one full-window textured quad costs on this renderer (ms), and the
+// check of the fragment count: a full-window quad must count 1 window, a
+// quarter-window one 0.25.
 struct QuadCost {
-    double opaqueMilliseconds = -1.0;
-    double blendedMilliseconds = -1.0;
-    double fullCount = -1.0;
-    double quarterCount = -1.0;
+    double opaque = -1.0, blended = -1.0, fullCount = -1.0, quarterCount = -1.0;
 };
 
 struct FrameOptions {
-    std::string gameDir;      // the generated run directory
-    int frames = 600;         // frames measured per scene
-    int countedFrames = 30;   // frames whose allocations are counted per scene
-    int warmUpFrames = 120;   // dance frames before the dance is measured
-    bool pixelDigest = false; // print a digest of every measured frame's pixels
-    std::string dumpDirectory; // when set, every dumpEvery-th measured frame is written there as a PPM
-    int dumpEvery = 50;
+    std::string gameDir;       // the generated run directory
+    int frames = 600;          // frames measured per scene
+    int countedFrames = 30;    // frames whose allocations are counted per scene
+    int warmUpFrames = 120;    // dance frames before the dance is measured
+    bool pixelDigest = false;  // print a digest of every timed frame's pixels
 };
 
 // Runs the visit, then (when quad is given) measures the quad's cost; false

@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <iterator>
 
 #include "actors/Avatar.h"
 #include "actors/Camera.h"
@@ -18,15 +19,17 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double secondsSince(Clock::time_point begin) {
-    return std::chrono::duration<double>(Clock::now() - begin).count();
+// Runs `part` as the iteration's timed work.
+template <typename Part>
+void timed(benchmark::State& state, Part part) {
+    const auto begin = std::chrono::steady_clock::now();
+    part();
+    state.SetIterationTime(std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count());
 }
 
 bool started(bench::HeadlessDance& dance, benchmark::State& state, std::uint8_t level = 9,
              std::uint8_t difficulty = 3) {
-    if (dance.start(level, difficulty, 1, 120)) return true;
+    if (dance.start(level, difficulty)) return true;
     state.SkipWithError("the World could not be built");
     return false;
 }
@@ -34,15 +37,12 @@ bool started(bench::HeadlessDance& dance, benchmark::State& state, std::uint8_t 
 // One frame of a level as the bot plays it; the busiest dance (level 9 at
 // star) also keeps every blossom slot in flight.
 void simulationStep(benchmark::State& state) {
-    const auto level = static_cast<std::uint8_t>(state.range(0));
-    const auto difficulty = static_cast<std::uint8_t>(state.range(1));
     bench::HeadlessDance dance;
-    if (!started(dance, state, level, difficulty)) return;
+    if (!started(dance, state, static_cast<std::uint8_t>(state.range(0)), static_cast<std::uint8_t>(state.range(1))))
+        return;
     for (auto _ : state) {
         dance.prepare();
-        const auto begin = Clock::now();
-        dance.simulate();
-        state.SetIterationTime(secondsSince(begin));
+        timed(state, [&] { dance.simulate(); });
     }
 }
 BENCHMARK(simulationStep)
@@ -62,9 +62,7 @@ void contactPass(benchmark::State& state) {
     for (auto _ : state) {
         dance.prepare();
         w.think(bench::frameSeconds);
-        const auto begin = Clock::now();
-        w.interact();
-        state.SetIterationTime(secondsSince(begin));
+        timed(state, [&] { w.interact(); });
         w.update(noName, true, bench::frameSeconds);
     }
 }
@@ -81,16 +79,14 @@ void danceFloor(benchmark::State& state) {
         if (a.kind != 0) floor.touch(a.kind, a.position, a.width, a.height, a.damage, a.momentum);
     };
     for (auto _ : state) {
-        dance.frame();
-        const auto begin = Clock::now();
-        for (int i = 0; i < w.poolSize; ++i) {
-            sees(*w.obstacles[i]);
-            sees(*w.projectiles[i]);
-        }
-        sees(w.prima());
-        sees(*w.camera);
-        floor.update(bench::frameSeconds);
-        state.SetIterationTime(secondsSince(begin));
+        dance.prepare();
+        dance.simulate();
+        timed(state, [&] {
+            for (int i = 0; i < w.poolSize; ++i) sees(*w.obstacles[i]), sees(*w.projectiles[i]);
+            sees(w.prima());
+            sees(*w.camera);
+            floor.update(bench::frameSeconds);
+        });
     }
 }
 BENCHMARK(danceFloor)->Name("dance floor")->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -100,23 +96,22 @@ BENCHMARK(danceFloor)->Name("dance floor")->UseManualTime()->Unit(benchmark::kMi
 void effectPool(benchmark::State& state) {
     EffectPool pool;
     const int numbers[] = {1, 2, 3, 4, 5, 6, 7, 8, 21, 22, 23, 24, 25, 26, 51, 52, 71, 72, 81, 82, 83, 84, 85};
+    const std::uint8_t owners[] = {111, 112, 113, 141, 161};
     int next = 0;
     std::uint8_t owner = 0;
     for (auto _ : state) {
         // Refill what the last update freed (untimed).
-        for (int tries = 0; pool.busyCount() < EffectPool::capacity && tries < 1000; ++tries) {
-            const int number = numbers[next++ % (sizeof numbers / sizeof numbers[0])];
+        for (int tries = 0; pool.busyCount() < EffectPool::capacity && tries < 1000; ++tries, ++owner) {
+            const int number = numbers[next++ % std::size(numbers)];
             const Vector at{0.5f + static_cast<float>(next % 17) * 0.1f, 0.3f + static_cast<float>(next % 13) * 0.1f};
             pool.spawn(number, static_cast<std::uint8_t>(111 + owner % 3), owner % 40, at, Vector{1.0f, 0.5f});
-            ++owner;
         }
-        const auto begin = Clock::now();
-        for (int i = 0; i < 40; ++i)
-            for (std::uint8_t kind : {std::uint8_t{111}, std::uint8_t{112}, std::uint8_t{113}, std::uint8_t{141},
-                                      std::uint8_t{161}})
-                pool.attach(kind, static_cast<std::uint8_t>(i), Vector{1.0f, 1.0f}, Vector{0.1f, 0.0f}, 30.0f);
-        pool.update(bench::frameSeconds, 0.0f, 0.0f, 100.0f);
-        state.SetIterationTime(secondsSince(begin));
+        timed(state, [&] {
+            for (int i = 0; i < 40; ++i)
+                for (std::uint8_t kind : owners)
+                    pool.attach(kind, static_cast<std::uint8_t>(i), Vector{1.0f, 1.0f}, Vector{0.1f, 0.0f}, 30.0f);
+            pool.update(bench::frameSeconds, 0.0f, 0.0f, 100.0f);
+        });
     }
 }
 BENCHMARK(effectPool)->Name("effect pool")->UseManualTime()->Unit(benchmark::kMicrosecond);
