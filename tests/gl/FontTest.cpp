@@ -99,15 +99,11 @@ TEST_F(FontDraw, EachSetHasItsCellsSizeAdvanceAndTintAndLeavesTheMatrices) {
 }
 
 TEST_F(FontDraw, TheTextureRepeatsDeletingFreesListsAndTextureAMissingPictureStillBuilds) {
-    GLint wrap = 0;
-    glBindTexture(GL_TEXTURE_2D, font.picture()->textureName);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap);
-    EXPECT_EQ(wrap, GL_REPEAT);
+    EXPECT_EQ(wrapOf(font.picture()->textureName, GL_TEXTURE_WRAP_T), GL_REPEAT);
     const std::uint32_t texture = font.picture()->textureName, lists = font.firstList();
     EXPECT_TRUE(glIsList(lists) && glIsList(lists + Font::listCount - 1));
     font.deleteFont();
-    EXPECT_FALSE(font.isBuilt());
-    EXPECT_EQ(font.picture(), nullptr);
+    EXPECT_TRUE(!font.isBuilt() && font.picture() == nullptr);
     EXPECT_FALSE(glIsTexture(texture) || glIsList(lists) || glIsList(lists + Font::listCount - 1));
     font.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "A");  // a deleted font prints nothing
     EXPECT_TRUE(colourNear(textPixel(112, 112), black));
@@ -115,10 +111,8 @@ TEST_F(FontDraw, TheTextureRepeatsDeletingFreesListsAndTextureAMissingPictureSti
     TempDirectory empty(true);
     Font missing;
     missing.buildFont();
-    ASSERT_TRUE(missing.isBuilt());
-    ASSERT_NE(missing.picture(), nullptr);
-    EXPECT_NE(missing.picture()->textureName, 0u);
-    EXPECT_FALSE(missing.picture()->holdsImage());
+    ASSERT_TRUE(missing.isBuilt() && missing.picture() != nullptr);
+    EXPECT_TRUE(missing.picture()->textureName != 0u && !missing.picture()->holdsImage());
     missing.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "Ballerinas Happy");
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

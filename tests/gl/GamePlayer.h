@@ -96,16 +96,9 @@ protected:
         setSeedClock([] { return std::time_t{1}; });
         ASSERT_TRUE(game.init(gl::width, gl::height, releaseOnQuit));
     }
-    void TearDown() override {
-        setSeedClock(nullptr);
-        GlTest::TearDown();
-    }
+    void TearDown() override { setSeedClock(nullptr); }
 
-    std::uintmax_t progressFileSize() {
-        std::error_code error;
-        const auto size = std::filesystem::file_size(run.path("savegame.txt"), error);
-        return error ? 0 : size;
-    }
+    std::uintmax_t progressFileSize() { return std::filesystem::file_size(run.path("savegame.txt")); }
 
     // From the welcome screen into the menu, ready for a click on Play.
     void enterMenu() {
@@ -152,10 +145,7 @@ inline Vector nearestBallerinaPosition(World& world) {
     float bestDistance = 1.0e30f;
     for (const auto& o : world.obstacles) {
         const float d = (o->position - world.primaPositionNow()).length();
-        if (o->kind == Kind::ballerina && d < bestDistance) {
-            bestDistance = d;
-            best = o->position;
-        }
+        if (o->kind == Kind::ballerina && d < bestDistance) bestDistance = d, best = o->position;
     }
     return best;
 }

@@ -34,6 +34,7 @@ protected:
             write(1950 + f, 255, 255, 255);
         }
         write(1711, 128, 128, 128);
+        ASSERT_TRUE(dir.write("1712.tga", pf::tgaFilled(4, 4, 255, 255, 255, 0)));
         for (unsigned n : {851u, 852u, 853u, 854u, 855u, 856u, 861u, 862u}) write(n, 255, 255, 255);
         // Glyphs in colours of their own: "A" red, small letters blue, digits green.
         write(601, 255, 0, 0);
@@ -111,9 +112,17 @@ TEST_F(StageDrawing, TheFloorShowsItsTileColoursWithAndWithoutAPatternAndAPartic
     EXPECT_TRUE(shows(0.3f, -0.7f, {255, 128, 64}));
     EXPECT_TRUE(shows(-2.5f, 1.9f, {255, 128, 64}));
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D)) << "texturing is back on for the next drawing";
-    renderer.floorRenderer().load(171, 1);
-    renderer.floorRenderer().draw(mesh, 171, 1);
+    // An opaque pattern is drawn without blending, which is on again after it;
+    // a pattern with transparent texels is blended.
+    FloorRenderer& floor = renderer.floorRenderer();
+    floor.load(171, 2);
+    EXPECT_TRUE(floor.opaquePattern(171, 1) && floor.opaquePattern(171, 0) && !floor.opaquePattern(171, 2));
+    floor.draw(mesh, 171, 1);
     EXPECT_TRUE(shows(0.3f, -0.7f, {128, 64, 32}, 4));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    glClear(GL_COLOR_BUFFER_BIT);
+    floor.draw(mesh, 171, 2);
+    EXPECT_TRUE(shows(0.3f, -0.7f, black));
     GLint front = 0;
     glGetIntegerv(GL_FRONT_FACE, &front);
     EXPECT_EQ(front, GL_CCW);
