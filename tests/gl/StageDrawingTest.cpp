@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <string>
 
 #include "actors/EffectPool.h"
@@ -88,6 +89,7 @@ TEST_F(StageDrawing, TheRingLabelsWriteTheirLettersOnTheirArcs) {
     glClear(GL_COLOR_BUFFER_BIT);
     renderer.labels().drawNameRing(0.0f, 0.0f, 0.0f, "Anna");
     char text[RingLayout::slots + 1];
+    std::memset(text, 'a', sizeof text);  // as the game's own buffers, every slot past the name must be cleared
     RingLayout layout;
     layoutRing(text, RingArcs::nameStart(fillLabelText("Anna", '\0', text)), RingArcs::nameStep, true,
                GlyphMapping::name, layout);
