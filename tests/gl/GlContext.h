@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <array>
 #include <cstdlib>
+#include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "support/PictureFiles.h"
@@ -112,4 +114,8 @@ inline GLint wrapOf(std::uint32_t texture, GLenum axis = GL_TEXTURE_WRAP_S) {
 // colourNear at a stage point.
 inline ::testing::AssertionResult shows(float x, float y, const Rgba& want, int tolerance = 3) {
     return colourNear(gl::stagePixel(x, y), want, tolerance) << " at (" << x << ", " << y << ")";
+}
+// shows() at every point of a table.
+inline void expectShows(std::initializer_list<std::tuple<float, float, Rgba>> points, int tolerance = 3) {
+    for (const auto& [x, y, colour] : points) EXPECT_TRUE(shows(x, y, colour, tolerance));
 }

@@ -3,7 +3,6 @@
 // (an opaque picture over the whole window, hidden drawing).
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "gl/GlContext.h"
@@ -49,9 +48,8 @@ TEST_F(ScreenPainterDraw, SquaresLandWhereTheirStageUnitsSayAndWhatCannotBeDrawn
     // degrees a green square stands upright.
     painter.drawPicture(900, 1.0f, 0.5f, 0.5f, 0.25f, 0.0f, 1.0f, 0.0f, 0.0f, 1.0f);
     painter.drawPicture(8951, -1.0f, 0.0f, 0.5f, 0.25f, 90.0f, 1.0f, 1.0f, 1.0f, 1.0f);
-    for (const auto& [x, y, colour] : std::vector<std::tuple<float, float, Rgba>>{
-             {1.0f, 0.5f, red}, {1.25f, 0.5f, red}, {1.0f, 0.85f, black}, {-1.0f, 0.25f, green}, {-1.4f, 0.0f, black}})
-        EXPECT_TRUE(shows(x, y, colour));
+    expectShows(
+        {{1.0f, 0.5f, red}, {1.25f, 0.5f, red}, {1.0f, 0.85f, black}, {-1.0f, 0.25f, green}, {-1.4f, 0.0f, black}});
 
     glClear(GL_COLOR_BUFFER_BIT);
     PictureBatch batch;
@@ -59,9 +57,7 @@ TEST_F(ScreenPainterDraw, SquaresLandWhereTheirStageUnitsSayAndWhatCannotBeDrawn
     batch.add(901, 2.0f, 1.5f, 0.2f, 0.2f);   // never loaded: skipped
     batch.add(900, 0.0f, 0.0f, -0.2f, 0.2f);  // turned inside out: skipped
     painter.draw(batch);
-    EXPECT_TRUE(shows(-2.0f, -1.5f, blue));
-    EXPECT_TRUE(shows(2.0f, 1.5f, black));
-    EXPECT_TRUE(shows(0.0f, 0.0f, black));
+    expectShows({{-2.0f, -1.5f, blue}, {2.0f, 1.5f, black}, {0.0f, 0.0f, black}});
 
     painter.release(900);
     EXPECT_FALSE(painter.isLoaded(900));

@@ -85,30 +85,22 @@ protected:
 
 TEST_F(SpriteDraw, PictureRowZeroLiesAtTheBottomTintAndTurnApplyAroundThePositionTheClockChoosesTheFrame) {
     draw(101, 1, 1.0f, 0.5f);  // covers 0.5..1.5 x 0..1
-    for (const auto& [x, y, colour] : std::vector<std::tuple<float, float, Rgba>>{
-             {0.75f, 0.25f, red}, {1.25f, 0.25f, green}, {0.75f, 0.75f, blue}, {1.25f, 0.75f, white},
-             {1.6f, 0.5f, black}, {0.4f, 0.5f, black}, {1.0f, 1.1f, black}})
-        EXPECT_TRUE(shows(x, y, colour));
+    expectShows({{0.75f, 0.25f, red}, {1.25f, 0.25f, green}, {0.75f, 0.75f, blue}, {1.25f, 0.75f, white},
+                 {1.6f, 0.5f, black}, {0.4f, 0.5f, black}, {1.0f, 1.1f, black}});
     // Turned a quarter counter-clockwise under a magenta tint: the lower left
     // corner now lies at the lower right, green turns black, white magenta.
     glClear(GL_COLOR_BUFFER_BIT);
     draw(101, 1, 1.0f, 0.5f, 90.0f, {255, 0, 255});
-    for (const auto& [x, y, colour] : std::vector<std::tuple<float, float, Rgba>>{
-             {1.25f, 0.25f, red}, {1.25f, 0.75f, black}, {0.75f, 0.75f, {255, 0, 255}}, {0.75f, 0.25f, blue}})
-        EXPECT_TRUE(shows(x, y, colour));
+    expectShows({{1.25f, 0.25f, red}, {1.25f, 0.75f, black}, {0.75f, 0.75f, {255, 0, 255}}, {0.75f, 0.25f, blue}});
 
     // Frames 1 and 2 (yellow) in one second on the clock of each slot; a
     // restarted clock counts its first frame twice; a time on the boundary
     // of the last frame still shows it.
-    const struct {
-        std::uint16_t slot;
-        float frameTime;
-        Rgba colour;
-    } clock[] = {{0, 0.1f, red}, {1, 0.35f, {255, 255, 0}}, {0, 0.2f, red}, {2, 0.5f, {255, 255, 0}}};
-    for (const auto& c : clock) {
+    for (const auto& [slot, frameTime, colour] : std::vector<std::tuple<std::uint16_t, float, Rgba>>{
+             {0, 0.1f, red}, {1, 0.35f, {255, 255, 0}}, {0, 0.2f, red}, {2, 0.5f, {255, 255, 0}}}) {
         glClear(GL_COLOR_BUFFER_BIT);
-        draw(101, 1, 1.0f, 0.5f, 0.0f, white, 100, c.slot, 2, c.frameTime);
-        EXPECT_TRUE(shows(0.75f, 0.25f, c.colour)) << "slot " << c.slot << " after " << c.frameTime;
+        draw(101, 1, 1.0f, 0.5f, 0.0f, white, 100, slot, 2, frameTime);
+        EXPECT_TRUE(shows(0.75f, 0.25f, colour)) << "slot " << slot << " after " << frameTime;
     }
     EXPECT_EQ(renderer.currentSprite().set, 101);
     EXPECT_FLOAT_EQ(renderer.currentSprite().timePerFrame, 0.5f);

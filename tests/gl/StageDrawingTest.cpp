@@ -60,19 +60,15 @@ TEST_F(StageDrawing, AnActorAppearsInItsColourWhereTheCameraSeesItAndItsStatusRi
                                 costume);
     popView();
     renderer.actors().drawActor(5, 0, Vector(-1.0f, -1.0f), 0.3f, 0.3f, 0.0f, 0.0f, 0.016f, Colour{}, 1, costume);
-    EXPECT_TRUE(shows(1.0f, 0.5f, blue));
-    EXPECT_TRUE(shows(1.2f, 0.7f, blue));
-    EXPECT_TRUE(shows(1.4f, 0.5f, black));
-    EXPECT_TRUE(shows(0.0f, 0.0f, black));
-    EXPECT_TRUE(shows(-1.0f, -1.0f, black)) << "kind 0 draws nothing";
+    // Kind 0 draws nothing at (-1, -1).
+    expectShows(
+        {{1.0f, 0.5f, blue}, {1.2f, 0.7f, blue}, {1.4f, 0.5f, black}, {0.0f, 0.0f, black}, {-1.0f, -1.0f, black}});
 
     // Cyan, then (0.5, 0.5, 1), then (0.75, 0.25, 0), each at 0.75 over black;
     // a kind without a ring leaves the frame as it was.
     renderer.marks().drawStatusRing(161, 0.5f, -0.5f, 0.0f, -1.0f, 0.0f, 100, 25, 0.2f, 0.2f, 0.0f);
     renderer.marks().drawStatusRing(125, 1.0f, 1.0f, 0.0f, 0.0f, 0.0f, 100, 25, 0.2f, 0.2f, 0.0f);
-    EXPECT_TRUE(shows(-0.5f, -0.5f, {167, 84, 60}, 4));
-    EXPECT_TRUE(shows(-0.5f, -0.8f, black));
-    EXPECT_TRUE(shows(1.0f, 1.0f, black));
+    expectShows({{-0.5f, -0.5f, {167, 84, 60}}, {-0.5f, -0.8f, black}, {1.0f, 1.0f, black}}, 4);
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
 
@@ -80,10 +76,9 @@ TEST_F(StageDrawing, TheRingLabelsWriteTheirLettersOnTheirArcs) {
     // "7" in the points ring's first slot, 230 + 10 degrees, 0.5 from the
     // centre, its glyph over the white backing; "points" after the space.
     renderer.labels().drawPointsRing(0.0f, 0.0f, 0.0f, 7);
-    EXPECT_TRUE(shows(0.5f * std::cos(240 * degree), 0.5f * std::sin(240 * degree), green));
-    EXPECT_TRUE(shows(0.5f * std::cos(260 * degree), 0.5f * std::sin(260 * degree), blue));
-    EXPECT_TRUE(shows(0.0f, 0.0f, black));
-    EXPECT_TRUE(shows(0.5f * std::cos(1.05f), 0.5f * std::sin(1.05f), black));
+    expectShows({{0.5f * std::cos(240 * degree), 0.5f * std::sin(240 * degree), green},
+                 {0.5f * std::cos(260 * degree), 0.5f * std::sin(260 * degree), blue},
+                 {0.0f, 0.0f, black}, {0.5f * std::cos(1.05f), 0.5f * std::sin(1.05f), black}});
 
     // The name ring runs down over the top of its circle.
     glClear(GL_COLOR_BUFFER_BIT);
