@@ -72,7 +72,7 @@ TEST_F(ScreenPainterDraw, SquaresLandWhereTheirStageUnitsSayAndWhatCannotBeDrawn
     EXPECT_FALSE(painter.isLoaded(ScreenPainter::tableSize));
 }
 
-TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndReplacesEveryPixel) {
+TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHiddenDrawingReachesNoPixel) {
     ASSERT_TRUE(dir.write("98.tga", backdrop(1024, 1024)));
     ASSERT_TRUE(dir.write("97.tga", backdrop(1024, 1024, 254)));  // one texel not quite opaque
     ASSERT_TRUE(dir.write("96.tga", backdrop(512, 512)));         // smaller than the window
@@ -103,9 +103,8 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndReplac
     EXPECT_FALSE(gl::pixels() == blended);
     painter.release(98);
     EXPECT_FALSE(painter.isOpaque(98) || painter.coversWindow(98));
-}
 
-TEST_F(ScreenPainterDraw, HiddenDrawingReachesNoPixelAndEndsCleanly) {
+    // Hidden drawing reaches no pixel and ends cleanly.
     const std::vector<std::uint8_t> before = gl::pixels();
     painter.beginHiddenDrawing();
     glClearColor(1.0f, 1.0f, 1.0f, 1.0f);

@@ -106,8 +106,7 @@ TEST_F(StageDrawing, TheFloorShowsItsTileColoursWithAndWithoutAPatternAndAPartic
             mesh.set(r, c, -3.0f + 0.25f * r, -3.0f + 0.25f * c, 1.0f, 0.5f, 0.25f, 0.0f, 0.0f);
     glEnable(GL_CULL_FACE);
     renderer.floorRenderer().draw(mesh, 171, 0);
-    EXPECT_TRUE(shows(0.3f, -0.7f, {255, 128, 64}));
-    EXPECT_TRUE(shows(-2.5f, 1.9f, {255, 128, 64}));
+    expectShows({{0.3f, -0.7f, {255, 128, 64}}, {-2.5f, 1.9f, {255, 128, 64}}});
     EXPECT_TRUE(glIsEnabled(GL_TEXTURE_2D)) << "texturing is back on for the next drawing";
     // An opaque pattern is drawn without blending, which is on again after it;
     // a pattern with transparent texels is blended.
@@ -132,8 +131,7 @@ TEST_F(StageDrawing, TheFloorShowsItsTileColoursWithAndWithoutAPatternAndAPartic
     renderer.effectRenderer().draw(pool, true);
     EXPECT_TRUE(shows(0.5f, 0.5f, black)) << "a fresh flash flies over the dancers";
     renderer.effectRenderer().draw(pool, false);
-    EXPECT_TRUE(shows(0.5f, 0.5f, green));
-    EXPECT_TRUE(shows(0.5f, 1.0f, black));
+    expectShows({{0.5f, 0.5f, green}, {0.5f, 1.0f, black}});
     EXPECT_TRUE(renderer.effectRenderer().sets().isLoaded(195));
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }
