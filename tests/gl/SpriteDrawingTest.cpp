@@ -241,16 +241,14 @@ TEST_F(SpriteDraw, TheStagePicturesAreLoadedAndDestructionDeletesThem) {
         stage.load();
         quad = stage.unitQuadList();
         EXPECT_TRUE(stage.isLoaded() && glIsList(quad));
-        ASSERT_NE(stage.picture(601), nullptr);
-        EXPECT_TRUE(stage.picture(601)->width == 2 && stage.picture(601)->opaque && !stage.picture(601)->pixels);
         // The first and last of each run of stage pictures; 863-869 repeat.
         for (unsigned n : {601u, 663u, 851u, 859u, 861u, 862u, 863u, 869u, 872u, 881u, 888u}) {
-            const Picture* picture = stage.picture(n);
-            ASSERT_NE(picture, nullptr) << n;
-            EXPECT_TRUE(glIsTexture(picture->textureName)) << n;
-            EXPECT_EQ(wrapOf(picture->textureName), n >= 863 && n <= 869 ? GL_REPEAT : GL_CLAMP) << n;
-            names.push_back(picture->textureName);
+            ASSERT_NE(stage.picture(n), nullptr) << n;
+            const std::uint32_t texture = stage.picture(n)->textureName;
+            EXPECT_TRUE(glIsTexture(texture) && wrapOf(texture) == (n >= 863 && n <= 869 ? GL_REPEAT : GL_CLAMP)) << n;
+            names.push_back(texture);
         }
+        EXPECT_TRUE(stage.picture(601)->width == 2 && stage.picture(601)->opaque && !stage.picture(601)->pixels);
         for (unsigned n : {600u, 664u, 850u, 860u, 870u, 871u, 873u, 880u}) EXPECT_EQ(stage.picture(n), nullptr) << n;
         stage.loadSpriteSet(111, 3);
         names.push_back(stage.spriteSets().frame(111, 3)->textureName);

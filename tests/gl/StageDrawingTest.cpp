@@ -30,10 +30,8 @@ protected:
         auto write = [&](unsigned number, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
             ASSERT_TRUE(dir.write(std::to_string(number) + ".tga", pf::tgaFilled(4, 4, r, g, b, 255)));
         };
-        for (unsigned f = 1; f <= 8; ++f) {
-            write(1130 + f, 255, 255, 255);
-            write(1950 + f, 255, 255, 255);
-        }
+        for (unsigned f = 1; f <= 8; ++f)
+            for (unsigned set : {1130u, 1950u}) write(set + f, 255, 255, 255);
         write(1711, 128, 128, 128);
         ASSERT_TRUE(dir.write("1712.tga", pf::tgaFilled(4, 4, 255, 255, 255, 0)));
         for (unsigned n : {851u, 852u, 853u, 854u, 855u, 856u, 861u, 862u}) write(n, 255, 255, 255);

@@ -30,8 +30,6 @@ protected:
         world->difficulty = 1;
         world->load(0);
         world->startLevel(1);
-        // The menu has been seen: the labels stand in the upper right corner.
-        world->levelPreview(Vector(-1.175f, -0.65f), 1, 0.0f, 0.016f);
         world->showEffects = false;
     }
     void TearDown() override {
