@@ -3,27 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 
 #include "actors/Avatar.h"
-#include "actors/Random.h"
-#include "gl/GlContext.h"
+#include "gl/GamePlayer.h"
 #include "render/WorldRenderer.h"
 #include "world/World.h"
 
 namespace {
 
-class WorldDrawingGl : public GlTest {
+class WorldDrawingGl : public GameDirectory {
 protected:
     void SetUp() override {
-        GlTest::SetUp();
-        const char* gameDir = std::getenv("VELVETARIUM_GAME_DIR");
-        ASSERT_NE(gameDir, nullptr) << "the gl tests run in the generated run directory";
-        previous = std::filesystem::current_path();
-        std::filesystem::current_path(gameDir);
-        setSeedClock([] { return std::time_t{777}; });
+        GameDirectory::SetUp();
         world = std::make_unique<World>();
         world->initGraphics(gl::width, gl::height);
         world->level = 1;
@@ -34,9 +26,7 @@ protected:
     }
     void TearDown() override {
         world.reset();
-        setSeedClock(nullptr);
-        std::error_code ignored;
-        if (!previous.empty()) std::filesystem::current_path(previous, ignored);
+        GameDirectory::TearDown();
     }
     void frames(int count) {
         const char noName[10] = {};
@@ -49,7 +39,6 @@ protected:
             world->drawOverlay();
         }
     }
-    std::filesystem::path previous;
     std::unique_ptr<World> world;
 };
 
