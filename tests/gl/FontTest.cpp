@@ -6,10 +6,7 @@
 
 #include "gl/GlContext.h"
 #include "render/Font.h"
-#include "support/PictureFiles.h"
 #include "support/TempDirectory.h"
-
-namespace pf = picturefiles;
 
 namespace {
 // The window is 1.6 times the 640 x 480 text space.
@@ -29,10 +26,14 @@ std::pair<int, int> litSpan(float y) {
     return {first, last};
 }
 
-std::array<GLfloat, 32> matrices() {
-    std::array<GLfloat, 32> m{};
+// The projection and model-view matrices, then the matrix mode.
+std::array<GLfloat, 33> matrices() {
+    std::array<GLfloat, 33> m{};
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
     glGetFloatv(GL_PROJECTION_MATRIX, m.data());
     glGetFloatv(GL_MODELVIEW_MATRIX, m.data() + 16);
+    m[32] = static_cast<GLfloat>(mode);
     return m;
 }
 
@@ -81,10 +82,7 @@ TEST_F(FontDraw, EachSetHasItsCellsSizeAdvanceAndTintAndLeavesTheMatrices) {
         glClear(GL_COLOR_BUFFER_BIT);
         font.print(100, 100, c.set, 1.0f, c.tint.r / 255.0f, c.tint.g / 255.0f, c.tint.b / 255.0f, "%s",
                    c.text.c_str());
-        EXPECT_EQ(matrices(), before);
-        GLint mode = 0;
-        glGetIntegerv(GL_MATRIX_MODE, &mode);
-        EXPECT_EQ(mode, GL_MODELVIEW);
+        EXPECT_EQ(matrices(), before);  // the model-view matrix current, as before
         const float middle = 100 + c.size / 2;
         const auto [first, last] = litSpan(middle);
         EXPECT_NEAR(first, c.left * textScale, 2.0);
@@ -99,15 +97,11 @@ TEST_F(FontDraw, EachSetHasItsCellsSizeAdvanceAndTintAndLeavesTheMatrices) {
 }
 
 TEST_F(FontDraw, TheTextureRepeatsDeletingFreesListsAndTextureAMissingPictureStillBuilds) {
-    GLint wrap = 0;
-    glBindTexture(GL_TEXTURE_2D, font.picture()->textureName);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, &wrap);
-    EXPECT_EQ(wrap, GL_REPEAT);
+    EXPECT_EQ(wrapOf(font.picture()->textureName, GL_TEXTURE_WRAP_T), GL_REPEAT);
     const std::uint32_t texture = font.picture()->textureName, lists = font.firstList();
     EXPECT_TRUE(glIsList(lists) && glIsList(lists + Font::listCount - 1));
     font.deleteFont();
-    EXPECT_FALSE(font.isBuilt());
-    EXPECT_EQ(font.picture(), nullptr);
+    EXPECT_TRUE(!font.isBuilt() && font.picture() == nullptr);
     EXPECT_FALSE(glIsTexture(texture) || glIsList(lists) || glIsList(lists + Font::listCount - 1));
     font.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "A");  // a deleted font prints nothing
     EXPECT_TRUE(colourNear(textPixel(112, 112), black));
@@ -115,10 +109,8 @@ TEST_F(FontDraw, TheTextureRepeatsDeletingFreesListsAndTextureAMissingPictureSti
     TempDirectory empty(true);
     Font missing;
     missing.buildFont();
-    ASSERT_TRUE(missing.isBuilt());
-    ASSERT_NE(missing.picture(), nullptr);
-    EXPECT_NE(missing.picture()->textureName, 0u);
-    EXPECT_FALSE(missing.picture()->holdsImage());
+    ASSERT_TRUE(missing.isBuilt() && missing.picture() != nullptr);
+    EXPECT_TRUE(missing.picture()->textureName != 0u && !missing.picture()->holdsImage());
     missing.print(100, 100, 0, 1.0f, 1.0f, 1.0f, 1.0f, "Ballerinas Happy");
     EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 }

@@ -78,9 +78,9 @@ private:
 const Vector playButton{-1.235f, -1.72f}, quitButton{0.35f, -1.7f}, levelUpArrow{0.025f, -1.0f};
 const Vector previousArrow{-1.5f, 0.05f}, nextArrow{-0.95f, 0.05f};
 
-// The real Game in a run directory of its own (the pictures, sounds and music
-// of the build, no "savegame.txt" and no "log.txt"), at its welcome screen.
-class GameSession : public GlTest {
+// A run directory of its own (the pictures, sounds and music of the build,
+// no "savegame.txt" and no "log.txt"), entered, and the seed clock fixed.
+class GameDirectory : public GlTest {
 protected:
     void SetUp() override {
         GlTest::SetUp();
@@ -92,20 +92,22 @@ protected:
                 std::filesystem::create_symlink(file.path(), run.path(name));
         }
         // Every dance draws from rand(), seeded by the clock: a fixed clock
-        // makes the scripted play the same in every run.
+        // makes the scripted play and the drawn scenes the same in every run.
         setSeedClock([] { return std::time_t{1}; });
+    }
+    void TearDown() override { setSeedClock(nullptr); }
+    TempDirectory run{true};
+};
+
+// The real Game in its run directory, at its welcome screen.
+class GameSession : public GameDirectory {
+protected:
+    void SetUp() override {
+        GameDirectory::SetUp();
         ASSERT_TRUE(game.init(gl::width, gl::height, releaseOnQuit));
     }
-    void TearDown() override {
-        setSeedClock(nullptr);
-        GlTest::TearDown();
-    }
 
-    std::uintmax_t progressFileSize() {
-        std::error_code error;
-        const auto size = std::filesystem::file_size(run.path("savegame.txt"), error);
-        return error ? 0 : size;
-    }
+    std::uintmax_t progressFileSize() { return std::filesystem::file_size(run.path("savegame.txt")); }
 
     // From the welcome screen into the menu, ready for a click on Play.
     void enterMenu() {
@@ -140,7 +142,6 @@ protected:
     World& world() { return player.world(); }
 
     bool releaseOnQuit = false;
-    TempDirectory run{true};
     Game game;
     Player player{game};
 };
@@ -152,10 +153,7 @@ inline Vector nearestBallerinaPosition(World& world) {
     float bestDistance = 1.0e30f;
     for (const auto& o : world.obstacles) {
         const float d = (o->position - world.primaPositionNow()).length();
-        if (o->kind == Kind::ballerina && d < bestDistance) {
-            bestDistance = d;
-            best = o->position;
-        }
+        if (o->kind == Kind::ballerina && d < bestDistance) bestDistance = d, best = o->position;
     }
     return best;
 }

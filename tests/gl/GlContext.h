@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <array>
 #include <cstdlib>
+#include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "support/PictureFiles.h"
@@ -74,8 +76,7 @@ protected:
         glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
         glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
         glClear(GL_COLOR_BUFFER_BIT);
-        while (glGetError() != GL_NO_ERROR) {
-        }
+        while (glGetError() != GL_NO_ERROR) continue;
     }
     // The stage's blending.
     static void blend() {
@@ -103,7 +104,18 @@ inline ::testing::AssertionResult colourNear(const Rgba& got, const Rgba& want, 
     if (close(got.r, want.r) && close(got.g, want.g) && close(got.b, want.b)) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "got " << got << ", want " << want;
 }
+// How a texture wraps along one axis (GL_TEXTURE_WRAP_S or _T).
+inline GLint wrapOf(std::uint32_t texture, GLenum axis = GL_TEXTURE_WRAP_S) {
+    GLint wrap = 0;
+    glBindTexture(GL_TEXTURE_2D, texture);
+    glGetTexParameteriv(GL_TEXTURE_2D, axis, &wrap);
+    return wrap;
+}
 // colourNear at a stage point.
 inline ::testing::AssertionResult shows(float x, float y, const Rgba& want, int tolerance = 3) {
     return colourNear(gl::stagePixel(x, y), want, tolerance) << " at (" << x << ", " << y << ")";
+}
+// shows() at every point of a table.
+inline void expectShows(std::initializer_list<std::tuple<float, float, Rgba>> points, int tolerance = 3) {
+    for (const auto& [x, y, colour] : points) EXPECT_TRUE(shows(x, y, colour, tolerance));
 }

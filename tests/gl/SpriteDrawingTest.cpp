@@ -51,12 +51,6 @@ std::pair<int, int> difference(const std::vector<std::uint8_t>& a, const std::ve
     return {pixels, largest};
 }
 
-GLint wrapOf(const Picture* picture) {
-    GLint wrap = 0;
-    glBindTexture(GL_TEXTURE_2D, picture ? picture->textureName : 0);
-    glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, &wrap);
-    return wrap;
-}
 
 class SpriteDraw : public GlTest {
 protected:
@@ -91,30 +85,22 @@ protected:
 
 TEST_F(SpriteDraw, PictureRowZeroLiesAtTheBottomTintAndTurnApplyAroundThePositionTheClockChoosesTheFrame) {
     draw(101, 1, 1.0f, 0.5f);  // covers 0.5..1.5 x 0..1
-    for (const auto& [x, y, colour] : std::vector<std::tuple<float, float, Rgba>>{
-             {0.75f, 0.25f, red}, {1.25f, 0.25f, green}, {0.75f, 0.75f, blue}, {1.25f, 0.75f, white},
-             {1.6f, 0.5f, black}, {0.4f, 0.5f, black}, {1.0f, 1.1f, black}})
-        EXPECT_TRUE(shows(x, y, colour));
+    expectShows({{0.75f, 0.25f, red}, {1.25f, 0.25f, green}, {0.75f, 0.75f, blue}, {1.25f, 0.75f, white},
+                 {1.6f, 0.5f, black}, {0.4f, 0.5f, black}, {1.0f, 1.1f, black}});
     // Turned a quarter counter-clockwise under a magenta tint: the lower left
     // corner now lies at the lower right, green turns black, white magenta.
     glClear(GL_COLOR_BUFFER_BIT);
     draw(101, 1, 1.0f, 0.5f, 90.0f, {255, 0, 255});
-    for (const auto& [x, y, colour] : std::vector<std::tuple<float, float, Rgba>>{
-             {1.25f, 0.25f, red}, {1.25f, 0.75f, black}, {0.75f, 0.75f, {255, 0, 255}}, {0.75f, 0.25f, blue}})
-        EXPECT_TRUE(shows(x, y, colour));
+    expectShows({{1.25f, 0.25f, red}, {1.25f, 0.75f, black}, {0.75f, 0.75f, {255, 0, 255}}, {0.75f, 0.25f, blue}});
 
     // Frames 1 and 2 (yellow) in one second on the clock of each slot; a
     // restarted clock counts its first frame twice; a time on the boundary
     // of the last frame still shows it.
-    const struct {
-        std::uint16_t slot;
-        float frameTime;
-        Rgba colour;
-    } clock[] = {{0, 0.1f, red}, {1, 0.35f, {255, 255, 0}}, {0, 0.2f, red}, {2, 0.5f, {255, 255, 0}}};
-    for (const auto& c : clock) {
+    for (const auto& [slot, frameTime, colour] : std::vector<std::tuple<std::uint16_t, float, Rgba>>{
+             {0, 0.1f, red}, {1, 0.35f, {255, 255, 0}}, {0, 0.2f, red}, {2, 0.5f, {255, 255, 0}}}) {
         glClear(GL_COLOR_BUFFER_BIT);
-        draw(101, 1, 1.0f, 0.5f, 0.0f, white, 100, c.slot, 2, c.frameTime);
-        EXPECT_TRUE(shows(0.75f, 0.25f, c.colour)) << "slot " << c.slot << " after " << c.frameTime;
+        draw(101, 1, 1.0f, 0.5f, 0.0f, white, 100, slot, 2, frameTime);
+        EXPECT_TRUE(shows(0.75f, 0.25f, colour)) << "slot " << slot << " after " << frameTime;
     }
     EXPECT_EQ(renderer.currentSprite().set, 101);
     EXPECT_FLOAT_EQ(renderer.currentSprite().timePerFrame, 0.5f);
@@ -130,24 +116,20 @@ TEST_F(SpriteDraw, SetsAreLoadedOnceReleasedWithTheirTexturesAndBrokenPicturesSt
     renderer.loadSpriteSet(0, 5);
     EXPECT_FALSE(renderer.spriteSets().isLoaded(0));
     renderer.releaseSpriteSet(101, 37);
-    EXPECT_FALSE(renderer.spriteSets().isLoaded(101));
-    EXPECT_FALSE(glIsTexture(name));
+    EXPECT_FALSE(renderer.spriteSets().isLoaded(101) || glIsTexture(name));
     renderer.releaseSpriteSet(101, 37);  // not loaded: nothing happens
     renderer.loadSpriteSet(101, 1);
     // The texture holds the image; the pixels are freed, the sizes stay.
     EXPECT_TRUE(renderer.spriteSets().frame(101, 1)->width > 0 && !renderer.spriteSets().frame(101, 1)->pixels);
     for (unsigned set : {170u, 175u, 181u}) renderer.loadSpriteSet(set, 1);
-    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(175, 1)), GL_REPEAT);  // the floor's sets repeat
-    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(170, 1)), GL_CLAMP);
-    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(181, 1)), GL_CLAMP);
+    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(175, 1)->textureName), GL_REPEAT);  // the floor's sets repeat
+    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(170, 1)->textureName), GL_CLAMP);
+    EXPECT_EQ(wrapOf(renderer.spriteSets().frame(181, 1)->textureName), GL_CLAMP);
 
-    renderer.loadSpriteSet(102, 1);  // no file at all
-    renderer.loadSpriteSet(103, 1);  // a truncated file
-    for (std::uint16_t set : {102, 103}) {
+    for (std::uint16_t set : {102, 103}) {  // no file at all, a truncated file
+        renderer.loadSpriteSet(set, 1);
         const Picture* frame = renderer.spriteSets().frame(set, 1);
-        ASSERT_NE(frame, nullptr) << set;
-        EXPECT_FALSE(frame->holdsImage()) << set;
-        EXPECT_TRUE(glIsTexture(frame->textureName)) << set;
+        ASSERT_TRUE(frame != nullptr && !frame->holdsImage() && glIsTexture(frame->textureName)) << set;
         glClear(GL_COLOR_BUFFER_BIT);
         draw(set, 1, 1.0f, 0.5f, 0.0f, green);
         // Whatever the driver shows for a texture without an image, the sprite stays in its square.
@@ -184,9 +166,7 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
     EXPECT_FLOAT_EQ((inner->tTop - inner->tBottom) * static_cast<float>(atlas->height()), 24.0f);
     EXPECT_FLOAT_EQ(atlas->frame(2)->left, -1.0f);
     EXPECT_FLOAT_EQ(atlas->frame(2)->top, 1.0f);
-    ASSERT_NE(atlas->frame(3), nullptr);
-    EXPECT_TRUE(atlas->frame(3)->blank);
-    EXPECT_EQ(atlas->frame(4), nullptr);
+    EXPECT_TRUE(atlas->frame(3) != nullptr && atlas->frame(3)->blank && atlas->frame(4) == nullptr);
 
     // A blank frame draws nothing and leaves its colour current.
     blend();
@@ -243,8 +223,7 @@ TEST_F(SpriteDraw, ABatchKeepsTheOrderAndGoesOutInOneCallPerAtlas) {
     draw(131, 1, 0.5f, 0.5f, 0.0f, blue);
     draw(111, 2, 1.0f, 0.3f, 0.0f, red);
     renderer.endSprites();
-    EXPECT_EQ(renderer.spriteBatch().waiting(), 0);
-    EXPECT_EQ(renderer.spriteBatch().drawCalls() - before, 3u);
+    EXPECT_TRUE(renderer.spriteBatch().waiting() == 0 && renderer.spriteBatch().drawCalls() - before == 3u);
     const Rgba first = gl::stagePixel(-0.4f, 0.5f), second = gl::stagePixel(-0.1f, 0.5f);
     const Rgba third = gl::stagePixel(0.4f, 0.5f), last = gl::stagePixel(1.0f, 0.5f);
     EXPECT_TRUE(first.r > 100 && first.g == 0) << first;
@@ -260,19 +239,16 @@ TEST_F(SpriteDraw, TheStagePicturesAreLoadedAndDestructionDeletesThem) {
     {
         WorldRenderer stage;
         stage.load();
-        EXPECT_TRUE(stage.isLoaded());
         quad = stage.unitQuadList();
-        EXPECT_TRUE(glIsList(quad));
-        ASSERT_NE(stage.picture(601), nullptr);
-        EXPECT_TRUE(stage.picture(601)->width == 2 && stage.picture(601)->opaque && !stage.picture(601)->pixels);
+        EXPECT_TRUE(stage.isLoaded() && glIsList(quad));
         // The first and last of each run of stage pictures; 863-869 repeat.
         for (unsigned n : {601u, 663u, 851u, 859u, 861u, 862u, 863u, 869u, 872u, 881u, 888u}) {
-            const Picture* picture = stage.picture(n);
-            ASSERT_NE(picture, nullptr) << n;
-            EXPECT_TRUE(glIsTexture(picture->textureName)) << n;
-            EXPECT_EQ(wrapOf(picture), n >= 863 && n <= 869 ? GL_REPEAT : GL_CLAMP) << n;
-            names.push_back(picture->textureName);
+            ASSERT_NE(stage.picture(n), nullptr) << n;
+            const std::uint32_t texture = stage.picture(n)->textureName;
+            EXPECT_TRUE(glIsTexture(texture) && wrapOf(texture) == (n >= 863 && n <= 869 ? GL_REPEAT : GL_CLAMP)) << n;
+            names.push_back(texture);
         }
+        EXPECT_TRUE(stage.picture(601)->width == 2 && stage.picture(601)->opaque && !stage.picture(601)->pixels);
         for (unsigned n : {600u, 664u, 850u, 860u, 870u, 871u, 873u, 880u}) EXPECT_EQ(stage.picture(n), nullptr) << n;
         stage.loadSpriteSet(111, 3);
         names.push_back(stage.spriteSets().frame(111, 3)->textureName);
