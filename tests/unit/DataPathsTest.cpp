@@ -60,13 +60,9 @@ TEST(DataPaths, WhereTheDataLiesDecidesTheModeAndThePlayersDirectories) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        PathEnvironment environment;
-        environment.home = "/home/player";
-        environment.xdgDataHome = "/elsewhere/data";  // a run directory keeps its files whatever XDG says
-        environment.executable = row.executable;
-        environment.installPrefix = row.prefix;
-        if (row.mode == Mode::installed) environment.xdgDataHome = nullptr;
-        const DataPaths paths = decide(environment, row.withData);
+        // A run directory keeps its files whatever XDG says.
+        const char* xdgData = row.mode == Mode::installed ? nullptr : "/elsewhere/data";
+        const DataPaths paths = decide({"/home/player", xdgData, nullptr, row.executable, row.prefix}, row.withData);
         EXPECT_EQ(paths.mode, row.mode);
         EXPECT_EQ(paths.dataDirectory + std::string("|") + paths.progressDirectory + "|" + paths.logDirectory,
                   row.data + std::string("|") + row.progress + "|" + row.log);
@@ -93,12 +89,7 @@ TEST(DataPaths, PlayersDirectoriesFollowXdgAndTheHome) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
-        PathEnvironment environment;
-        environment.home = row.home;
-        environment.xdgDataHome = row.xdgData;
-        environment.xdgStateHome = row.xdgState;
-        environment.installPrefix = "/usr";
-        const DataPaths paths = decide(environment, {usr});
+        const DataPaths paths = decide({row.home, row.xdgData, row.xdgState, nullptr, "/usr"}, {usr});
         EXPECT_EQ(paths.mode, DataPaths::Mode::installed);
         EXPECT_EQ(paths.progressDirectory + std::string("|") + paths.logDirectory,
                   row.progress + std::string("|") + row.log);

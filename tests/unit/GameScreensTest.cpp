@@ -85,18 +85,6 @@ TEST(ScreenRenderer, TheMenuLightsTheSelectedLevelsMedalsAndMarksTheMapAndRank) 
     EXPECT_EQ(batch.countOf(35) + countIn(batch, 8957, 8959), 0);
 }
 
-TEST(ScreenRenderer, TheRosetteShowsTheMedalWonAndNoneAfterAFailure) {
-    for (const bool failed : {false, true}) {
-        ScreenRenderer screens;
-        PictureBatch batch;
-        screens.composeTransition(Vector(), failed, 0.25f, 6.0f, 0.5f, true, 2, 1, batch);
-        batch.clear();
-        screens.composeTransition(Vector(), failed, 0.25f, 6.0f, 0.5f, false, 2, 1, batch);
-        EXPECT_EQ(batch.countOf(99), 1);  // the rosette
-        EXPECT_EQ(batch.countOf(8954) + batch.countOf(202), failed ? 0 : 2) << "the gold medal and the pro's emblem";
-    }
-}
-
 TEST(ScreenRenderer, TheInterfaceShowsBeatingHeartsPointersAndTheNameEntrysSeconds) {
     ScreenRenderer screens;
     PictureBatch batch;
