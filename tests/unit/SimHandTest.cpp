@@ -55,7 +55,7 @@ TEST(SimMouse, AMotionOutsideTheWarpAreaIsSeenOnceThenContinuesFromTheWarpPoint)
     };
     for (const auto& m : moves) {
         mouse.move(m.dx, m.dy);
-        EXPECT_EQ(std::tuple(mouse.x(), mouse.y(), mouse.warps()), std::tuple(m.x, m.y, m.warps)) << m.dx << "," << m.dy;
+        EXPECT_EQ(std::tuple(mouse.x(), mouse.y(), mouse.warps()), std::tuple(m.x, m.y, m.warps)) << m.dx;
     }
     EXPECT_TRUE(SimMouse::inArea(100, 668));
     EXPECT_FALSE(SimMouse::inArea(99, 400) || SimMouse::inArea(400, 669));
