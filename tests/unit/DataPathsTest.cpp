@@ -62,7 +62,9 @@ TEST(DataPaths, WhereTheDataLiesDecidesTheModeAndThePlayersDirectories) {
         SCOPED_TRACE(row.what);
         // A run directory keeps its files whatever XDG says.
         const char* xdgData = row.mode == Mode::installed ? nullptr : "/elsewhere/data";
-        const DataPaths paths = decide({"/home/player", xdgData, nullptr, row.executable, row.prefix}, row.withData);
+        const DataPaths paths = decide(
+            {.home = "/home/player", .xdgDataHome = xdgData, .executable = row.executable, .installPrefix = row.prefix},
+            row.withData);
         EXPECT_EQ(paths.mode, row.mode);
         EXPECT_EQ(paths.dataDirectory + std::string("|") + paths.progressDirectory + "|" + paths.logDirectory,
                   row.data + std::string("|") + row.progress + "|" + row.log);
@@ -89,7 +91,9 @@ TEST(DataPaths, PlayersDirectoriesFollowXdgAndTheHome) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
-        const DataPaths paths = decide({row.home, row.xdgData, row.xdgState, nullptr, "/usr"}, {usr});
+        const PathEnvironment environment{
+            .home = row.home, .xdgDataHome = row.xdgData, .xdgStateHome = row.xdgState, .installPrefix = "/usr"};
+        const DataPaths paths = decide(environment, {usr});
         EXPECT_EQ(paths.mode, DataPaths::Mode::installed);
         EXPECT_EQ(paths.progressDirectory + std::string("|") + paths.logDirectory,
                   row.progress + std::string("|") + row.log);
