@@ -14,21 +14,17 @@
 
 namespace {
 
-// Bitwise equality of each pair of fields.
-template <typename T, typename... Rest>
-bool same(const T& a, const T& b, const Rest&... rest) {
-    if constexpr (sizeof...(rest) == 0)
-        return std::memcmp(&a, &b, sizeof a) == 0;
-    else
-        return std::memcmp(&a, &b, sizeof a) == 0 && same(rest...);
+// Bitwise equality of the named fields of a and b.
+template <typename T, typename... Fields>
+bool same(const T& a, const T& b, Fields... fields) {
+    return ((std::memcmp(&(a.*fields), &(b.*fields), sizeof(a.*fields)) == 0) && ...);
 }
 
 bool sameActor(const Actor& a, const Actor& b) {
-    return same(a.kind, b.kind, a.position, b.position, a.energy, b.energy, a.blocked, b.blocked, a.selected,
-                b.selected, a.carried, b.carried, a.carryDelta, b.carryDelta, a.carrySpeed, b.carrySpeed,
-                a.bounceSpeed, b.bounceSpeed, a.bounceDirection, b.bounceDirection, a.acceleration, b.acceleration,
-                a.momentum, b.momentum, a.lastMomentum, b.lastMomentum, a.damage, b.damage, a.width, b.width,
-                a.height, b.height, a.speed, b.speed, a.carrierPosition, b.carrierPosition);
+    return same(a, b, &Actor::kind, &Actor::position, &Actor::energy, &Actor::blocked, &Actor::selected,
+                &Actor::carried, &Actor::carryDelta, &Actor::carrySpeed, &Actor::bounceSpeed, &Actor::bounceDirection,
+                &Actor::acceleration, &Actor::momentum, &Actor::lastMomentum, &Actor::damage, &Actor::width,
+                &Actor::height, &Actor::speed, &Actor::carrierPosition);
 }
 
 struct Meeting {
@@ -82,7 +78,7 @@ TEST(ContactShortcut, MusesTalentsAndBlossomsSkipOnlyTouchesThatChangeNothing) {
         [](const Muse& muse, const Meeting& m) { return muse.mayNotice(m.kind, m.other, m.width, m.height); },
         [](Muse& muse, const Meeting& m) { muse.touch(m.kind, m.other, m.width, m.height, m.damage, m.momentum); },
         [](const Muse& a, const Muse& b) {
-            return same(a.nearestDancer, b.nearestDancer, a.dancerAngle, b.dancerAngle, a.singing, b.singing);
+            return same(a, b, &Muse::nearestDancer, &Muse::dancerAngle, &Muse::singing);
         });
     expectSkipsChangeNothing<PowerUp>(
         11,
@@ -95,8 +91,8 @@ TEST(ContactShortcut, MusesTalentsAndBlossomsSkipOnlyTouchesThatChangeNothing) {
         [](const PowerUp& t, const Meeting& m) { return t.mayNotice(m.kind, m.other, m.width, m.height); },
         [](PowerUp& t, const Meeting& m) { t.touch(m.kind, m.other, m.width, m.height, m.damage, m.momentum); },
         [](const PowerUp& a, const PowerUp& b) {
-            return same(a.nearestDancer, b.nearestDancer, a.attracted, b.attracted, a.targetAngle, b.targetAngle,
-                        a.nearestPosition, b.nearestPosition);
+            return same(a, b, &PowerUp::nearestDancer, &PowerUp::attracted, &PowerUp::targetAngle,
+                        &PowerUp::nearestPosition);
         });
     expectSkipsChangeNothing<Projectile>(
         13,
@@ -110,8 +106,8 @@ TEST(ContactShortcut, MusesTalentsAndBlossomsSkipOnlyTouchesThatChangeNothing) {
             p.touch(m.kind, m.other, m.slot, m.other + Vector{0.1f, 0.0f}, m.width, m.height, m.damage, m.momentum);
         },
         [](const Projectile& a, const Projectile& b) {
-            return same(a.aimAngle, b.aimAngle, a.guided, b.guided, a.lastPrimaPosition, b.lastPrimaPosition,
-                        a.lastTargetPosition, b.lastTargetPosition);
+            return same(a, b, &Projectile::aimAngle, &Projectile::guided, &Projectile::lastPrimaPosition,
+                        &Projectile::lastTargetPosition);
         });
 }
 

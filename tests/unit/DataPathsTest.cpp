@@ -60,13 +60,11 @@ TEST(DataPaths, WhereTheDataLiesDecidesTheModeAndThePlayersDirectories) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.what);
-        PathEnvironment environment;
-        environment.home = "/home/player";
-        environment.xdgDataHome = "/elsewhere/data";  // a run directory keeps its files whatever XDG says
-        environment.executable = row.executable;
-        environment.installPrefix = row.prefix;
-        if (row.mode == Mode::installed) environment.xdgDataHome = nullptr;
-        const DataPaths paths = decide(environment, row.withData);
+        // A run directory keeps its files whatever XDG says.
+        const char* xdgData = row.mode == Mode::installed ? nullptr : "/elsewhere/data";
+        const DataPaths paths = decide(
+            {.home = "/home/player", .xdgDataHome = xdgData, .executable = row.executable, .installPrefix = row.prefix},
+            row.withData);
         EXPECT_EQ(paths.mode, row.mode);
         EXPECT_EQ(paths.dataDirectory + std::string("|") + paths.progressDirectory + "|" + paths.logDirectory,
                   row.data + std::string("|") + row.progress + "|" + row.log);
@@ -93,11 +91,8 @@ TEST(DataPaths, PlayersDirectoriesFollowXdgAndTheHome) {
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(&row - rows);
-        PathEnvironment environment;
-        environment.home = row.home;
-        environment.xdgDataHome = row.xdgData;
-        environment.xdgStateHome = row.xdgState;
-        environment.installPrefix = "/usr";
+        const PathEnvironment environment{
+            .home = row.home, .xdgDataHome = row.xdgData, .xdgStateHome = row.xdgState, .installPrefix = "/usr"};
         const DataPaths paths = decide(environment, {usr});
         EXPECT_EQ(paths.mode, DataPaths::Mode::installed);
         EXPECT_EQ(paths.progressDirectory + std::string("|") + paths.logDirectory,

@@ -29,9 +29,8 @@ void frame(GroupTracker& tracker, std::vector<Dancer>& dancers, Vector prima = V
     }
     tracker.update(prima, 1.0f);
     for (int slot = 0; slot < int(dancers.size()); ++slot) {
-        dancers[slot].mode = tracker.modeOf(slot);
-        dancers[slot].group = tracker.groupOf(slot);
-        dancers[slot].groupPoint = tracker.groupPointOf(slot);
+        Dancer& d = dancers[slot];
+        d.mode = tracker.modeOf(slot), d.group = tracker.groupOf(slot), d.groupPoint = tracker.groupPointOf(slot);
     }
 }
 
@@ -67,9 +66,8 @@ TEST(GroupTrackerTest, AnAttackReducedToTwoDissolvesAndTheNearestAssembledGroupT
     const Vector points[] = {{0.0f, 3.0f, 0.0f}, {10.0f, 0.0f, 0.0f}, {-4.0f, 0.0f, 0.0f}};
     tracker->setGroup(4, 9, Vector{});  // an unknown type gathers
     EXPECT_EQ(tracker->group(4).type, GroupTracker::gathering);
-    tracker->setGroup(1, GroupTracker::attacking, points[0]);
-    tracker->setGroup(2, GroupTracker::gathering, points[1]);
-    tracker->setGroup(3, GroupTracker::gathering, points[2]);
+    for (int group = 1; group <= 3; ++group)
+        tracker->setGroup(group, group == 1 ? GroupTracker::attacking : GroupTracker::gathering, points[group - 1]);
     std::vector<Dancer> dancers;  // two left of the attack, three far, three nearer
     for (int slot = 0; slot < 8; ++slot) {
         const int group = slot < 2 ? 1 : (slot < 5 ? 2 : 3);  // seen from 11, 6 and 1 away

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
+#include <tuple>
 #include <string>
 #include <vector>
 
@@ -80,9 +82,8 @@ TEST_P(LevelCatalogue, MatchesTheCatalogueWithinTheReadEntriesAndThePools) {
     const CatalogueRow& row = GetParam();
     LevelLayout layout;
     layout.buildLayout(static_cast<std::uint8_t>(row.level));
-    EXPECT_EQ(layout.goalB(), row.goalB);
-    EXPECT_EQ(layout.goalMuses(), row.goalMuses);
-    EXPECT_EQ(layout.goalHappy(), row.goalHappy);
+    EXPECT_EQ(std::tuple(layout.goalB(), layout.goalMuses(), layout.goalHappy()),
+              std::tuple(row.goalB, row.goalMuses, row.goalHappy));
     ASSERT_EQ(layout.countKind(LevelLayout::kindPrima) + layout.countKind(LevelLayout::kindCat), 2);
     const PlacementEntry& prima = firstOfKind(layout, LevelLayout::kindPrima);
     const PlacementEntry& cat = firstOfKind(layout, LevelLayout::kindCat);
@@ -90,20 +91,15 @@ TEST_P(LevelCatalogue, MatchesTheCatalogueWithinTheReadEntriesAndThePools) {
         EXPECT_NEAR(e->position.x, row.primaX, eps);
         EXPECT_NEAR(e->position.y, row.primaY, eps);
     }
-    EXPECT_EQ(prima.energy, row.primaEnergy);
-    EXPECT_EQ(colours(prima), row.primaColours);
+    EXPECT_EQ(std::pair(int(prima.energy), colours(prima)), std::pair(row.primaEnergy, row.primaColours));
     int catEnergy = row.primaEnergy, catColours = row.primaColours;
     for (const auto& c : catRows)
         if (c[0] == row.level) catEnergy = c[1], catColours = c[2];
-    EXPECT_EQ(cat.energy, catEnergy);
-    EXPECT_EQ(colours(cat), catColours);
-    EXPECT_FLOAT_EQ(cat.width, 0.025f);
-    EXPECT_EQ(layout.countKind(111), row.o);
-    EXPECT_EQ(layout.countKind(112), row.p);
-    EXPECT_EQ(countRange(layout, 111, 130), row.o + row.p + row.q);  // the rest are 'q' dancers
-    EXPECT_EQ(countRange(layout, 161, 170), row.muses);
-    EXPECT_EQ(countRange(layout, 131, 134), row.talents);
-    EXPECT_EQ(countRange(layout, 135, 138), row.level <= 33 ? 4 : 0);  // the landmarks
+    EXPECT_EQ(std::tuple(int(cat.energy), colours(cat), cat.width), std::tuple(catEnergy, catColours, 0.025f));
+    // Dancers 'o', 'p' and the rest 'q', muses, talents and the four landmarks of the numbered levels.
+    EXPECT_EQ((std::array{layout.countKind(111), layout.countKind(112), countRange(layout, 111, 130),
+                          countRange(layout, 161, 170), countRange(layout, 131, 134), countRange(layout, 135, 138)}),
+              (std::array{row.o, row.p, row.o + row.p + row.q, row.muses, row.talents, row.level <= 33 ? 4 : 0}));
     // Only entries 1..119 are read, and slots 39 down to 1 of each pool take them.
     EXPECT_EQ(countRange(layout, 1, 255, 0, 1) + countRange(layout, 1, 255, LevelLayout::readLimit), 0);
     EXPECT_LE(countRange(layout, 161, 170), 39);

@@ -32,9 +32,8 @@ TEST(MuseTest, TenBlossomsFillHerForATalentAndAfterHerOneSongShellNeedsTwenty) {
         EXPECT_EQ(muse.giveTalent, 0) << i;
         hitByBlossom(muse);
     }
-    EXPECT_EQ(muse.giveTalent, 1);
-    EXPECT_EQ(muse.effectKind, Muse::talentEffect);
-    EXPECT_EQ(muse.kind, Kind::muse) << "blossoms never remove her";
+    EXPECT_EQ(std::tuple(int(muse.giveTalent), int(muse.effectKind), int(muse.kind)),
+              std::tuple(1, int(Muse::talentEffect), int(Kind::muse))) << "blossoms never remove her";
 
     Muse singer = placedMuse();
     meetMuse(singer);

@@ -12,22 +12,13 @@ namespace {
 class NameEntryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        link.shuffledLetters = shuffled;
-        link.letterCursor = &cursor;
-        link.letterCount = 5;
-        link.nameEntry = &entryOn;
-        link.wrongClicks = &wrongClicks;
-        link.letterFlag = &letterFlag;
-        link.rightLetterFlag = &rightFlag;
-        link.wrongLetterFlag = &wrongFlag;
-        link.letterClocks = clocks;
-        link.letterPositions = positions;
-        link.letterHits = hits;
-        link.letterTest = [](const void* context, char c, int position) {
-            const char* name = static_cast<const char*>(context);
-            return position >= 0 && position < static_cast<int>(std::strlen(name)) && name[position] == c;
-        };
-        link.testContext = name;
+        link = {shuffled, &cursor, 5, 0.0f, 9.0f, &entryOn, &wrongClicks, &letterFlag, &rightFlag, &wrongFlag,
+                clocks, positions, hits,
+                [](const void* context, char c, int position) {
+                    const char* name = static_cast<const char*>(context);
+                    return position >= 0 && position < static_cast<int>(std::strlen(name)) && name[position] == c;
+                },
+                name};
         entry.reset();
     }
 
@@ -55,8 +46,7 @@ protected:
 
     // An entry under way (elapsed seconds), the click clock ready, the cursor on c.
     void readyToClick(char c, float elapsed) {
-        link.elapsed = elapsed;
-        entry.letterClock = 1.0f;
+        link.elapsed = elapsed, entry.letterClock = 1.0f;
         aimAt(c);
     }
     void aimAt(char c) { cursor = static_cast<std::int32_t>(std::strchr(shuffled, c) - shuffled); }

@@ -102,9 +102,8 @@ TEST_F(ProgressStoreTest, EachFieldHoldsAtMostFourDecimalCharactersInItsOwnPlace
         store.setField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field), 42);
         EXPECT_EQ(store.getField(static_cast<std::uint8_t>(level), static_cast<std::uint8_t>(field)), 0);
     }
-    store.setField(50, 5, 505);
+    store.setField(50, 5, 505), store.setHighscorePoints(4321);
     store.setHighscoreName("Abcdefghijklmno");  // cut to ten
-    store.setHighscorePoints(4321);
     expectText(fileBytes(file()), 560, "Abcdefghij4321", 14);
     expectText(fileBytes(file()), 996, "505", 4);
     store.setHighscoreName("Ina");  // a shorter one clears the rest
@@ -118,8 +117,7 @@ TEST_F(ProgressStoreTest, EachFieldHoldsAtMostFourDecimalCharactersInItsOwnPlace
 TEST_F(ProgressStoreTest, AMissingFileIsAFirstStartAndHeldWritesReachTheFileTogether) {
     EXPECT_EQ(store.getField(20, 5), 0);
     store.holdWrites();
-    store.setField(21, 5, 21);
-    store.setHighscorePoints(12);
+    store.setField(21, 5, 21), store.setHighscorePoints(12);
     EXPECT_FALSE(fs::exists(file()));
     EXPECT_EQ(store.getField(21, 5), 21);  // read from the image while held
     EXPECT_TRUE(store.releaseWrites());

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "game/ProgressStore.h"
 #include "game/Progression.h"
 #include "support/TempDirectory.h"
@@ -29,9 +31,7 @@ protected:
         return progression.finishDance(store, level, static_cast<std::uint8_t>(level), score, difficulty, total, medal);
     }
     void expectChoice(const LevelChoice& c, std::uint32_t level, int message) {
-        EXPECT_EQ(c.level, level);
-        EXPECT_EQ(c.selectedLevel, level);
-        EXPECT_EQ(c.menuMessage, message);
+        EXPECT_EQ(std::tuple(c.level, c.selectedLevel, c.menuMessage), std::tuple(level, level, message));
     }
 
     TempDirectory dir;
@@ -118,9 +118,7 @@ TEST_F(ProgressionTest, AnAmateurGoesOnToTheNextDanceAndTheLastLeadsToTheFirst) 
 TEST_F(ProgressionTest, AProPlaysTheDancesStillAtAmateurThenAStarCollectsTheMissingMedals) {
     finishAll(2, 40);
     records[3].ownDifficulty = records[8].ownDifficulty = 1;
-    progression.rank = 2;
-    progression.highestLevel = 9;
-    difficulty = 2;
+    progression.rank = difficulty = 2, progression.highestLevel = 9;
     expectChoice(finish(3, 10), 8, 2);
     EXPECT_EQ(records[3].ownDifficulty, 2);
     expectChoice(finish(8, 10), 1, 3);  // the first dance not yet done as a star

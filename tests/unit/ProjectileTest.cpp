@@ -26,8 +26,7 @@ TEST(ProjectileTest, RedTalentsMakeItLargerAndStrongerButItIsHarmlessForHalfASec
         Projectile p = launched(static_cast<std::uint8_t>(kind));
         EXPECT_FLOAT_EQ(p.width, size) << kind;
         for (int step = 0; step < 10; ++step, p.update(0.05f, 0.0f)) EXPECT_EQ(p.damage, 0) << "at " << p.age;
-        p.update(0.05f, 0.0f);
-        p.update(0.05f, 0.0f);
+        p.update(0.05f, 0.0f), p.update(0.05f, 0.0f);
         EXPECT_EQ(p.damage, damage) << kind;
     }
 }

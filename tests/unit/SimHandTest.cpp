@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <tuple>
+#include <utility>
 
 #include "actors/Avatar.h"
 #include "actors/Obstacle.h"
@@ -53,9 +55,7 @@ TEST(SimMouse, AMotionOutsideTheWarpAreaIsSeenOnceThenContinuesFromTheWarpPoint)
     };
     for (const auto& m : moves) {
         mouse.move(m.dx, m.dy);
-        EXPECT_EQ(mouse.x(), m.x) << m.dx << ", " << m.dy;
-        EXPECT_EQ(mouse.y(), m.y) << m.dx << ", " << m.dy;
-        EXPECT_EQ(mouse.warps(), m.warps) << m.dx << ", " << m.dy;
+        EXPECT_EQ(std::tuple(mouse.x(), mouse.y(), mouse.warps()), std::tuple(m.x, m.y, m.warps)) << m.dx;
     }
     EXPECT_TRUE(SimMouse::inArea(100, 668));
     EXPECT_FALSE(SimMouse::inArea(99, 400) || SimMouse::inArea(400, 669));
@@ -80,8 +80,7 @@ TEST(SimButton, AHoldGrabsAndIsNeverAClickAClickIsOneClickAfterARestATapPressesA
     c.run(SimButton::rest, 30);
     EXPECT_GE(c.presses, 4);
     EXPECT_GE(static_cast<float>(c.shortestRest + 1) * frame, SimButton::restBeforePress);
-    EXPECT_EQ(c.finger.clicks(), c.presses);
-    EXPECT_EQ(c.clicks, c.presses);
+    EXPECT_EQ(std::pair(c.finger.clicks(), c.clicks), std::pair(c.presses, c.presses));
 
     SimButton finger;
     EXPECT_TRUE(finger.frame(SimButton::tap, frame));
@@ -96,8 +95,7 @@ TEST(SimNameEntry, TheMouseStepsTheLetterCursorAsTheGameDoes) {
     for (int i = 0; i < w.poolSize && !w.nameEntry; ++i) {
         if (w.obstacles[i]->kind != Kind::ballerina) continue;
         w.chosenObstacle = static_cast<std::uint8_t>(i);  // as a click on her leaves the World
-        w.hasChosen = w.nameEntry = true;
-        w.nameEntryElapsed = 0.0f;
+        w.hasChosen = w.nameEntry = true, w.nameEntryElapsed = 0.0f;
         w.shuffleLetters();
     }
     ASSERT_TRUE(w.nameEntry);
@@ -121,16 +119,14 @@ TEST(SimNameEntry, TheMouseStepsTheLetterCursorAsTheGameDoes) {
     EXPECT_EQ(w.letterCursor, 0);  // clamped to the letters shown
     for (int k = 0; k < w.letterCount + 2; ++k) move(3, 13);
     EXPECT_EQ(w.letterCursor, w.letterCount - 1);
-    w.nameEntry = false;  // without an entry the mouse leaves the cursor alone
-    w.letterCursor = 0;
+    w.nameEntry = false, w.letterCursor = 0;  // without an entry the mouse leaves the cursor alone
     EXPECT_EQ(move(4, 13), 0);
 }
 
 TEST(SimSpeller, ClicksNothingItCannotFind) {
     SimSight sight;
     std::strcpy(sight.shuffled, "Abc");
-    sight.letterCount = 3;
-    sight.nameEntry = true;
+    sight.letterCount = 3, sight.nameEntry = true;
     SimSpeller speller;
     speller.begin("Abd");
     int clicks = 0;

@@ -1,5 +1,7 @@
 // The drawing pass without a window: what it counts and flags for the hints,
 // and the radar's blips.
+#include <array>
+
 #include "WorldFixture.h"
 
 #include "render/Radar.h"
@@ -29,9 +31,8 @@ TEST_F(WorldDrawing, CountsWhatTheCameraSeesAndWhatTheCatStandsOn) {
     Muse& m = muse(8, Vector(-0.5f, 0.0f));
     m.selected = 1;  // the cat stands on her: flagged for one pass, her selection cleared
     world->draw(0.016f);
-    EXPECT_EQ(world->ballerinasOnScreen, 2);
-    EXPECT_EQ(world->unhappyOnScreen, 1);
-    EXPECT_EQ(world->musesOnScreen, 1);
+    EXPECT_EQ((std::array<int, 3>{world->ballerinasOnScreen, world->unhappyOnScreen, world->musesOnScreen}),
+              (std::array{2, 1, 1}));
     EXPECT_TRUE(world->ballerinaNear && world->catOnMuse && m.selected == 0);
     world->obstacles[3]->remove();
     world->draw(0.016f);
@@ -59,13 +60,11 @@ TEST_F(WorldDrawing, TheRadarShowsEveryActorInUseWithItsEnergyTheAvatarsWhileInT
     EXPECT_EQ(blipOf(Kind::muse).current, 25);
     EXPECT_EQ(blipOf(Kind::muse).maximum, m.maxEnergy);
     EXPECT_FLOAT_EQ(radarReach(&radar.blip(0), radar.count()), 9.0f) << "she is the farthest";
-    // The menu holds the avatars: off the game's radar, on the preview's.
+    // The menu holds the avatars: off the game's radar (the gl test sees them on the preview's).
     world->avatarsInDance = false;
     fillStageRadar(*world, false);
     EXPECT_EQ(avatars(), 0);
     EXPECT_FLOAT_EQ(radarReach(&radar.blip(0), radar.count()), 6.0f);
-    fillStageRadar(*world, true);
-    EXPECT_EQ(avatars(), 2);
 }
 
 TEST_F(WorldDrawing, ThePreviewKeepsHerStagePlaceAndSizeAndHoldsTheCatInsideTheWindow) {

@@ -12,13 +12,10 @@ protected:
     void SetUp() override {
         WorldTest::SetUp();
         emptyStage(Vector{1, 1});
-        world->level = 1;
-        world->levelTime = 10.0f;
+        world->level = 1, world->levelTime = 10.0f, world->chosenObstacle = 5;
         std::strcpy(world->prima().name, "Odile");
         world->prima().talents[1] = 1;  // more talented than the ballerina below
-        ballerina(5, Vector{8, 8});
-        names(5, "Elaine");
-        world->chosenObstacle = 5;
+        ballerina(5, Vector{8, 8}), names(5, "Elaine");
     }
 
     // hintShown over `frames` calls of half a second.
@@ -41,18 +38,14 @@ TEST_F(WorldHintsTest, AnUnchangedCandidateShowsTwoSecondsThenRestsTwoANewOneAtO
     // A new candidate at once; long names never overflow the line.
     std::strcpy(world->prima().name, "Xavuwexxxx");
     names(5, "Aemelixxxx");
-    world->ballerinasOnScreen = 1;
-    world->catOnBallerina = true;
+    world->ballerinasOnScreen = 1, world->catOnBallerina = true;
     ASSERT_EQ(shownOver(1).back(), 11);
     EXPECT_LT(std::strlen(world->hintText), sizeof world->hintText);
     EXPECT_EQ(std::string(world->hintText).rfind("Xavuwexxxxs flowers make Aemelixxxx", 0), 0u);
     // None in the first two seconds, nor in the guided dance, not even an immediate one.
-    world->levelTime = 1.9f;
-    world->hintShown = 0;
+    world->levelTime = 1.9f, world->hintShown = 0;
     EXPECT_EQ(shownOver(12), std::vector<int>(12, 0));
-    world->levelTime = 10.0f;
-    world->level = 34;
-    world->switchSucceeded = true;
+    world->levelTime = 10.0f, world->level = 34, world->switchSucceeded = true;
     EXPECT_EQ(shownOver(12), std::vector<int>(12, 0));
 }
 
@@ -70,13 +63,9 @@ TEST_F(WorldHintsTest, CandidatesFollowTheirTableTheLastThatHoldsWins) {
         {1, true, false, false, 0, 60, 0, 2, 13},  // the ballerina under the cat is more talented
     };
     for (const auto& c : cases) {
-        world->ballerinasOnScreen = static_cast<std::uint8_t>(c.onScreen);
-        world->catOnBallerina = c.catOn;
-        world->frozen = c.frozen;
-        world->nameEntry = c.nameEntry;
-        world->wrongClicks = c.wrongClicks;
-        world->prima().energy = c.energy;
-        world->musesOnScreen = static_cast<std::uint8_t>(c.muses);
+        world->ballerinasOnScreen = static_cast<std::uint8_t>(c.onScreen), world->catOnBallerina = c.catOn;
+        world->frozen = c.frozen, world->nameEntry = c.nameEntry, world->wrongClicks = c.wrongClicks;
+        world->prima().energy = c.energy, world->musesOnScreen = static_cast<std::uint8_t>(c.muses);
         world->obstacles[5]->talents[Obstacle::blueTalent] = static_cast<std::uint8_t>(c.herBlue);
         world->updateHints(0.01f);
         EXPECT_EQ(world->hintCandidate, c.candidate);
@@ -92,8 +81,7 @@ TEST_F(WorldHintsTest, ImmediateHintsShowAtOnceWithTheirNames) {
     };
     world->obstacles[5]->sadness = 0;  // happy, not yet gone
     expectShown(14, "Elaine has happily left this dance");
-    world->obstacles[5]->sadness = 50;
-    world->sinceSelection = 2.0f;
+    world->obstacles[5]->sadness = 50, world->sinceSelection = 2.0f;
     world->talentsNow[2] = 1;  // red grew
     expectShown(17, "Red talents let Odile throw nicer blooms");
     world->talentsBefore[2] = 1;

@@ -17,8 +17,7 @@ protected:
         names(5, "Elaine");
         world->chosenObstacle = 5;
         world->hasChosen = world->nameEntry = true;
-        world->letterCursor = 3;
-        world->wrongClicks = 2;
+        world->letterCursor = 3, world->wrongClicks = 2;
         return o;
     }
     void hand(const char* name) {
@@ -48,19 +47,13 @@ TEST_F(WorldNameEntryTest, TheRightNameExchangesTheTwoDancersForOneFrameOfCelebr
     Obstacle& o = chosenBallerina();
     ballerina(2, o.position + Vector{0.1f, 0.0f});  // the cat stands on her too: the choice stays
     Avatar& p = world->prima();
-    p.energy = 70;
-    p.talents[1] = 1;
-    p.talents[2] = 3;
-    p.talents[3] = 0;
+    p.energy = 70, p.talents[1] = 1, p.talents[2] = 3, p.talents[3] = 0;
     world->cat().position = o.position;
-    p.points = 4;
-    world->score = 10;
-    world->scoreAtLastSwitch = 4;
+    p.points = 4, world->score = 10, world->scoreAtLastSwitch = 4;
     hand("Elaine");
     EXPECT_TRUE(world->switchSucceeded && world->switchDone && !world->nameEntry);
     EXPECT_EQ(world->letterCursor + world->wrongClicks, 0);
-    EXPECT_STREQ(p.name, "Elaine");
-    EXPECT_STREQ(o.name, "Odile");
+    EXPECT_EQ(std::string(p.name) + "/" + o.name, "Elaine/Odile");
     EXPECT_EQ(o.points, 4 + 6);  // her own and those since the last change
     EXPECT_NEAR(p.energy, 40, 2);  // hearts (less a bump from the neighbour), talents and place change hands
     EXPECT_EQ(o.sadness, 70);
@@ -76,10 +69,8 @@ TEST_F(WorldNameEntryTest, TheRightNameExchangesTheTwoDancersForOneFrameOfCelebr
 
 TEST_F(WorldNameEntryTest, AClickOnTheChosenBallerinaStartsAFreshEntryWithHerLettersShuffled) {
     auto clickOn = [&](Vector at) {
-        world->nameEntry = false;
-        world->cat().position = at;
+        world->nameEntry = false, world->cat().position = at, world->cat().clicked = 1;
         world->sinceSelection = world->sinceClick = 2.0f;
-        world->cat().clicked = 1;
         hand("");
     };
     Obstacle& o = chosenBallerina();
@@ -105,8 +96,7 @@ TEST_F(WorldNameEntryTest, AClickOnTheChosenBallerinaStartsAFreshEntryWithHerLet
 
 TEST_F(WorldNameEntryTest, TheEntryTimesOutAfterNineRealSecondsWhileTheStageAllButStands) {
     Obstacle& o = chosenBallerina();
-    o.speed = 1.0f;
-    world->nameEntryElapsed = 0.0f;
+    o.speed = 1.0f, world->nameEntryElapsed = 0.0f;
     const Vector start = o.position;
     for (int second = 0; second < 9; ++second) world->update(worldtest::noName, false, 1.0f);
     EXPECT_TRUE(world->nameEntry);
@@ -129,11 +119,9 @@ TEST_F(WorldNameEntryTest, ABallerinaWhoLeavesEndsTheEntryAndIsNeitherTargetNorC
     EXPECT_EQ(world->letterCursor + world->wrongClicks, 0);
 
     Obstacle& next = chosenBallerina();
-    world->chosenObstacle = 0;
+    world->chosenObstacle = world->prima().throwNow = 0;
     world->hasChosen = world->nameEntry = false;
-    world->cat().position = next.position;  // the cat stands on her: she is selected
-    next.sadness = 0;                       // and leaves in the same update
-    world->prima().throwNow = 0;
+    world->cat().position = next.position, next.sadness = 0;  // the cat selects her as she leaves
     hand("");
     EXPECT_EQ(next.selected, 1);
     EXPECT_FALSE(world->hasChosen);

@@ -1,6 +1,8 @@
 // The World's rules without a window: census and goals; its think (throws,
 // leaving, letter flags); time control (the freeze, the rewind, the
 // chaos clock) and the choir's healing.
+#include <array>
+
 #include "WorldFixture.h"
 #include "actors/RewindRecorder.h"
 #include "audio/SoundBank.h"
@@ -60,9 +62,8 @@ TEST_F(WorldTest, CensusCountsTheStageItsTotalsOnlyGrowAndAClearedLevelIsEmpty) 
     ballerina(7, Vector{0.0f, 0.0f});                     // at the origin: in use, not on the stage
     muse(10, Vector{5, 5}).sang = 1;
     world->census();
-    EXPECT_EQ(world->happyNow, 1);
-    EXPECT_EQ(world->unhappyLeft, 2);
-    EXPECT_EQ(world->counts[World::countObstaclesIndex], 3);
+    EXPECT_EQ((std::array<int, 3>{world->happyNow, world->unhappyLeft, world->counts[World::countObstaclesIndex]}),
+              (std::array{1, 2, 3}));
     // The happy one and the muse who sang leave: the totals keep what they had.
     world->obstacles[3]->kind = world->muses[10]->kind = 0;
     world->census();
@@ -85,12 +86,8 @@ TEST_F(WorldTest, ADanceIsWonOnlyWhenEveryGoalHolds) {
         {5, 1, 4, 3, 2, 2, 2, 0}, {5, 1, 4, 3, 3, 2, 2, 1},
     };
     for (const auto& c : cases) {
-        world->goalB = c[1];
-        world->leftCount = c[2];
-        world->goalMuses = c[3];
-        world->sungTotal = c[4];
-        world->goalHappy = c[5];
-        world->happyTotal = c[6];
+        world->goalB = c[1], world->leftCount = c[2], world->goalMuses = c[3];
+        world->sungTotal = c[4], world->goalHappy = c[5], world->happyTotal = c[6];
         EXPECT_EQ(world->goalsMet(c[0]), c[7] == 1) << c[0] << " " << c[1] << " " << c[2] << " " << c[4] << " " << c[6];
     }
 }
@@ -110,11 +107,8 @@ TEST_F(WorldThinkTest, OneThrowPerThinkLowerSlotsFirstNeverFromAFreedSlotNorInto
 
     // The Prima Ballerina throws from her launch point at what the cat chose, but not in a name entry.
     Avatar& p = world->prima();
-    p.launchPoint = Vector{0.0f, 0.3f};
-    p.throwNow = 1;
-    world->primaTargetKind = Kind::ballerina;
-    world->primaTargetSlot = 9;
-    world->nameEntry = true;
+    p.launchPoint = Vector{0.0f, 0.3f}, p.throwNow = 1;
+    world->primaTargetKind = Kind::ballerina, world->primaTargetSlot = 9, world->nameEntry = true;
     world->think(0.01f);
     EXPECT_EQ(thrown(), 2);
     world->nameEntry = false;
@@ -141,16 +135,13 @@ TEST_F(WorldThinkTest, ALeavingBallerinaIsScoredOnceByDifficultyAndLeavesHerTale
     Obstacle& o = leavingBallerina(6, 1, 1, 1);
     o.favouriteTalent = 133;
     Muse& m = muse(5, Vector{-3, -3});
-    m.giveTalent = 1;
-    m.angle = 0.0f;  // faces +y
-    m.talentKind = 134;
+    m.giveTalent = 1, m.angle = 0.0f, m.talentKind = 134;  // she faces +y
     world->primaHearts = 0;
     world->think(0.01f);
     EXPECT_EQ(world->score + world->leftCount + world->countPowerUps(0), 0);
     world->primaHearts = 90;
     world->think(0.01f);
-    EXPECT_EQ(world->score, 3);
-    EXPECT_EQ(world->leftCount, 1);
+    EXPECT_EQ(world->score * 10 + world->leftCount, 31);
     EXPECT_EQ(world->powerUps[39]->kind, 133);
     EXPECT_EQ(world->powerUps[39]->position, (Vector{3, 4}));
     EXPECT_EQ(world->powerUps[38]->kind, 134);  // the full muse's, two units ahead of her
