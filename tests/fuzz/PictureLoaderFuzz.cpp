@@ -55,7 +55,7 @@ void checkLoaded(const Picture& picture) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string path = fuzzfiles::scratch().write("picture" FUZZ_PICTURE_EXTENSION, data, size);
+    const std::string path = fuzzfiles::write("picture" FUZZ_PICTURE_EXTENSION, data, size);
     // One picture for the whole run: each load replaces what the last one left.
     static Picture picture;
     const bool loaded = loadPicture(picture, path.c_str());

@@ -16,8 +16,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "FuzzFiles.h"
@@ -33,11 +31,6 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr std::uint32_t levelCount = 9;
 std::int32_t baseScores[Progression::firstStartLevels] = {};
 
-Bytes fileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    FUZZ_REQUIRE(in.is_open());
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 bool readable(std::int32_t value) { return value >= -999 && value <= 9999; }
 bool playable(std::uint32_t level) { return (level >= 1 && level <= levelCount) || level == Progression::guidedLevel; }
@@ -68,8 +61,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const fuzzfiles::ScratchDirectory& dir = fuzzfiles::scratch();
-    const std::string path = dir.write(ProgressStore::fileName, data, size);
+    const TempDirectory& dir = fuzzfiles::scratch();
+    const std::string path = fuzzfiles::write(ProgressStore::fileName, data, size);
     // What the store must see: the file's first 1000 bytes over an image of zeros.
     Bytes image(ProgressStore::imageSize, 0);
     std::memcpy(image.data(), data, size < image.size() ? size : image.size());

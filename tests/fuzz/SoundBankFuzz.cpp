@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 1) return 0;
     const int sound = data[0] % Sound::count;
-    const fuzzfiles::ScratchDirectory& dir = fuzzfiles::scratch();
+    const TempDirectory& dir = fuzzfiles::scratch();
     for (const char* name : {Sound::fileName(sound), Sound::songFile, Sound::introFile})
-        dir.write(name, data + 1, size - 1);
+        fuzzfiles::write(name, data + 1, size - 1);
     const bool plain = WaveCheck::check(data + 1, size - 1).accepted();
 
     SoundBank bank;
@@ -57,6 +57,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bank.mixAmbient(0.8f), bank.setAlarmLoop(6, 1.0f, 10.0f, 0.0f);
     bank.playMouseOver(1 + sound % 4), bank.playClick(1 + sound % 4), bank.countBusyChannels(10.0f);
     bank.playLevelEnd(1 + sound % 3, 0.5f), bank.stopAllSounds();
-    dir.remove(Sound::fileName(sound));
+    std::remove(dir.path(Sound::fileName(sound)).c_str());
     return 0;
 }

@@ -24,14 +24,20 @@ inline std::vector<std::string> namesIn(const std::string& dir) {
     return names;
 }
 
-// A fresh directory under the system's temporary directory, removed with
-// everything in it when the object goes. With enter = true the process works
-// inside it until then (the game reads its pictures from the working
-// directory), and returns to the directory it came from.
+// A fresh directory, removed with everything in it when the object goes. In
+// memory where there is a writable tmpfs: the progress store syncs every
+// write, which on a disk makes the fuzzers and tests many times slower.
+// With enter = true the process works inside it until then (the game reads
+// its pictures from the working directory), and returns to the directory it
+// came from.
 class TempDirectory {
 public:
     explicit TempDirectory(bool enter = false) {
-        std::string name = (std::filesystem::temp_directory_path() / "velvetarium-test-XXXXXX").string();
+        std::error_code ignored;
+        const std::filesystem::path base = ::access("/dev/shm", W_OK) == 0
+                                               ? std::filesystem::path("/dev/shm")
+                                               : std::filesystem::temp_directory_path(ignored);
+        std::string name = (base / "velvetarium-test-XXXXXX").string();
         if (mkdtemp(name.data()) != nullptr) dir = name;
         if (enter && ok()) {
             previous = std::filesystem::current_path();
@@ -47,14 +53,18 @@ public:
     TempDirectory& operator=(const TempDirectory&) = delete;
 
     bool ok() const { return !dir.empty(); }
+    std::string path() const { return dir.string(); }
     std::string path(const std::string& name) const { return (dir / name).string(); }
 
-    // Writes the bytes to the named file in this directory; true on success.
-    bool write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+    // Replaces the named file in this directory with exactly these bytes; true on success.
+    bool write(const std::string& name, const std::uint8_t* data, std::size_t size) const {
         std::FILE* file = std::fopen(path(name).c_str(), "wb");
         if (file == nullptr) return false;
-        const bool whole = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+        const bool whole = size == 0 || std::fwrite(data, 1, size, file) == size;
         return std::fclose(file) == 0 && whole;
+    }
+    bool write(const std::string& name, const std::vector<std::uint8_t>& bytes) const {
+        return write(name, bytes.data(), bytes.size());
     }
 
 private:

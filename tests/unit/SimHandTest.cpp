@@ -8,11 +8,8 @@
 #include <utility>
 
 #include "actors/Avatar.h"
-#include "actors/Obstacle.h"
 #include "sim/SimButton.h"
 #include "sim/SimMouse.h"
-#include "sim/SimNameEntry.h"
-#include "sim/SimRunner.h"
 #include "sim/SimSpeller.h"
 
 namespace {
@@ -86,41 +83,6 @@ TEST(SimButton, AHoldGrabsAndIsNeverAClickAClickIsOneClickAfterARestATapPressesA
     EXPECT_TRUE(finger.frame(SimButton::tap, frame));
     EXPECT_FALSE(finger.frame(SimButton::rest, frame));
     EXPECT_TRUE(finger.frame(SimButton::tap, frame));
-}
-
-TEST(SimNameEntry, TheMouseStepsTheLetterCursorAsTheGameDoes) {
-    SimRunner runner;
-    ASSERT_TRUE(runner.start(SimOptions{34, 1, 3}));
-    World& w = runner.world();
-    for (int i = 0; i < w.poolSize && !w.nameEntry; ++i) {
-        if (w.obstacles[i]->kind != Kind::ballerina) continue;
-        w.chosenObstacle = static_cast<std::uint8_t>(i);  // as a click on her leaves the World
-        w.hasChosen = w.nameEntry = true, w.nameEntryElapsed = 0.0f;
-        w.shuffleLetters();
-    }
-    ASSERT_TRUE(w.nameEntry);
-    ASSERT_GE(w.letterCount, 3);
-    SimNameEntry entry;
-    entry.reset(500);
-    std::int32_t x = 500;
-    auto move = [&](std::int32_t dx, int restFrames = 0) {
-        for (int i = 0; i < restFrames; ++i) entry.moveCursor(w, x, frame);
-        entry.moveCursor(w, x += dx, frame);
-        return w.letterCursor;
-    };
-    EXPECT_EQ(move(2), 0);      // the guard's 0.2 s have not passed since the start
-    EXPECT_EQ(move(1, 12), 0);  // one pixel is no move
-    EXPECT_EQ(move(2), 1);
-    EXPECT_EQ(move(2), 1);       // at most one step per 0.2 s
-    EXPECT_EQ(move(2, 9), 1);    // 11 frames after the step
-    EXPECT_EQ(move(2, 1), 2);    // 13 frames after it
-    EXPECT_EQ(move(-5, 13), 1);
-    for (int k = 0; k < 3; ++k) move(-3, 13);
-    EXPECT_EQ(w.letterCursor, 0);  // clamped to the letters shown
-    for (int k = 0; k < w.letterCount + 2; ++k) move(3, 13);
-    EXPECT_EQ(w.letterCursor, w.letterCount - 1);
-    w.nameEntry = false, w.letterCursor = 0;  // without an entry the mouse leaves the cursor alone
-    EXPECT_EQ(move(4, 13), 0);
 }
 
 TEST(SimSpeller, ClicksNothingItCannotFind) {
