@@ -24,11 +24,18 @@ void Picture::adoptPalette(std::uint8_t* buffer) {
     palette = buffer;
 }
 
+bool Picture::allOpaque() const {
+    if (!holdsImage()) return opaque;
+    const std::size_t bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4u;
+    for (std::size_t i = 3; i < bytes; i += 4) {
+        if (pixels[i] != 255) return false;
+    }
+    return true;
+}
+
 void Picture::releasePixels() {
     if (!holdsImage()) return;
-    opaque = true;
-    const std::size_t bytes = static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 4u;
-    for (std::size_t i = 3; i < bytes && opaque; i += 4) opaque = pixels[i] == 255;
+    opaque = allOpaque();
     std::free(pixels);
     std::free(palette);
     pixels = nullptr;

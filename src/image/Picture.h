@@ -47,6 +47,9 @@ public:
 
     // The pixel buffer holds width x height x 4 bytes for sides of 1 to 4096.
     bool holdsImage() const;
+    // Every texel has alpha 255: read from the pixels while they are held,
+    // afterwards what releasePixels remembered.
+    bool allOpaque() const;
 
     // Takes a malloc'd RGBA buffer of the given size; frees the one held before.
     void adoptPixels(std::uint8_t* buffer, std::size_t bytes);

@@ -32,8 +32,8 @@ void ScreenPainter::load(unsigned number, TextureWrap wrap) {
     if (number >= tableSize) return;
     stillPart.forget();
     makePictureTexture(pictures[number], number, wrap);
-    opaque[number] = everyTexelOpaque(pictures[number]) ? 1 : 0;
     if (pictures[number] != nullptr) pictures[number]->releasePixels();
+    opaque[number] = everyTexelOpaque(pictures[number]) ? 1 : 0;
 }
 
 void ScreenPainter::release(unsigned number) {

@@ -59,15 +59,7 @@ void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t
     glTexImage2D(GL_TEXTURE_2D, 0, 4, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
 }
 
-bool everyTexelOpaque(const Picture* picture) {
-    if (picture == nullptr) return false;
-    if (!picture->holdsImage()) return picture->opaque;
-    const std::size_t bytes = static_cast<std::size_t>(picture->width) * static_cast<std::size_t>(picture->height) * 4u;
-    for (std::size_t i = 3; i < bytes; i += 4) {
-        if (picture->pixels[i] != 255) return false;
-    }
-    return true;
-}
+bool everyTexelOpaque(const Picture* picture) { return picture != nullptr && picture->allOpaque(); }
 
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap) {
     makeTexture(slot, pictureFileName(number).text, wrap);
