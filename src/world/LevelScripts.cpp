@@ -32,21 +32,6 @@ Script findScript(std::uint8_t level) {
 
 using namespace levelscript;
 
-DancerTraits traits(std::uint8_t kind, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
-                    std::uint8_t red, std::uint8_t groupType, std::uint8_t groupNumber, Vector home, float angle) {
-    DancerTraits t;
-    t.kind = kind;
-    t.energy = energy;
-    t.blue = blue;
-    t.green = green;
-    t.red = red;
-    t.groupType = groupType;
-    t.groupNumber = groupNumber;
-    t.home = home;
-    t.angle = angle;
-    return t;
-}
-
 bool hasLevelScript(std::uint8_t level) { return findScript(level) != nullptr; }
 
 bool runLevelScript(LevelSheet& layout, std::uint8_t level) {

@@ -16,11 +16,6 @@ bool hasLevelScript(std::uint8_t level);
 // overwrites the first from entry 3 on). False for a level without a script.
 bool runLevelScript(LevelSheet& layout, std::uint8_t level);
 
-// Shorthand for the scripts' ballerina formations.
-DancerTraits traits(std::uint8_t kind, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
-                    std::uint8_t red, std::uint8_t groupType, std::uint8_t groupNumber, Vector home = Vector{},
-                    float angle = 0.0f);
-
 // LevelScripts.cpp: the warm-up, the nine city dances and the guided dance.
 void levelScript0(LevelSheet& L);
 void levelScript1(LevelSheet& L);

@@ -124,17 +124,25 @@ void LevelSheet::writeDancer(Vector at, const DancerTraits& dancer, std::uint8_t
     e->home = dancer.home;
 }
 
-// The Prima Ballerina and the cat are written as dancers of no group.
-void LevelSheet::writeAvatar(std::uint8_t kind, Vector at, std::uint8_t energy, std::uint8_t blue,
-                              std::uint8_t green, std::uint8_t red) {
+DancerTraits traits(std::uint8_t kind, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
+                    std::uint8_t red, std::uint8_t groupType, std::uint8_t groupNumber, Vector home, float angle) {
     DancerTraits t;
     t.kind = kind;
     t.energy = energy;
     t.blue = blue;
     t.green = green;
     t.red = red;
-    t.groupType = 0;
-    writeDancer(at, t, kind);
+    t.groupType = groupType;
+    t.groupNumber = groupNumber;
+    t.home = home;
+    t.angle = angle;
+    return t;
+}
+
+// The Prima Ballerina and the cat are written as dancers of no group.
+void LevelSheet::writeAvatar(std::uint8_t kind, Vector at, std::uint8_t energy, std::uint8_t blue,
+                              std::uint8_t green, std::uint8_t red) {
+    writeDancer(at, traits(kind, energy, blue, green, red, 0, 0), kind);
 }
 
 void LevelSheet::placePrima(Vector at, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,

@@ -58,6 +58,11 @@ struct DancerTraits {
     std::uint32_t value = 0;
 };
 
+// Shorthand for a dancer's traits, as the scripts' formations write them.
+DancerTraits traits(std::uint8_t kind, std::uint8_t energy, std::uint8_t blue, std::uint8_t green,
+                    std::uint8_t red, std::uint8_t groupType, std::uint8_t groupNumber, Vector home = Vector{},
+                    float angle = 0.0f);
+
 // The placement table of one level: a cursor, the size header, 130 entries
 // and the goals. A level's script (LevelScripts.h) fills it through the
 // writers below; the LevelLayout runs the script, and World::startLevel
