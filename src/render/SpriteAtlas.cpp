@@ -64,10 +64,7 @@ AtlasPlan planAtlas(const std::int32_t* widths, const std::int32_t* heights, int
 SpriteAtlas::~SpriteAtlas() { release(); }
 
 void SpriteAtlas::release() {
-    if (textureName != 0) {
-        const GLuint name = textureName;
-        glDeleteTextures(1, &name);
-    }
+    if (textureName != 0) deleteTextureName(textureName);
     textureName = 0;
     atlasWidth = atlasHeight = 0;
     for (AtlasFrame& f : frames) f = AtlasFrame{};

@@ -7,12 +7,10 @@
 
 #include "image/PictureLoader.h"
 
-namespace {
 void deleteTextureName(std::uint32_t name) {
     const GLuint texture = name;
     glDeleteTextures(1, &texture);
 }
-}  // namespace
 
 PictureFileName pictureFileName(unsigned number) {
     PictureFileName name{};

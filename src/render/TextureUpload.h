@@ -40,6 +40,8 @@ bool everyTexelOpaque(const Picture* picture);
 
 // Deletes the picture (and so its texture) and nulls the slot.
 void deletePicture(Picture*& slot);
+// Deletes one texture name of OpenGL.
+void deleteTextureName(std::uint32_t name);
 
 // Binds the picture's texture; texture 0 when there is no picture.
 void bindPicture(const Picture* picture);

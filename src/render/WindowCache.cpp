@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include "render/TextureUpload.h"
+
 namespace {
 
 struct Viewport {
@@ -102,10 +104,7 @@ void WindowCache::draw() const {
 }
 
 void WindowCache::release() {
-    if (texture != 0) {
-        const GLuint name = texture;
-        glDeleteTextures(1, &name);
-    }
+    if (texture != 0) deleteTextureName(texture);
     texture = 0;
     textureWidth = textureHeight = 0;
     valid = false;
