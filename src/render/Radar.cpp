@@ -64,6 +64,7 @@ void Radar::draw(Vector anchor, bool preview, float mapScale, float zoomFactor, 
 
     glPushMatrix();
     glLoadIdentity();
+    marks.beginRings();
     for (int i = 0; i < used; ++i) {
         const RadarBlip& b = blips[i];
         const Vector p = b.position / s;
@@ -72,6 +73,7 @@ void Radar::draw(Vector anchor, bool preview, float mapScale, float zoomFactor, 
                              radarBlipSize(b.kind, b.width, measure),
                              radarBlipSize(b.kind, b.height, measure), b.angle);
     }
+    marks.endRings();
 
     glTranslatef(anchor.x, anchor.y, anchor.z);
     glDisable(GL_TEXTURE_2D);

@@ -65,14 +65,8 @@ constexpr LabelPass hintPasses[3] = {
 
 void RingLabels::stamp(unsigned picture, const MarkColour& colour, float x, float y, float z, float rotation,
                        float scaleX, float scaleY) {
-    glPushMatrix();
-    renderer.bindPicture(picture);
-    glColor4f(colour.red, colour.green, colour.blue, colour.alpha);
-    glTranslatef(x, y, z);
-    glRotatef(rotation, 0.0f, 0.0f, 1.0f);
-    glScalef(scaleX, scaleY, 0.0f);
-    renderer.drawUnitQuad();
-    glPopMatrix();
+    renderer.stamp(picture, Vector(x, y, z), scaleX, scaleY, rotation, colour.red, colour.green, colour.blue,
+                   colour.alpha);
 }
 
 void RingLabels::drawRing(const RingLayout& ring, const RingStyle& style, float cx, float cy, float z,
@@ -82,6 +76,7 @@ void RingLabels::drawRing(const RingLayout& ring, const RingStyle& style, float 
         const LabelPass& labelPass = style.passes[p];
         glPushMatrix();
         glLoadIdentity();
+        renderer.beginSprites();
         for (int i = 0; i < ring.count; ++i) {
             const RingGlyph& glyph = ring.glyphs[i];
             const bool current = glyph.slot == currentSlot;
@@ -91,6 +86,7 @@ void RingLabels::drawRing(const RingLayout& ring, const RingStyle& style, float 
                   current ? labelPass.currentColour : labelPass.colour, cx + style.radius * std::cos(a),
                   cy + style.radius * std::sin(a), z, glyph.angle - 270.0f, size, size);
         }
+        renderer.endSprites();
         glPopMatrix();
     }
 }
@@ -140,12 +136,14 @@ void RingLabels::drawHintLine(float x, float y, float z, const char* hint, float
         const float size = -hintSize * labelPass.factor;
         glPushMatrix();
         glLoadIdentity();
+        renderer.beginSprites();
         for (int i = 0; i < RingLayout::slots; ++i) {
             const unsigned glyph = glyphPicture(text[i], i, GlyphMapping::hint);
             if (glyph == 0) continue;
             stamp(glyphPass ? glyph : labelPass.picture, labelPass.colour, left + hintSpacing * static_cast<float>(i),
                   line + hintWaveOffset(phase, i), z, glyphPass ? 180.0f : 0.0f, size, size);
         }
+        renderer.endSprites();
         glPopMatrix();
     }
 }

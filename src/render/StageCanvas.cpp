@@ -15,11 +15,12 @@ StageCanvas::~StageCanvas() {
     for (unsigned n = 0; n < pictureTableSize; ++n) deleteWorldPicture(n);
     deleteUnitQuad(unitQuad);
     sprites.releaseAll();
+    glyphAtlas.release();
+    ringAtlas.release();
 }
 
 void StageCanvas::makeWorldPicture(unsigned number, bool repeat) {
     makePictureTexture(pictures[number], number, repeat ? TextureWrap::repeat : TextureWrap::clamp);
-    if (pictures[number] != nullptr) pictures[number]->releasePixels();
 }
 
 void StageCanvas::deleteWorldPicture(unsigned number) { deletePicture(pictures[number]); }
@@ -35,6 +36,12 @@ void StageCanvas::load() {
     makeWorldPicture(861, false);
     makeWorldPicture(862, false);
     for (unsigned n = 851; n <= 859; ++n) makeWorldPicture(n, false);
+    // The atlases copy the glyphs and rings; then no picture needs its pixels.
+    glyphAtlas.build(pictures + 600, 63);
+    ringAtlas.build(pictures + 850, 12);
+    for (Picture* p : pictures) {
+        if (p != nullptr) p->releasePixels();
+    }
     trailBuffers.clearAll();
     loaded = true;
 }
@@ -48,6 +55,37 @@ Picture* StageCanvas::picture(unsigned number) const {
 }
 
 void StageCanvas::bindPicture(unsigned number) const { ::bindPicture(picture(number)); }
+
+const AtlasFrame* StageCanvas::stampFrame(unsigned number, std::uint32_t& texture) const {
+    const bool glyph = number >= 601 && number <= 663;
+    if (!glyph && (number < 851 || number > 862)) return nullptr;
+    const SpriteAtlas& atlas = glyph ? glyphAtlas : ringAtlas;
+    texture = atlas.texture();
+    return atlas.frame(static_cast<std::int32_t>(number - (glyph ? 600 : 850)));
+}
+
+void StageCanvas::stamp(unsigned number, Vector position, float scaleX, float scaleY, float angle, float red,
+                        float green, float blue, float alpha) {
+    std::uint32_t texture = 0;
+    const AtlasFrame* inAtlas = stampFrame(number, texture);
+    if (inAtlas != nullptr) {
+        if (inAtlas->blank) {
+            batch.keepColour(red, green, blue, alpha);
+        } else {
+            batch.add(texture, *inAtlas, position, scaleX, scaleY, spriteTurn(angle), red, green, blue, alpha);
+        }
+        return;
+    }
+    batch.flush();
+    bindPicture(number);
+    glPushMatrix();
+    glColor4f(red, green, blue, alpha);
+    glTranslatef(position.x, position.y, position.z);
+    glRotatef(angle, 0.0f, 0.0f, 1.0f);
+    glScalef(scaleX, scaleY, 0.0f);
+    glCallList(unitQuad);
+    glPopMatrix();
+}
 
 void StageCanvas::drawUnitQuad() const { glCallList(unitQuad); }
 

@@ -63,6 +63,14 @@ public:
     void endSprites() { batch.end(); }
     const SpriteBatch& spriteBatch() const { return batch; }
 
+    // Picture `number` as the unit quad placed by translate(position),
+    // rotate(angle), scale(scaleX, scaleY, 0) in the current model-view
+    // matrix, tinted (each 0..1). A glyph (601-663) or ring picture (851-862)
+    // joins the sprite batch from its atlas, so that a whole ring or label
+    // goes out in one draw call; any other picture is drawn at once.
+    void stamp(unsigned number, Vector position, float scaleX, float scaleY, float angle, float red, float green,
+               float blue, float alpha);
+
     // Null for numbers outside the table and pictures not loaded.
     Picture* picture(unsigned number) const;
     // Binds that picture's texture, or texture 0 when there is none.
@@ -84,10 +92,14 @@ public:
 private:
     void makeWorldPicture(unsigned number, bool repeat);
     void deleteWorldPicture(unsigned number);
+    const AtlasFrame* stampFrame(unsigned number, std::uint32_t& texture) const;
 
     Picture* pictures[pictureTableSize] = {};
     SpriteSetStore sprites{firstSpriteSet, lastSpriteSet, framesPerSet, true};
     SpriteBatch batch;
+    // The glyphs 601-663 and the ring pictures 851-862, frame n - 600 and n - 850.
+    SpriteAtlas glyphAtlas;
+    SpriteAtlas ringAtlas;
     AnimationClocks clocks;
     TrailBuffers trailBuffers;
     CurrentSprite current;

@@ -73,20 +73,21 @@ void StageMarks::drawStatusRing(unsigned kind, float x, float y, float z, float 
     const StatusRingPlan plan = planStatusRing(kind, maximum, current);
     glPushMatrix();
     glLoadIdentity();
-    glTranslatef(offsetX, offsetY, 0.0f);
-    glTranslatef(x, y, z);
-    glRotatef(angle, 0.0f, 0.0f, 1.0f);
+    // Where translate(offset) and then translate(x, y, z) put the ring.
+    const Vector at(x + offsetX, y + offsetY, z);
+    renderer.beginSprites();
     for (int i = 0; i < plan.count; ++i) {
         const StatusRingPlan::Layer& layer = plan.layers[i];
-        glPushMatrix();
-        renderer.bindPicture(layer.picture);
-        glColor4f(layer.colour.red, layer.colour.green, layer.colour.blue, layer.colour.alpha);
-        glScalef(scaleX, scaleY, 0.0f);
-        renderer.drawUnitQuad();
-        glPopMatrix();
+        renderer.stamp(layer.picture, at, scaleX, scaleY, angle, layer.colour.red, layer.colour.green,
+                       layer.colour.blue, layer.colour.alpha);
     }
+    renderer.endSprites();
     glPopMatrix();
 }
+
+void StageMarks::beginRings() { renderer.beginSprites(); }
+
+void StageMarks::endRings() { renderer.endSprites(); }
 
 void StageMarks::drawMarker(float x, float y, float z) {
     glPushMatrix();

@@ -42,6 +42,10 @@ public:
     // offset + position, turned by angle. Kind 0 draws nothing.
     void drawStatusRing(unsigned kind, float x, float y, float z, float offsetX, float offsetY,
                         std::int32_t maximum, std::int32_t current, float scaleX, float scaleY, float angle);
+    // Between these, rings drawn under the plain model-view matrix (loaded
+    // with the identity) go out together, in order.
+    void beginRings();
+    void endRings();
     // The blue glow of picture 863 at (x, y, z) in stage coordinates.
     void drawMarker(float x, float y, float z);
     // One glyph picture (601-652 only; anything else draws nothing) in white.
