@@ -39,5 +39,5 @@ public:
 
 private:
     StageCanvas& renderer;
-    SpriteSetStore store{firstStoreSet, lastStoreSet, slotsPerSet};
+    SpriteSetStore store{firstStoreSet, lastStoreSet, slotsPerSet, true};
 };

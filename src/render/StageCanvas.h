@@ -70,6 +70,12 @@ public:
     // goes out in one draw call; any other picture is drawn at once.
     void stamp(unsigned number, Vector position, float scaleX, float scaleY, float angle, float red, float green,
                float blue, float alpha);
+    // A frame of an atlas placed and tinted as stamp() does, in the sprite
+    // batch; a blank frame only leaves its colour current.
+    void batchFrame(std::uint32_t texture, const AtlasFrame& frame, Vector position, float scaleX, float scaleY,
+                    float angle, float red, float green, float blue, float alpha);
+    // Draws what waits in the batch, before something is drawn past it.
+    void flushSprites() { batch.flush(); }
 
     // Null for numbers outside the table and pictures not loaded.
     Picture* picture(unsigned number) const;
