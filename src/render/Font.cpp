@@ -40,33 +40,9 @@ void Font::buildFont() {
     deleteFont();
     makePictureTexture(fontPicture, pictureNumber, TextureWrap::unset);
     if (fontPicture != nullptr) fontPicture->releasePixels();
-    firstListName = glGenLists(listCount);
-    if (firstListName == 0) return;
-    bindPicture(fontPicture);
-    for (int n = 0; n < listCount; ++n) {
-        const FontCell cell = cellOfList(n);
-        const FontSetMetrics metrics = metricsOfList(n);
-        glNewList(firstListName + static_cast<GLuint>(n), GL_COMPILE);
-        glBegin(GL_QUADS);
-        glTexCoord2f(cell.sLeft, cell.tBottom);
-        glVertex2i(0, 0);
-        glTexCoord2f(cell.sRight, cell.tBottom);
-        glVertex2i(metrics.size, 0);
-        glTexCoord2f(cell.sRight, cell.tTop);
-        glVertex2i(metrics.size, metrics.size);
-        glTexCoord2f(cell.sLeft, cell.tTop);
-        glVertex2i(0, metrics.size);
-        glEnd();
-        glTranslated(metrics.advance, 0.0, 0.0);
-        glEndList();
-    }
 }
 
-void Font::deleteFont() {
-    deletePicture(fontPicture);
-    if (firstListName != 0) glDeleteLists(firstListName, listCount);
-    firstListName = 0;
-}
+void Font::deleteFont() { deletePicture(fontPicture); }
 
 void Font::print(float x, float y, int set, float alpha, float red, float green, float blue, const char* format, ...) {
     std::va_list arguments;
@@ -77,16 +53,35 @@ void Font::print(float x, float y, int set, float alpha, float red, float green,
 
 void Font::vprint(float x, float y, int set, float alpha, float red, float green, float blue, const char* format,
                   std::va_list arguments) {
-    if (format == nullptr || firstListName == 0) return;
+    if (format == nullptr || fontPicture == nullptr) return;
     char text[textBufferBytes];
     const int written = std::vsnprintf(text, sizeof text, format, arguments);
     if (written <= 0) return;
 
-    GLuint lists[textBufferBytes];
+    // Each character's quad from (0, 0) to (size, size) past the advances
+    // before it, as translating by each advance in turn would place it.
     GLsizei count = 0;
+    float left = x;
     for (const char* c = text; *c != '\0'; ++c) {
         const int list = listOfCharacter(set, static_cast<unsigned char>(*c));
-        if (list >= 0) lists[count++] = static_cast<GLuint>(list);
+        if (list < 0) continue;
+        const FontCell cell = cellOfList(list);
+        const FontSetMetrics metrics = metricsOfList(list);
+        const float size = static_cast<float>(metrics.size);
+        const float quad[verticesPerCharacter * 4] = {
+            left,        y,        cell.sLeft,  cell.tBottom,  //
+            left + size, y,        cell.sRight, cell.tBottom,  //
+            left + size, y + size, cell.sRight, cell.tTop,     //
+            left,        y + size, cell.sLeft,  cell.tTop,
+        };
+        for (int v = 0; v < verticesPerCharacter; ++v) {
+            positions[(count * verticesPerCharacter + v) * 2] = quad[v * 4];
+            positions[(count * verticesPerCharacter + v) * 2 + 1] = quad[v * 4 + 1];
+            texCoords[(count * verticesPerCharacter + v) * 2] = quad[v * 4 + 2];
+            texCoords[(count * verticesPerCharacter + v) * 2 + 1] = quad[v * 4 + 3];
+        }
+        ++count;
+        left += static_cast<float>(metrics.advance);
     }
     if (count == 0) return;
 
@@ -97,12 +92,16 @@ void Font::vprint(float x, float y, int set, float alpha, float red, float green
     glMatrixMode(GL_MODELVIEW);
     glPushMatrix();
     glLoadIdentity();
-    glTranslatef(x, y, 0.0f);
     glColor4f(red, green, blue, alpha);
     bindPicture(fontPicture);
-    glListBase(firstListName);
-    glCallLists(count, GL_UNSIGNED_INT, lists);
-    glListBase(0);
+    glPushClientAttrib(GL_CLIENT_VERTEX_ARRAY_BIT);
+    glEnableClientState(GL_VERTEX_ARRAY);
+    glEnableClientState(GL_TEXTURE_COORD_ARRAY);
+    glDisableClientState(GL_COLOR_ARRAY);
+    glVertexPointer(2, GL_FLOAT, 0, positions);
+    glTexCoordPointer(2, GL_FLOAT, 0, texCoords);
+    glDrawArrays(GL_QUADS, 0, count * verticesPerCharacter);
+    glPopClientAttrib();
     glMatrixMode(GL_PROJECTION);
     glPopMatrix();
     glMatrixMode(GL_MODELVIEW);

@@ -22,14 +22,14 @@ struct FontSetMetrics {
     int advance = 0;
 };
 
-// The plain-text font: picture 476 cut into a 16 x 16 grid, one display list
-// per character, three character sets (0: 24 px, advance 10; 1: 32 px,
-// advance 10, lower half of the picture; 2: 18 px, advance 8). The screen
+// The plain-text font: picture 476 cut into a 16 x 16 grid, one cell per
+// character ("list" n below), three character sets (0: 24 px, advance 10;
+// 1: 32 px, advance 10, lower half of the picture; 2: 18 px, advance 8). A
+// text goes out as one draw call of its characters' quads. The screen
 // renderer holds one. Construction makes no OpenGL call.
 class Font {
 public:
     static constexpr unsigned pictureNumber = 476;
-    static constexpr int listCount = 385;
     static constexpr int listsPerSet = 128;
     static constexpr std::size_t textBufferBytes = 260;  // the text and its terminating zero
 
@@ -38,12 +38,12 @@ public:
     Font(const Font&) = delete;
     Font& operator=(const Font&) = delete;
 
-    // Makes the texture of 476.tga (no wrap parameters, so it repeats) and
-    // compiles the 385 lists. Needs a current OpenGL context.
+    // Makes the texture of 476.tga (no wrap parameters, so it repeats).
+    // Needs a current OpenGL context.
     void buildFont();
-    // Deletes the picture with its texture and the lists.
+    // Deletes the picture with its texture.
     void deleteFont();
-    bool isBuilt() const { return firstListName != 0; }
+    bool isBuilt() const { return fontPicture != nullptr; }
 
     // Formats the text (at most 259 characters are kept) and draws it with its
     // lower left at (x, y) of the 640 x 480 text space, in character set `set`
@@ -56,7 +56,6 @@ public:
                 std::va_list arguments);
 
     const Picture* picture() const { return fontPicture; }
-    std::uint32_t firstList() const { return firstListName; }
 
     // Sets above 2 print with set 2; below 0 with set 0.
     static int effectiveSet(int set);
@@ -66,6 +65,9 @@ public:
     static FontSetMetrics metricsOfList(int list);
 
 private:
+    static constexpr int verticesPerCharacter = 4;
     Picture* fontPicture = nullptr;
-    std::uint32_t firstListName = 0;
+    // The quads of the text being printed: positions and texture coordinates.
+    float positions[textBufferBytes * verticesPerCharacter * 2] = {};
+    float texCoords[textBufferBytes * verticesPerCharacter * 2] = {};
 };
