@@ -246,6 +246,7 @@ void ScreenRenderer::drawInterface(const InterfaceView& view, HudMarks& marks) {
 }
 
 void ScreenRenderer::print(const TextBatch& texts) {
+    if (paint.drawingHidden()) return;
     for (int i = 0; i < texts.size(); ++i) {
         const TextLine& line = texts[i];
         font.print(line.x, line.y, line.set, line.alpha, line.red, line.green, line.blue, "%s", line.text);

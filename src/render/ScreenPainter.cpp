@@ -55,9 +55,13 @@ bool ScreenPainter::coversWindow(unsigned number) const {
 void ScreenPainter::beginHiddenDrawing() {
     glEnable(GL_SCISSOR_TEST);
     glScissor(0, 0, 0, 0);
+    hidden = true;
 }
 
-void ScreenPainter::endHiddenDrawing() { glDisable(GL_SCISSOR_TEST); }
+void ScreenPainter::endHiddenDrawing() {
+    glDisable(GL_SCISSOR_TEST);
+    hidden = false;
+}
 
 int ScreenPainter::loadedCount() const {
     int count = 0;
@@ -91,6 +95,7 @@ void ScreenPainter::drawPicture(unsigned number, float x, float y, float halfWid
 void ScreenPainter::draw(const PictureBatch& batch) { draw(batch, 0, batch.size()); }
 
 void ScreenPainter::draw(const PictureBatch& batch, int first, int end) {
+    if (hidden) return;
     for (int i = first < 0 ? 0 : first; i < end && i < batch.size(); ++i) {
         const PictureCommand& c = batch[i];
         drawPicture(c.number, c.x, c.y, c.halfWidth, c.halfHeight, c.angle, c.red, c.green, c.blue, c.alpha);

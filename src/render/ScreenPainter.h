@@ -63,8 +63,10 @@ public:
 
     // Between these nothing reaches the window (an empty scissor box), while
     // the drawing code runs as ever: for what a later square will cover.
+    // The squares of this painter are not even sent.
     void beginHiddenDrawing();
     void endHiddenDrawing();
+    bool drawingHidden() const { return hidden; }
 
     // The loading screen comes before the stage projection is set: it draws
     // in the window's own -1..1 square. begin saves the projection and
@@ -82,4 +84,5 @@ private:
     std::uint8_t opaque[tableSize] = {};
     std::uint32_t unitQuad = 0;
     WindowCache stillPart;
+    bool hidden = false;
 };
