@@ -38,7 +38,8 @@ public:
     StageCanvas& operator=(const StageCanvas&) = delete;
 
     // Once, after the context exists: the unit quad, then the glyphs 601-663,
-    // then 881, 863-869 (repeat), 882-888, 872, 861, 862, 851-859.
+    // then 881, 863-869 (repeat), 882-888, 872, 861, 862, 851-859, then the
+    // glyph and ring atlases.
     void load();
     bool isLoaded() const { return loaded; }
 
