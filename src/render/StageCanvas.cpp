@@ -66,15 +66,21 @@ const AtlasFrame* StageCanvas::stampFrame(unsigned number, std::uint32_t& textur
 
 void StageCanvas::batchFrame(std::uint32_t texture, const AtlasFrame& frame, Vector position, float scaleX,
                              float scaleY, float angle, float red, float green, float blue, float alpha) {
-    if (frame.blank) return batch.keepColour(red, green, blue, alpha);
-    batch.add(texture, frame, position, scaleX, scaleY, spriteTurn(angle), red, green, blue, alpha);
+    if (frame.blank) {
+        batch.keepColour(red, green, blue, alpha);
+    } else {
+        batch.add(texture, frame, position, scaleX, scaleY, spriteTurn(angle), red, green, blue, alpha);
+    }
 }
 
 void StageCanvas::stamp(unsigned number, Vector position, float scaleX, float scaleY, float angle, float red,
                         float green, float blue, float alpha) {
     std::uint32_t texture = 0;
     const AtlasFrame* inAtlas = stampFrame(number, texture);
-    if (inAtlas != nullptr) return batchFrame(texture, *inAtlas, position, scaleX, scaleY, angle, red, green, blue, alpha);
+    if (inAtlas != nullptr) {
+        batchFrame(texture, *inAtlas, position, scaleX, scaleY, angle, red, green, blue, alpha);
+        return;
+    }
     batch.flush();
     bindPicture(number);
     glPushMatrix();
@@ -109,7 +115,10 @@ void StageCanvas::drawSprite(std::uint16_t slot, std::uint16_t set, Vector posit
     const float a = alpha * 0.01f;
     const SpriteAtlas* atlas = sprites.atlas(set);
     const AtlasFrame* inAtlas = atlas != nullptr ? atlas->frame(chosen.frame) : nullptr;
-    if (inAtlas != nullptr) return batchFrame(atlas->texture(), *inAtlas, position, scaleX, scaleY, angle, r, g, b, a);
+    if (inAtlas != nullptr) {
+        batchFrame(atlas->texture(), *inAtlas, position, scaleX, scaleY, angle, r, g, b, a);
+        return;
+    }
 
     // A frame without an image (or one that did not fit) draws as before.
     batch.flush();
