@@ -40,6 +40,10 @@ void SpriteSetStore::loadSpriteSet(unsigned set, unsigned frameCount) {
         SpriteAtlas*& made = atlases[set - first];
         if (made == nullptr) made = new (std::nothrow) SpriteAtlas;
         if (made != nullptr) made->build(&frames[(set - first) * slots], static_cast<int>(count));
+        // Every drawing of a frame the atlas holds goes through the atlas.
+        for (unsigned f = 1; f <= count && made != nullptr; ++f) {
+            if (made->frame(static_cast<std::int32_t>(f)) != nullptr) slot(set, f)->deleteTexture();
+        }
     }
     // The textures (and the atlas) hold the images now.
     for (unsigned f = 1; f <= count; ++f) {

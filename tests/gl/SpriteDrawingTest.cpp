@@ -108,10 +108,12 @@ TEST_F(SpriteDraw, PictureRowZeroLiesAtTheBottomTintAndTurnApplyAroundThePositio
 
 TEST_F(SpriteDraw, SetsAreLoadedOnceReleasedWithTheirTexturesAndBrokenPicturesStillDraw) {
     Picture* first = renderer.spriteSets().frame(101, 1);
-    ASSERT_NE(first, nullptr);
-    const std::uint32_t name = first->textureName;
+    ASSERT_TRUE(first != nullptr && renderer.spriteSets().atlas(101) != nullptr);
+    // The frame is drawn from the atlas alone: its own texture is gone.
+    const std::uint32_t name = renderer.spriteSets().atlas(101)->texture();
+    EXPECT_TRUE(glIsTexture(name) && first->textureName == 0);
     renderer.loadSpriteSet(101, 2);
-    EXPECT_TRUE(renderer.spriteSets().frame(101, 1) == first && first->textureName == name);
+    EXPECT_TRUE(renderer.spriteSets().frame(101, 1) == first && renderer.spriteSets().atlas(101)->texture() == name);
     EXPECT_EQ(renderer.spriteSets().frame(101, 3), nullptr);
     renderer.loadSpriteSet(0, 5);
     EXPECT_FALSE(renderer.spriteSets().isLoaded(0));
@@ -181,7 +183,8 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
     for (int i = 0; i < 4; ++i) EXPECT_FLOAT_EQ(colour[i], tint[i]) << i;
 
     // Magnified and shrunk, straight and turned, inner and edge frames, each
-    // against the frame drawn the way every sprite was drawn before the atlas.
+    // against the frame drawn from a texture of its own file, the way every
+    // sprite was drawn before the atlas.
     const struct {
         std::int32_t frame;
         float scale, angle;
@@ -189,13 +192,15 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
                  {2, 0.8f, 0.0f},   {2, 0.5f, -20.0f}, {2, 0.04f, 200.0f}};
     for (const auto& c : cases) {
         glClear(GL_COLOR_BUFFER_BIT);
-        renderer.spriteSets().bindFrame(111, c.frame);
+        Picture* own = nullptr;
+        makeSpriteTexture(own, 111, static_cast<unsigned>(c.frame), TextureWrap::clamp);
         glTranslatef(0.3f, 0.5f, 0.0f);
         glColor4f(1.0f, 127 / 255.0f, 1.0f, 0.8f);  // as the sprite draw turns its bytes into colours
         glRotatef(c.angle, 0.0f, 0.0f, 1.0f);
         glScalef(c.scale, c.scale, 0.0f);
         glCallList(renderer.unitQuadList());
         glLoadIdentity();
+        deletePicture(own);
         const std::vector<std::uint8_t> reference = gl::pixels();
         glClear(GL_COLOR_BUFFER_BIT);
         draw(111, c.frame, 0.3f, c.scale, c.angle, {255, 127, 255}, 80);
@@ -251,7 +256,7 @@ TEST_F(SpriteDraw, TheStagePicturesAreLoadedAndDestructionDeletesThem) {
         EXPECT_TRUE(stage.picture(601)->width == 2 && stage.picture(601)->opaque && !stage.picture(601)->pixels);
         for (unsigned n : {600u, 664u, 850u, 860u, 870u, 871u, 873u, 880u}) EXPECT_EQ(stage.picture(n), nullptr) << n;
         stage.loadSpriteSet(111, 3);
-        names.push_back(stage.spriteSets().frame(111, 3)->textureName);
+        names.push_back(stage.spriteSets().atlas(111)->texture());
     }
     for (std::uint32_t name : names) EXPECT_FALSE(glIsTexture(name)) << name;
     EXPECT_FALSE(glIsList(quad));
