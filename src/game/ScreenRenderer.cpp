@@ -44,7 +44,9 @@ void ScreenRenderer::releaseTitlePictures() {
 }
 
 void ScreenRenderer::loadPictureSet(std::uint8_t n) {
-    for (unsigned number = 1; number <= n; ++number) paint.load(number);
+    levelPictures = n;
+    shownLevel = 0;
+    if (worldMap <= n) paint.load(worldMap);
     for (unsigned number = 351; number <= 384; ++number) paint.load(number);
     for (unsigned number = 201; number <= 209; ++number) paint.load(number);
     for (const std::uint16_t number : menuPictures) paint.load(number);
@@ -55,6 +57,15 @@ void ScreenRenderer::releasePictures(std::uint8_t n) {
     for (unsigned number = 351; number <= 384; ++number) paint.release(number);
     for (unsigned number = 201; number <= 209; ++number) paint.release(number);
     for (const std::uint16_t number : menuPictures) paint.release(number);
+    levelPictures = 0;
+    shownLevel = 0;
+}
+
+void ScreenRenderer::showLevelPicture(std::uint8_t level) {
+    if (level == shownLevel || level > levelPictures) return;
+    if (shownLevel != 0 && shownLevel != worldMap) paint.release(shownLevel);
+    if (level != worldMap) paint.load(level);
+    shownLevel = level;
 }
 
 void ScreenRenderer::loadScreenPictures() {
@@ -180,6 +191,7 @@ bool ScreenRenderer::menuHidesStage() const {
 }
 
 void ScreenRenderer::drawMenu(const MenuView& view) {
+    showLevelPicture(view.selectedLevel);
     batch.clear();
     composeMenu(view, batch);
     paint.resetModelView();
