@@ -24,13 +24,13 @@ PictureFileName spriteFrameFileName(unsigned set, unsigned frame) {
     return name;
 }
 
-void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
+void readPicture(Picture*& slot, const char* fileName) {
     deletePicture(slot);
     slot = new (std::nothrow) Picture;
-    if (slot == nullptr) return;
-    Picture& picture = *slot;
-    loadPicture(picture, fileName);  // a missing or broken file leaves an empty picture
+    if (slot != nullptr) loadPicture(*slot, fileName);  // a missing or broken file leaves an empty picture
+}
 
+void giveTexture(Picture& picture, TextureWrap wrap) {
     GLuint name = 0;
     glGenTextures(1, &name);
     picture.textureName = name;
@@ -48,6 +48,11 @@ void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
     if (picture.holdsImage()) uploadRgbaImage(picture.width, picture.height, picture.pixels);
 }
 
+void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
+    readPicture(slot, fileName);
+    if (slot != nullptr) giveTexture(*slot, wrap);
+}
+
 void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
@@ -61,10 +66,6 @@ bool everyTexelOpaque(const Picture* picture) { return picture != nullptr && pic
 
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap) {
     makeTexture(slot, pictureFileName(number).text, wrap);
-}
-
-void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap wrap) {
-    makeTexture(slot, spriteFrameFileName(set, frame).text, wrap);
 }
 
 void deletePicture(Picture*& slot) {

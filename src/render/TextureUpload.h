@@ -25,8 +25,11 @@ PictureFileName spriteFrameFileName(unsigned set, unsigned frame);
 // format 4, no mipmaps) only when the picture holds a whole image. The
 // Picture keeps its pixels. Needs a current OpenGL context.
 void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap);
+// The two halves of makeTexture: reading the file into a new Picture in the
+// slot, and giving a picture its texture.
+void readPicture(Picture*& slot, const char* fileName);
+void giveTexture(Picture& picture, TextureWrap wrap);
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap);
-void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap wrap);
 
 // Uploads a whole RGBA image into the bound texture (internal format 4, no
 // mipmaps). Rows are read packed one after the other from the buffer's first

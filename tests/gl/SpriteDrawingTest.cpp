@@ -193,7 +193,7 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
     for (const auto& c : cases) {
         glClear(GL_COLOR_BUFFER_BIT);
         Picture* own = nullptr;
-        makeSpriteTexture(own, 111, static_cast<unsigned>(c.frame), TextureWrap::clamp);
+        makeTexture(own, spriteFrameFileName(111, static_cast<unsigned>(c.frame)).text, TextureWrap::clamp);
         glTranslatef(0.3f, 0.5f, 0.0f);
         glColor4f(1.0f, 127 / 255.0f, 1.0f, 0.8f);  // as the sprite draw turns its bytes into colours
         glRotatef(c.angle, 0.0f, 0.0f, 1.0f);
