@@ -78,7 +78,8 @@ void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t
     glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
     const std::size_t texels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     const int bytes = pixels != nullptr ? texelBytes(pixels, texels) : 4;
-    auto* grey = bytes < 4 ? static_cast<std::uint8_t*>(std::malloc(texels * static_cast<std::size_t>(bytes))) : nullptr;
+    const std::size_t greyBytes = texels * static_cast<std::size_t>(bytes);
+    auto* grey = bytes < 4 ? static_cast<std::uint8_t*>(std::malloc(greyBytes)) : nullptr;
     if (grey == nullptr) {
         glTexImage2D(GL_TEXTURE_2D, 0, 4, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
         return;

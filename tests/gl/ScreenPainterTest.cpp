@@ -3,8 +3,6 @@
 // (an opaque picture over the whole window, hidden drawing).
 #include <gtest/gtest.h>
 
-#include <tuple>
-
 #include <vector>
 
 #include "gl/GlContext.h"
@@ -121,16 +119,19 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHidden
 
 // The texture upload reads exactly the picture's width x height x 4 bytes,
 // row after row, whatever unpack state other code left behind; a grey image
-// is kept as luminance (and alpha) and reads back the same.
+// is kept as luminance (and alpha).
 TEST_F(ScreenPainterDraw, AnOddSizedPictureArrivesWholeWhateverTheUnpackStateWas) {
-    for (const auto& [grey, alpha, kept] : {std::tuple(false, true, GL_RGBA), std::tuple(true, true, GL_LUMINANCE_ALPHA),
-                                           std::tuple(true, false, GL_LUMINANCE)}) {
-        pf::Bytes rgba;  // 3 x 5 pixels, each of its own colour
+    const struct { bool grey, opaque; GLint kept; } cases[] = {
+        {false, false, 4}, {true, false, GL_LUMINANCE_ALPHA}, {true, true, GL_LUMINANCE}};
+    for (const auto& c : cases) {
+        pf::Bytes rgba, stored;  // 3 x 5 pixels, each of its own colour; the texels the texture holds
         for (int i = 0; i < 15; ++i) {
-            const auto red = static_cast<std::uint8_t>(10 + i * 16);
-            rgba.insert(rgba.end(), {red, grey ? red : static_cast<std::uint8_t>(250 - i * 13),
-                                     grey ? red : static_cast<std::uint8_t>(i * 7),
-                                     static_cast<std::uint8_t>(alpha ? 255 - i : 255)});
+            const auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
+            const std::uint8_t r = byte(10 + i * 16), a = byte(c.opaque ? 255 : 255 - i);
+            const pf::Bytes texel{r, c.grey ? r : byte(250 - i * 13), c.grey ? r : byte(i * 7), a};
+            rgba.insert(rgba.end(), texel.begin(), texel.end());
+            stored.insert(stored.end(), texel.begin(), c.grey ? texel.begin() + 1 : texel.end());
+            if (c.grey && !c.opaque) stored.push_back(a);
         }
         ASSERT_TRUE(dir.write("701.tga", pf::tgaRgba(3, 5, rgba)));
         const GLenum unpack[] = {GL_UNPACK_ALIGNMENT, GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS};
@@ -140,24 +141,19 @@ TEST_F(ScreenPainterDraw, AnOddSizedPictureArrivesWholeWhateverTheUnpackStateWas
         makePictureTexture(picture, 701, TextureWrap::clamp);
         for (int i = 0; i < 4; ++i) glPixelStorei(unpack[i], usual[i]);
         ASSERT_TRUE(picture != nullptr && picture->holdsImage());
-        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
 
         GLint width = -1, height = -1, format = -1;
         glBindTexture(GL_TEXTURE_2D, picture->textureName);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
         glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_INTERNAL_FORMAT, &format);
-        ASSERT_EQ(std::pair(width, height), std::pair(3, 5));
-        EXPECT_EQ(format, kept == GL_RGBA ? 4 : kept) << grey << alpha;
-        // Read back as stored: a grey texel as its luminance and alpha.
-        pf::Bytes expected;
-        for (std::size_t i = 0; i < rgba.size(); i += 4)
-            grey ? expected.insert(expected.end(), {rgba[i], rgba[i + 3]})
-                 : expected.insert(expected.end(), rgba.begin() + i, rgba.begin() + i + 4);
-        pf::Bytes texture(expected.size());
+        EXPECT_TRUE(width == 3 && height == 5 && format == c.kept) << format;
+        pf::Bytes texture(stored.size());
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, grey ? GL_LUMINANCE_ALPHA : GL_RGBA, GL_UNSIGNED_BYTE, texture.data());
-        EXPECT_EQ(texture, expected) << grey << alpha;
+        const GLenum readAs = c.kept == 4 ? GL_RGBA : static_cast<GLenum>(c.kept);
+        glGetTexImage(GL_TEXTURE_2D, 0, readAs, GL_UNSIGNED_BYTE, texture.data());
+        EXPECT_EQ(texture, stored) << c.grey << c.opaque;
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         deletePicture(picture);
     }
 }
