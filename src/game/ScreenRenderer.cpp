@@ -47,7 +47,6 @@ void ScreenRenderer::loadPictureSet(std::uint8_t n) {
     levelPictures = n;
     shownLevel = 0;
     if (worldMap <= n) paint.load(worldMap);
-    for (unsigned number = 351; number <= 384; ++number) paint.load(number);
     for (unsigned number = 201; number <= 209; ++number) paint.load(number);
     for (const std::uint16_t number : menuPictures) paint.load(number);
 }
@@ -61,10 +60,21 @@ void ScreenRenderer::releasePictures(std::uint8_t n) {
     shownLevel = 0;
 }
 
+std::uint16_t ScreenRenderer::previewOf(std::uint8_t level) {
+    const unsigned preview = level == guidedDanceLevel ? 371u : 350u + level;
+    return preview >= 351 && preview <= 384 ? static_cast<std::uint16_t>(preview) : 0;
+}
+
 void ScreenRenderer::showLevelPicture(std::uint8_t level) {
     if (level == shownLevel || level > levelPictures) return;
-    if (shownLevel != 0 && shownLevel != worldMap) paint.release(shownLevel);
-    if (level != worldMap) paint.load(level);
+    const std::uint16_t wanted[] = {level, previewOf(level)};
+    const std::uint16_t shown[] = {shownLevel, previewOf(shownLevel)};
+    for (const std::uint16_t number : shown) {
+        if (number != 0 && number != worldMap && number != wanted[0] && number != wanted[1]) paint.release(number);
+    }
+    for (const std::uint16_t number : wanted) {
+        if (number != 0 && !paint.isLoaded(number)) paint.load(number);
+    }
     shownLevel = level;
 }
 

@@ -30,8 +30,9 @@ public:
     void loadTitlePictures();
     void releaseTitlePictures();
     // Level pictures 1..n, the previews, the rank emblems and the menu's own.
-    // Of the level pictures only the world map is loaded here; the menu loads
-    // the one it shows as it turns to it and releases the one before.
+    // Of the level pictures and previews only the world map is loaded here;
+    // the menu loads the two it shows as it turns to a level and releases
+    // those of the level before.
     void loadPictureSet(std::uint8_t n);
     void releasePictures(std::uint8_t n);
     void loadScreenPictures();
@@ -76,6 +77,8 @@ private:
     void composeNameEntry(const InterfaceView& view, PictureBatch& batch) const;
     void composeExtras(const InterfaceView& view, PictureBatch& batch);
     void showLevelPicture(std::uint8_t level);
+    // The preview picture the menu shows for a level; 0 for none.
+    static std::uint16_t previewOf(std::uint8_t level);
 
     ScreenPainter paint;
     Font font;
