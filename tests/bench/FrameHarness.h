@@ -33,8 +33,7 @@ struct SceneTimes {
     // own code asked for (the rest are the GL driver's, SDL's, X's).
     int countedFrames = 0;
     std::uint64_t allocations = 0, gameAllocations = 0;
-    // The process's peak resident memory (MB) when the scene ended: the
-    // game's own, since the harness holds little besides these figures.
+    // The process's peak resident memory (MB) when the scene ended: mostly the game's.
     double peakMegabytes = -1.0;
 };
 
