@@ -44,8 +44,9 @@ void ScreenRenderer::releaseTitlePictures() {
 }
 
 void ScreenRenderer::loadPictureSet(std::uint8_t n) {
-    for (unsigned number = 1; number <= n; ++number) paint.load(number);
-    for (unsigned number = 351; number <= 384; ++number) paint.load(number);
+    levelPictures = n;
+    shownLevel = 0;
+    if (worldMap <= n) paint.load(worldMap);
     for (unsigned number = 201; number <= 209; ++number) paint.load(number);
     for (const std::uint16_t number : menuPictures) paint.load(number);
 }
@@ -55,6 +56,26 @@ void ScreenRenderer::releasePictures(std::uint8_t n) {
     for (unsigned number = 351; number <= 384; ++number) paint.release(number);
     for (unsigned number = 201; number <= 209; ++number) paint.release(number);
     for (const std::uint16_t number : menuPictures) paint.release(number);
+    levelPictures = 0;
+    shownLevel = 0;
+}
+
+std::uint16_t ScreenRenderer::previewOf(std::uint8_t level) {
+    const unsigned preview = level == guidedDanceLevel ? 371u : 350u + level;
+    return preview >= 351 && preview <= 384 ? static_cast<std::uint16_t>(preview) : 0;
+}
+
+void ScreenRenderer::showLevelPicture(std::uint8_t level) {
+    if (level == shownLevel || level > levelPictures) return;
+    const std::uint16_t wanted[] = {level, previewOf(level)};
+    const std::uint16_t shown[] = {shownLevel, previewOf(shownLevel)};
+    for (const std::uint16_t number : shown) {
+        if (number != 0 && number != worldMap && number != wanted[0] && number != wanted[1]) paint.release(number);
+    }
+    for (const std::uint16_t number : wanted) {
+        if (number != 0 && !paint.isLoaded(number)) paint.load(number);
+    }
+    shownLevel = level;
 }
 
 void ScreenRenderer::loadScreenPictures() {
@@ -180,6 +201,7 @@ bool ScreenRenderer::menuHidesStage() const {
 }
 
 void ScreenRenderer::drawMenu(const MenuView& view) {
+    showLevelPicture(view.selectedLevel);
     batch.clear();
     composeMenu(view, batch);
     paint.resetModelView();

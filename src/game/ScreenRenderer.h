@@ -30,6 +30,9 @@ public:
     void loadTitlePictures();
     void releaseTitlePictures();
     // Level pictures 1..n, the previews, the rank emblems and the menu's own.
+    // Of the level pictures and previews only the world map is loaded here;
+    // the menu loads the two it shows as it turns to a level and releases
+    // those of the level before.
     void loadPictureSet(std::uint8_t n);
     void releasePictures(std::uint8_t n);
     void loadScreenPictures();
@@ -73,6 +76,9 @@ private:
     void composeMarks(const InterfaceView& view, HudMarks& marks, PictureBatch& batch);
     void composeNameEntry(const InterfaceView& view, PictureBatch& batch) const;
     void composeExtras(const InterfaceView& view, PictureBatch& batch);
+    void showLevelPicture(std::uint8_t level);
+    // The preview picture the menu shows for a level; 0 for none.
+    static std::uint16_t previewOf(std::uint8_t level);
 
     ScreenPainter paint;
     Font font;
@@ -86,6 +92,9 @@ private:
     float interfaceClock = 0.0f;
     // The menu's first squares, up to here, change only with its level.
     int menuStillCount = 0;
+    // Level pictures of the set (1..levelPictures) and the one loaded for the menu.
+    std::uint8_t levelPictures = 0;
+    std::uint8_t shownLevel = 0;
 
     // Interface animations.
     static constexpr int talentSlots = 9;

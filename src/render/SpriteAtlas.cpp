@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -100,13 +101,27 @@ void SpriteAtlas::build(Picture* const* pictures, int count) {
     }
     if (stored == 0) return;
 
+    // Taller rectangles first, so that each shelf is filled by frames of
+    // about its height; slot[f] is frame f's place in that order.
+    int order[maxFrames] = {};
+    int slot[maxFrames] = {};
+    for (int f = 1; f <= count; ++f) order[f - 1] = f;
+    std::stable_sort(order, order + count, [&](int a, int b) { return heights[a] > heights[b]; });
+    std::int32_t sortedWidths[maxFrames] = {};
+    std::int32_t sortedHeights[maxFrames] = {};
+    for (int i = 0; i < count; ++i) {
+        slot[order[i]] = i;
+        sortedWidths[i] = widths[order[i]];
+        sortedHeights[i] = heights[order[i]];
+    }
+
     // The narrowest width that places everything in the smallest area.
     AtlasPlan plan;
     std::int64_t bestArea = 0;
     for (std::int32_t width = 64; width <= maxSide; width *= 2) {
-        const AtlasPlan candidate = planAtlas(widths, heights, count + 1, width, maxSide);
+        const AtlasPlan candidate = planAtlas(sortedWidths, sortedHeights, count, width, maxSide);
         bool all = true;
-        for (int f = 1; f <= count; ++f) all = all && (widths[f] == 0 || candidate.placed[f]);
+        for (int i = 0; i < count; ++i) all = all && (sortedWidths[i] == 0 || candidate.placed[i]);
         const std::int64_t area = std::int64_t{candidate.width} * candidate.height;
         if (all && (bestArea == 0 || area < bestArea)) {
             plan = candidate;
@@ -122,6 +137,8 @@ void SpriteAtlas::build(Picture* const* pictures, int count) {
         if (widths[f] == 0) continue;
         const Picture& picture = *pictures[f];
         const TexelBox& box = boxes[f];
+        const std::int32_t atX = plan.x[slot[f]];
+        const std::int32_t atY = plan.y[slot[f]];
         // Stored texel (i, j) is the frame's texel (box.left - 1 + i, box.bottom - 1 + j);
         // beyond the frame's edge it stays transparent black.
         for (std::int32_t j = 0; j < heights[f]; ++j) {
@@ -129,14 +146,14 @@ void SpriteAtlas::build(Picture* const* pictures, int count) {
             if (row < 0 || row >= picture.height) continue;
             std::int32_t from = box.left - 1;
             std::int32_t to = box.left - 1 + widths[f];
-            std::int32_t into = plan.x[f];
+            std::int32_t into = atX;
             if (from < 0) {
                 into -= from;
                 from = 0;
             }
             if (to > picture.width) to = picture.width;
             const std::size_t source = (static_cast<std::size_t>(row) * picture.width + from) * 4u;
-            const std::size_t target = (static_cast<std::size_t>(plan.y[f] + j) * plan.width + into) * 4u;
+            const std::size_t target = (static_cast<std::size_t>(atY + j) * plan.width + into) * 4u;
             std::memcpy(texels + target, picture.pixels + source, static_cast<std::size_t>(to - from) * 4u);
         }
         AtlasFrame& out = frames[f];
@@ -147,10 +164,10 @@ void SpriteAtlas::build(Picture* const* pictures, int count) {
         out.right = -1.0f + 2.0f * static_cast<float>(box.right) / w;
         out.bottom = -1.0f + 2.0f * static_cast<float>(box.bottom) / h;
         out.top = -1.0f + 2.0f * static_cast<float>(box.top) / h;
-        out.sLeft = static_cast<float>(plan.x[f] + 1) / static_cast<float>(plan.width);
-        out.sRight = static_cast<float>(plan.x[f] + 1 + box.width()) / static_cast<float>(plan.width);
-        out.tBottom = static_cast<float>(plan.y[f] + 1) / static_cast<float>(plan.height);
-        out.tTop = static_cast<float>(plan.y[f] + 1 + box.height()) / static_cast<float>(plan.height);
+        out.sLeft = static_cast<float>(atX + 1) / static_cast<float>(plan.width);
+        out.sRight = static_cast<float>(atX + 1 + box.width()) / static_cast<float>(plan.width);
+        out.tBottom = static_cast<float>(atY + 1) / static_cast<float>(plan.height);
+        out.tTop = static_cast<float>(atY + 1 + box.height()) / static_cast<float>(plan.height);
     }
 
     GLuint name = 0;

@@ -33,13 +33,21 @@ void SpriteSetStore::loadSpriteSet(unsigned set, unsigned frameCount) {
     if (frames == nullptr || !holds(set) || loaded[set - first]) return;
     const unsigned count = frameCount < slots ? frameCount : slots - 1;
     const TextureWrap wrap = wrapForSet(set);
-    for (unsigned f = 1; f <= count; ++f) makeSpriteTexture(slot(set, f), set, f, wrap);
+    for (unsigned f = 1; f <= count; ++f) readPicture(slot(set, f), spriteFrameFileName(set, f).text);
     loaded[set - first] = 1;
     // A repeating set is drawn with coordinates beyond its edges: no atlas.
+    SpriteAtlas* made = nullptr;
     if (atlases != nullptr && wrap == TextureWrap::clamp) {
-        SpriteAtlas*& made = atlases[set - first];
-        if (made == nullptr) made = new (std::nothrow) SpriteAtlas;
-        if (made != nullptr) made->build(&frames[(set - first) * slots], static_cast<int>(count));
+        SpriteAtlas*& held = atlases[set - first];
+        if (held == nullptr) held = new (std::nothrow) SpriteAtlas;
+        if (held != nullptr) held->build(&frames[(set - first) * slots], static_cast<int>(count));
+        made = held;
+    }
+    // Every drawing of a frame the atlas holds goes through the atlas: only
+    // the others get a texture of their own.
+    for (unsigned f = 1; f <= count; ++f) {
+        const bool inAtlas = made != nullptr && made->frame(static_cast<std::int32_t>(f)) != nullptr;
+        if (slot(set, f) != nullptr && !inAtlas) giveTexture(*slot(set, f), wrap);
     }
     // The textures (and the atlas) hold the images now.
     for (unsigned f = 1; f <= count; ++f) {

@@ -15,7 +15,8 @@
 // A store made with atlases also puts the frames of every clamped set into
 // one atlas texture of that set (SpriteAtlas) as the set is loaded, so that
 // the layers of an actor, each a frame of its set, can be drawn together.
-// Each frame keeps its own texture as well.
+// A frame the atlas holds gives up its own texture (its name becomes 0);
+// frames without an image, or of a set too large for one atlas, keep theirs.
 class SpriteSetStore {
 public:
     SpriteSetStore(unsigned firstSet, unsigned lastSet, unsigned slotsPerSet, bool withAtlases = false);

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <new>
 
 #include "image/PictureLoader.h"
@@ -24,13 +25,13 @@ PictureFileName spriteFrameFileName(unsigned set, unsigned frame) {
     return name;
 }
 
-void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
+void readPicture(Picture*& slot, const char* fileName) {
     deletePicture(slot);
     slot = new (std::nothrow) Picture;
-    if (slot == nullptr) return;
-    Picture& picture = *slot;
-    loadPicture(picture, fileName);  // a missing or broken file leaves an empty picture
+    if (slot != nullptr) loadPicture(*slot, fileName);  // a missing or broken file leaves an empty picture
+}
 
+void giveTexture(Picture& picture, TextureWrap wrap) {
     GLuint name = 0;
     glGenTextures(1, &name);
     picture.textureName = name;
@@ -48,23 +49,57 @@ void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
     if (picture.holdsImage()) uploadRgbaImage(picture.width, picture.height, picture.pixels);
 }
 
+void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap) {
+    readPicture(slot, fileName);
+    if (slot != nullptr) giveTexture(*slot, wrap);
+}
+
+namespace {
+
+// Bytes a texel needs to keep the image: 1 (luminance) when every texel is
+// grey and opaque, 2 (luminance and alpha) when every texel is grey, else 4.
+int texelBytes(const std::uint8_t* pixels, std::size_t texels) {
+    bool opaque = true;
+    for (std::size_t i = 0; i < texels; ++i) {
+        const std::uint8_t* texel = pixels + i * 4;
+        if (texel[0] != texel[1] || texel[1] != texel[2]) return 4;
+        opaque = opaque && texel[3] == 255;
+    }
+    return opaque ? 1 : 2;
+}
+
+}  // namespace
+
 void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels) {
     glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
     glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
     glPixelStorei(GL_UNPACK_SKIP_ROWS, 0);
     glPixelStorei(GL_UNPACK_SKIP_PIXELS, 0);
     glPixelStorei(GL_UNPACK_SWAP_BYTES, GL_FALSE);
-    glTexImage2D(GL_TEXTURE_2D, 0, 4, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+    const std::size_t texels = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    const int bytes = pixels != nullptr ? texelBytes(pixels, texels) : 4;
+    const std::size_t greyBytes = texels * static_cast<std::size_t>(bytes);
+    auto* grey = bytes < 4 ? static_cast<std::uint8_t*>(std::malloc(greyBytes)) : nullptr;
+    if (grey == nullptr) {
+        glTexImage2D(GL_TEXTURE_2D, 0, 4, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, pixels);
+        return;
+    }
+    // Under GL_MODULATE a luminance texel tints as the grey RGB one did.
+    for (std::size_t i = 0; i < texels; ++i) {
+        grey[i * bytes] = pixels[i * 4];
+        if (bytes == 2) grey[i * 2 + 1] = pixels[i * 4 + 3];
+    }
+    const GLenum format = bytes == 1 ? GL_LUMINANCE : GL_LUMINANCE_ALPHA;
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, static_cast<GLint>(format), width, height, 0, format, GL_UNSIGNED_BYTE, grey);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 4);
+    std::free(grey);
 }
 
 bool everyTexelOpaque(const Picture* picture) { return picture != nullptr && picture->allOpaque(); }
 
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap) {
     makeTexture(slot, pictureFileName(number).text, wrap);
-}
-
-void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap wrap) {
-    makeTexture(slot, spriteFrameFileName(set, frame).text, wrap);
 }
 
 void deletePicture(Picture*& slot) {

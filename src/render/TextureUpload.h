@@ -21,17 +21,22 @@ PictureFileName spriteFrameFileName(unsigned set, unsigned frame);
 // The one way a picture file becomes a texture: a new Picture goes into the
 // slot (the one held there before is deleted), the file is read, a texture
 // name is made and bound even when the picture is empty, with GL_MODULATE,
-// GL_LINEAR filters and the wrap mode; the pixels are uploaded (internal
-// format 4, no mipmaps) only when the picture holds a whole image. The
+// GL_LINEAR filters and the wrap mode; the pixels are uploaded (as
+// uploadRgbaImage does) only when the picture holds a whole image. The
 // Picture keeps its pixels. Needs a current OpenGL context.
 void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap);
+// The two halves of makeTexture: reading the file into a new Picture in the
+// slot, and giving a picture its texture.
+void readPicture(Picture*& slot, const char* fileName);
+void giveTexture(Picture& picture, TextureWrap wrap);
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap);
-void makeSpriteTexture(Picture*& slot, unsigned set, unsigned frame, TextureWrap wrap);
 
 // Uploads a whole RGBA image into the bound texture (internal format 4, no
 // mipmaps). Rows are read packed one after the other from the buffer's first
 // byte: exactly width x height x 4 bytes, whatever other code may have left
-// in the unpack state.
+// in the unpack state. An image whose every texel is grey is kept as
+// luminance and alpha (luminance alone when also opaque): the same texels
+// under GL_MODULATE in a half or a quarter of the memory.
 void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels);
 
 // True when every texel of the picture's image (held, or released after its

@@ -4,6 +4,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 #include <SDL.h>
+#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -211,6 +212,8 @@ public:
                     std::printf("digest %s %d %016llx\n", name, i, static_cast<unsigned long long>(pixelDigest()));
             }
         }
+        rusage usage{};
+        if (getrusage(RUSAGE_SELF, &usage) == 0) scene.peakMegabytes = static_cast<double>(usage.ru_maxrss) / 1024.0;
         return scene;
     }
 

@@ -33,6 +33,8 @@ struct SceneTimes {
     // own code asked for (the rest are the GL driver's, SDL's, X's).
     int countedFrames = 0;
     std::uint64_t allocations = 0, gameAllocations = 0;
+    // The process's peak resident memory (MB) when the scene ended: mostly the game's.
+    double peakMegabytes = -1.0;
 };
 
 // What one full-window textured quad costs on this renderer (ms), and the

@@ -107,11 +107,12 @@ TEST_F(SpriteDraw, PictureRowZeroLiesAtTheBottomTintAndTurnApplyAroundThePositio
 }
 
 TEST_F(SpriteDraw, SetsAreLoadedOnceReleasedWithTheirTexturesAndBrokenPicturesStillDraw) {
+    // Drawn from the atlas alone, a frame has no texture of its own.
     Picture* first = renderer.spriteSets().frame(101, 1);
-    ASSERT_NE(first, nullptr);
-    const std::uint32_t name = first->textureName;
+    ASSERT_TRUE(first != nullptr && first->textureName == 0 && renderer.spriteSets().atlas(101) != nullptr);
+    const std::uint32_t name = renderer.spriteSets().atlas(101)->texture();
     renderer.loadSpriteSet(101, 2);
-    EXPECT_TRUE(renderer.spriteSets().frame(101, 1) == first && first->textureName == name);
+    EXPECT_TRUE(renderer.spriteSets().frame(101, 1) == first && renderer.spriteSets().atlas(101)->texture() == name);
     EXPECT_EQ(renderer.spriteSets().frame(101, 3), nullptr);
     renderer.loadSpriteSet(0, 5);
     EXPECT_FALSE(renderer.spriteSets().isLoaded(0));
@@ -157,15 +158,10 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
     ASSERT_NE(atlas, nullptr);
     const AtlasFrame* inner = atlas->frame(1);
     ASSERT_TRUE(inner != nullptr && !inner->blank);
-    // Columns 8..21 and rows 4..27 of 32: one texel of border each way.
-    EXPECT_FLOAT_EQ(inner->left, -1.0f + 2.0f * 8.0f / 32.0f);
-    EXPECT_FLOAT_EQ(inner->right, -1.0f + 2.0f * 22.0f / 32.0f);
-    EXPECT_FLOAT_EQ(inner->bottom, -1.0f + 2.0f * 4.0f / 32.0f);
-    EXPECT_FLOAT_EQ(inner->top, -1.0f + 2.0f * 28.0f / 32.0f);
+    // Columns 8..21 and rows 4..27 of 32: one texel of border each way (the
+    // pixels below show that the quad lands where the frame's texels do).
     EXPECT_FLOAT_EQ((inner->sRight - inner->sLeft) * static_cast<float>(atlas->width()), 14.0f);
     EXPECT_FLOAT_EQ((inner->tTop - inner->tBottom) * static_cast<float>(atlas->height()), 24.0f);
-    EXPECT_FLOAT_EQ(atlas->frame(2)->left, -1.0f);
-    EXPECT_FLOAT_EQ(atlas->frame(2)->top, 1.0f);
     EXPECT_TRUE(atlas->frame(3) != nullptr && atlas->frame(3)->blank && atlas->frame(4) == nullptr);
 
     // A blank frame draws nothing and leaves its colour current.
@@ -181,7 +177,7 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
     for (int i = 0; i < 4; ++i) EXPECT_FLOAT_EQ(colour[i], tint[i]) << i;
 
     // Magnified and shrunk, straight and turned, inner and edge frames, each
-    // against the frame drawn the way every sprite was drawn before the atlas.
+    // against the frame drawn from its own file's texture, as before the atlas.
     const struct {
         std::int32_t frame;
         float scale, angle;
@@ -189,13 +185,15 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
                  {2, 0.8f, 0.0f},   {2, 0.5f, -20.0f}, {2, 0.04f, 200.0f}};
     for (const auto& c : cases) {
         glClear(GL_COLOR_BUFFER_BIT);
-        renderer.spriteSets().bindFrame(111, c.frame);
+        Picture* own = nullptr;
+        makeTexture(own, spriteFrameFileName(111, static_cast<unsigned>(c.frame)).text, TextureWrap::clamp);
         glTranslatef(0.3f, 0.5f, 0.0f);
         glColor4f(1.0f, 127 / 255.0f, 1.0f, 0.8f);  // as the sprite draw turns its bytes into colours
         glRotatef(c.angle, 0.0f, 0.0f, 1.0f);
         glScalef(c.scale, c.scale, 0.0f);
         glCallList(renderer.unitQuadList());
         glLoadIdentity();
+        deletePicture(own);
         const std::vector<std::uint8_t> reference = gl::pixels();
         glClear(GL_COLOR_BUFFER_BIT);
         draw(111, c.frame, 0.3f, c.scale, c.angle, {255, 127, 255}, 80);
@@ -251,7 +249,7 @@ TEST_F(SpriteDraw, TheStagePicturesAreLoadedAndDestructionDeletesThem) {
         EXPECT_TRUE(stage.picture(601)->width == 2 && stage.picture(601)->opaque && !stage.picture(601)->pixels);
         for (unsigned n : {600u, 664u, 850u, 860u, 870u, 871u, 873u, 880u}) EXPECT_EQ(stage.picture(n), nullptr) << n;
         stage.loadSpriteSet(111, 3);
-        names.push_back(stage.spriteSets().frame(111, 3)->textureName);
+        names.push_back(stage.spriteSets().atlas(111)->texture());
     }
     for (std::uint32_t name : names) EXPECT_FALSE(glIsTexture(name)) << name;
     EXPECT_FALSE(glIsList(quad));
