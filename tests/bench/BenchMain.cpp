@@ -1,7 +1,7 @@
 // velvetarium-bench: the performance figures of the game in one table.
 //
 //   velvetarium-bench [--quick] [--simulation-only] [--frames N] [--benchmark_...]
-//   velvetarium-bench --frames-child [--frames N] [--pixel-digest]
+//   velvetarium-bench --frames-child [--frames N] [--pixel-digest] [--pixel-dump DIR]
 //
 // Runs the Google Benchmark cases of the simulation, the busiest dance's
 // simulation frame by frame, the frame-time harness (in a child process of
@@ -10,7 +10,8 @@
 // targets. --frames-child runs only the frame-time harness, in this process,
 // and prints its rows one per line, tab-separated; --pixel-digest adds a
 // digest of every timed frame's pixels: two builds that draw the same pixels
-// print the same digests.
+// print the same digests; --pixel-dump also writes every 50th timed frame
+// into DIR (scripts/compare-frames compares two such directories).
 
 #include <GL/gl.h>
 #include <benchmark/benchmark.h>
@@ -158,8 +159,9 @@ void busiestSimulation(Table& table, int frames) {
 double peakMegabytes(const rusage& usage) { return static_cast<double>(usage.ru_maxrss) / 1024.0; }
 
 // The child: the frame-time harness, its rows for the parent's table.
-int framesChild(int frames, bool digest) {
-    const bench::FrameOptions options{.gameDir = BENCH_GAME_DIR, .frames = frames, .pixelDigest = digest};
+int framesChild(int frames, bool digest, const std::string& dumpDirectory) {
+    const bench::FrameOptions options{
+        .gameDir = BENCH_GAME_DIR, .frames = frames, .pixelDigest = digest, .dumpDirectory = dumpDirectory};
     std::vector<bench::SceneTimes> scenes;
     bench::QuadCost quad;
     std::string message;
@@ -258,6 +260,7 @@ int main(int argc, char** argv) {
     const bool quick = std::any_of(argv + 1, argv + argc, [](const char* a) { return std::strcmp(a, "--quick") == 0; });
     int frames = 600;
     bool digest = false, child = false, simulationOnly = false;
+    std::string dumpDirectory;
     std::string minTime = quick ? "--benchmark_min_time=0.05" : "--benchmark_min_time=0.2";
     std::string repetitions = quick ? "--benchmark_repetitions=3" : "--benchmark_repetitions=5";
     std::vector<char*> passOn{argv[0], minTime.data(), repetitions.data()};
@@ -268,10 +271,11 @@ int main(int argc, char** argv) {
         else if (a == "--simulation-only") simulationOnly = true;
         else if (a == "--quick") continue;
         else if (a == "--pixel-digest") digest = true;
+        else if (a == "--pixel-dump" && i + 1 < argc) dumpDirectory = argv[++i];
         else passOn.push_back(argv[i]);
     }
     if (quick) frames = std::min(frames, 200);
-    if (child) return framesChild(frames, digest);
+    if (child) return framesChild(frames, digest, dumpDirectory);
 
     int benchArgc = static_cast<int>(passOn.size());
     benchmark::Initialize(&benchArgc, passOn.data());

@@ -74,16 +74,30 @@ bool openWindow(std::string& message) {
     return false;
 }
 
-// FNV-1a over the finished frame's RGBA bytes: two builds that draw the
-// same pixels print the same digests.
-std::uint64_t pixelDigest() {
+const std::vector<std::uint8_t>& finishedFrame() {
     static std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * height * 4);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadBuffer(GL_FRONT);
     glReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
+// FNV-1a over the finished frame's RGBA bytes: two builds that draw the
+// same pixels print the same digests.
+std::uint64_t pixelDigest(const std::vector<std::uint8_t>& pixels) {
     std::uint64_t h = 1469598103934665603ull;
     for (std::uint8_t c : pixels) h = (h ^ c) * 1099511628211ull;
     return h;
+}
+
+// The frame as a binary PPM (bottom row first), for comparing two builds
+// pixel by pixel where their digests differ.
+void dumpFrame(const std::vector<std::uint8_t>& pixels, const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) return;
+    std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+    for (std::size_t i = 0; i < pixels.size(); i += 4) std::fwrite(&pixels[i], 1, 3, file);
+    std::fclose(file);
 }
 
 // The fragments (pixels written, blended or not) of what `draw` sends, in
@@ -208,8 +222,12 @@ public:
                 const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - begin;
                 scene.processorMilliseconds.push_back(cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - processorBegin);
                 scene.milliseconds.push_back(spent.count());
-                if (options.pixelDigest)
-                    std::printf("digest %s %d %016llx\n", name, i, static_cast<unsigned long long>(pixelDigest()));
+                if (options.pixelDigest || !options.dumpDirectory.empty()) {
+                    const std::vector<std::uint8_t>& pixels = finishedFrame();
+                    std::printf("digest %s %d %016llx\n", name, i, static_cast<unsigned long long>(pixelDigest(pixels)));
+                    if (!options.dumpDirectory.empty() && i % 50 == 5)
+                        dumpFrame(pixels, options.dumpDirectory + "/" + name + std::to_string(i) + ".ppm");
+                }
             }
         }
         rusage usage{};

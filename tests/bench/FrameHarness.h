@@ -50,6 +50,7 @@ struct FrameOptions {
     int countedFrames = 30;    // frames whose allocations are counted per scene
     int warmUpFrames = 120;    // dance frames before the dance is measured
     bool pixelDigest = false;  // print a digest of every timed frame's pixels
+    std::string dumpDirectory;  // where every 50th timed frame is written as a PPM (none when empty)
 };
 
 // Runs the visit, then (when quad is given) measures the quad's cost; false
