@@ -143,6 +143,7 @@ private:
     void playOnChannel(int channel, int sound, SoundLevel level);
     void startAmbientLoop(int entry, int kind);
     Mix_Chunk* chunk(int sound) const;
+    static Mix_Chunk* tightChunk(Mix_Chunk* decoded, ByteBuffer& samples);
 
     MixerChannels channels;
     int busyChannels = 0;
@@ -167,6 +168,7 @@ private:
     int mouseOver = 0;
     AmbientView ambientTable[ambientKinds];
     Mix_Chunk* chunks[Sound::count] = {};
+    ByteBuffer effectSamples[Sound::count];  // what chunks[] play from, when they do not own it
     SoundRefusal refused[Sound::count + 2];
     int refusals = 0;
     char directory[512] = {};
