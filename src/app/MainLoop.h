@@ -49,4 +49,5 @@ private:
     FrameClock clock;
     FramePacer pacer;
     SystemKeys systemKeys;
+    int loggedRefusals = 0;  // of the sound bank's refusals
 };
