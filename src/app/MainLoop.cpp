@@ -140,6 +140,7 @@ void MainLoop::runFrame() {
     logRefusedSounds();
     pressLatch.frameSeen(input);
     presentFrame();
+    heap.frameDone();
 }
 
 void MainLoop::pollSystemKeys(const std::uint8_t* keys) {
