@@ -97,11 +97,12 @@ void MainLoop::startUp() {
 }
 
 // A sound or music file the bank would not play stays silent; the log says
-// which and why, so a player who replaced one knows what went wrong.
+// which and why, so a player who replaced one knows what went wrong. The
+// song is read when first played, so new refusals are looked for each frame.
 void MainLoop::logRefusedSounds() {
     const SoundBank* sounds = game->stage() != nullptr ? game->stage()->sounds.get() : nullptr;
     if (sounds == nullptr) return;
-    for (int index = 0; index < sounds->refusalCount(); ++index) {
+    for (int& index = loggedRefusals; index < sounds->refusalCount(); ++index) {
         const SoundRefusal refusal = sounds->refusal(index);
         logWrite("Sound file %s refused: %s\n", refusal.file, refusal.reason);
     }
@@ -136,8 +137,10 @@ void MainLoop::runFrame() {
     pollSystemKeys(keyState);
     const float seconds = frameSeconds();
     quit = game->frame(input, seconds);
+    logRefusedSounds();
     pressLatch.frameSeen(input);
     presentFrame();
+    heap.frameDone();
 }
 
 void MainLoop::pollSystemKeys(const std::uint8_t* keys) {

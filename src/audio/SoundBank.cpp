@@ -77,11 +77,31 @@ void SoundBank::loadFiles() {
         if (wave.empty()) continue;
         // The chunk is decoded into the mixer's format at once: the bytes
         // are not needed once it returns.
-        chunks[sound] = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
-        if (chunks[sound] == nullptr) refuse(file, "the mixer could not decode it");
+        Mix_Chunk* decoded = Mix_LoadWAV_RW(SDL_RWFromConstMem(wave.data(), static_cast<int>(wave.size())), 1);
+        if (decoded == nullptr) refuse(file, "the mixer could not decode it");
+        chunks[sound] = tightChunk(decoded, effectSamples[sound]);
     }
-    loadMusic(MusicTrack::song, Sound::songFile);
+    // The song is read when it is first played: the welcome screen plays
+    // only the intro.
+    songUnread = true;
     loadMusic(MusicTrack::intro, Sound::introFile);
+}
+
+// The decoder leaves room for the widest conversion (twice the samples for
+// mono widened to stereo); the bank keeps a copy of just the converted
+// samples, and the chunk plays from that copy.
+Mix_Chunk* SoundBank::tightChunk(Mix_Chunk* decoded, ByteBuffer& samples) {
+    if (decoded == nullptr || decoded->alen == 0) return decoded;
+    samples = ByteBuffer(decoded->alen);
+    Mix_Chunk* tight = samples.empty() ? nullptr : Mix_QuickLoad_RAW(samples.data(), decoded->alen);
+    if (tight == nullptr) {
+        samples.reset();
+        return decoded;
+    }
+    std::memcpy(samples.data(), decoded->abuf, decoded->alen);
+    tight->volume = decoded->volume;
+    Mix_FreeChunk(decoded);
+    return tight;
 }
 
 void SoundBank::loadMusic(MusicTrack track, const char* file) {
@@ -140,11 +160,14 @@ void SoundBank::release() {
     freeMusic(MusicTrack::song);
     freeMusic(MusicTrack::intro);
     music = MusicTrack::none;
+    songUnread = false;
     for (int channel = 0; channel < channels.count(); ++channel) channels.halt(channel);
     for (Mix_Chunk*& sound : chunks) {
         if (sound != nullptr) Mix_FreeChunk(sound);
         sound = nullptr;
     }
+    // Only once no chunk plays from them.
+    for (ByteBuffer& samples : effectSamples) samples.reset();
     refusals = 0;
     if (opened) Mix_CloseAudio();
     opened = false;
@@ -179,6 +202,8 @@ void SoundBank::setMusicVolume(float factor) {
 }
 
 void SoundBank::playSong(float factor) {
+    if (songUnread) loadMusic(MusicTrack::song, Sound::songFile);
+    songUnread = false;
     if (channels.live() && song.music != nullptr) Mix_PlayMusic(song.music, -1);
     music = MusicTrack::song;
     setMusicVolume(factor);

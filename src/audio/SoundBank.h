@@ -66,7 +66,8 @@ public:
 
     // After SDL is initialised: resets the bookkeeping, opens the mixer
     // (22050 Hz, signed 16-bit, stereo, 4096-sample chunks, 16 channels),
-    // loads the 46 sounds in table order, then "song.wav" and "intro.wav".
+    // loads the 46 sounds in table order, then "intro.wav"; "song.wav" is
+    // loaded when the song is first played.
     // Loading again first releases what the previous load held.
     void load();
 
@@ -143,6 +144,7 @@ private:
     void playOnChannel(int channel, int sound, SoundLevel level);
     void startAmbientLoop(int entry, int kind);
     Mix_Chunk* chunk(int sound) const;
+    static Mix_Chunk* tightChunk(Mix_Chunk* decoded, ByteBuffer& samples);
 
     MixerChannels channels;
     int busyChannels = 0;
@@ -157,6 +159,7 @@ private:
     LoadedMusic song;
     LoadedMusic intro;
     MusicTrack music = MusicTrack::none;
+    bool songUnread = false;  // loaded with the mixer open, the song not yet tried
     int musicLevel = 0;
     bool opened = false;  // load() opened the mixer, so the destructor closes it
     int frequency = 0;
@@ -167,6 +170,7 @@ private:
     int mouseOver = 0;
     AmbientView ambientTable[ambientKinds];
     Mix_Chunk* chunks[Sound::count] = {};
+    ByteBuffer effectSamples[Sound::count];  // what chunks[] play from, when they do not own it
     SoundRefusal refused[Sound::count + 2];
     int refusals = 0;
     char directory[512] = {};

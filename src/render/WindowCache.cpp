@@ -16,7 +16,12 @@ Viewport currentViewport() {
     return Viewport{v[0], v[1], v[2], v[3]};
 }
 
-GLint powerOfTwoAtLeast(GLint side) {
+// OpenGL 2.0 and later take textures of any size, so the copy is just the
+// window's (a quarter less than the power of two above 768 lines); 1.1
+// needs powers of two.
+GLint textureSide(GLint side) {
+    const auto* version = reinterpret_cast<const char*>(glGetString(GL_VERSION));
+    if (version != nullptr && version[0] >= '2' && version[0] <= '9') return side;
     GLint p = 1;
     while (p < side) p *= 2;
     return p;
@@ -38,8 +43,8 @@ void WindowCache::store(std::uint32_t key) {
     GLint largest = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &largest);
     if (v.width <= 0 || v.height <= 0 || v.width > largest || v.height > largest) return;
-    const GLint w = powerOfTwoAtLeast(v.width);
-    const GLint h = powerOfTwoAtLeast(v.height);
+    const GLint w = textureSide(v.width);
+    const GLint h = textureSide(v.height);
     if (texture == 0) {
         GLuint name = 0;
         glGenTextures(1, &name);
