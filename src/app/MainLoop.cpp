@@ -140,7 +140,6 @@ void MainLoop::runFrame() {
     logRefusedSounds();
     pressLatch.frameSeen(input);
     presentFrame();
-    heap.frameDone();
 }
 
 void MainLoop::pollSystemKeys(const std::uint8_t* keys) {

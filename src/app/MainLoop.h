@@ -3,7 +3,6 @@
 #include "app/DataPaths.h"
 #include "app/FrameClock.h"
 #include "app/FramePacer.h"
-#include "app/HeapKeeper.h"
 #include "app/InputEvents.h"
 #include "app/SystemKeys.h"
 #include "game/InputSnapshot.h"
@@ -50,6 +49,5 @@ private:
     FrameClock clock;
     FramePacer pacer;
     SystemKeys systemKeys;
-    HeapKeeper heap;
     int loggedRefusals = 0;  // of the sound bank's refusals
 };

@@ -15,7 +15,6 @@
 #include <utility>
 
 #include "actors/Random.h"
-#include "app/HeapKeeper.h"
 #include "bench/BusiestDance.h"
 #include "game/Game.h"
 #include "game/InputSnapshot.h"
@@ -164,16 +163,11 @@ class Visit {
 public:
     Visit(Game& g, const FrameOptions& o) : game(g), options(o) {}
 
-    // The end of a frame, as the game's main loop ends it.
-    void present() {
-        SDL_GL_SwapBuffers();
-        heap.frameDone();
-    }
     // One frame, untimed.
     void step() {
         SDL_PumpEvents();
         game.frame(input, frameSeconds);
-        present();
+        SDL_GL_SwapBuffers();
     }
     void wait(int frames) {
         for (int i = 0; i < frames; ++i) step();
@@ -213,18 +207,18 @@ public:
             if (i >= options.frames) {
                 allocations::CountedScope counted(true);
                 game.frame(input, frameSeconds);
-                present();
+                SDL_GL_SwapBuffers();
                 scene.allocations += counted.allocations();
                 scene.gameAllocations += counted.gameAllocations();
                 ++scene.countedFrames;
             } else if (i % 10 == 9) {
                 scene.windows.push_back(windowsDrawn([&] { game.frame(input, frameSeconds); }));
-                present();
+                SDL_GL_SwapBuffers();
             } else {
                 const double processorBegin = cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID);
                 const auto begin = std::chrono::steady_clock::now();
                 game.frame(input, frameSeconds);
-                present();
+                SDL_GL_SwapBuffers();
                 const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - begin;
                 scene.processorMilliseconds.push_back(cpuMilliseconds(CLOCK_PROCESS_CPUTIME_ID) - processorBegin);
                 scene.milliseconds.push_back(spent.count());
@@ -244,7 +238,6 @@ public:
     Game& game;
     const FrameOptions& options;
     InputSnapshot input;
-    HeapKeeper heap;
 };
 
 }  // namespace
