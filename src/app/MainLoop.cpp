@@ -97,12 +97,11 @@ void MainLoop::startUp() {
 }
 
 // A sound or music file the bank would not play stays silent; the log says
-// which and why, so a player who replaced one knows what went wrong. The
-// song is read when first played, so new refusals are looked for each frame.
+// which and why, so a player who replaced one knows what went wrong.
 void MainLoop::logRefusedSounds() {
     const SoundBank* sounds = game->stage() != nullptr ? game->stage()->sounds.get() : nullptr;
     if (sounds == nullptr) return;
-    for (int& index = loggedRefusals; index < sounds->refusalCount(); ++index) {
+    for (int index = 0; index < sounds->refusalCount(); ++index) {
         const SoundRefusal refusal = sounds->refusal(index);
         logWrite("Sound file %s refused: %s\n", refusal.file, refusal.reason);
     }
@@ -137,7 +136,6 @@ void MainLoop::runFrame() {
     pollSystemKeys(keyState);
     const float seconds = frameSeconds();
     quit = game->frame(input, seconds);
-    logRefusedSounds();
     pressLatch.frameSeen(input);
     presentFrame();
 }

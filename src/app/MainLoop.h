@@ -49,5 +49,4 @@ private:
     FrameClock clock;
     FramePacer pacer;
     SystemKeys systemKeys;
-    int loggedRefusals = 0;  // of the sound bank's refusals
 };

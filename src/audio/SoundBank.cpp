@@ -81,9 +81,7 @@ void SoundBank::loadFiles() {
         if (decoded == nullptr) refuse(file, "the mixer could not decode it");
         chunks[sound] = tightChunk(decoded, effectSamples[sound]);
     }
-    // The song is read when it is first played: the welcome screen plays
-    // only the intro.
-    songUnread = true;
+    loadMusic(MusicTrack::song, Sound::songFile);
     loadMusic(MusicTrack::intro, Sound::introFile);
 }
 
@@ -160,7 +158,6 @@ void SoundBank::release() {
     freeMusic(MusicTrack::song);
     freeMusic(MusicTrack::intro);
     music = MusicTrack::none;
-    songUnread = false;
     for (int channel = 0; channel < channels.count(); ++channel) channels.halt(channel);
     for (Mix_Chunk*& sound : chunks) {
         if (sound != nullptr) Mix_FreeChunk(sound);
@@ -202,8 +199,6 @@ void SoundBank::setMusicVolume(float factor) {
 }
 
 void SoundBank::playSong(float factor) {
-    if (songUnread) loadMusic(MusicTrack::song, Sound::songFile);
-    songUnread = false;
     if (channels.live() && song.music != nullptr) Mix_PlayMusic(song.music, -1);
     music = MusicTrack::song;
     setMusicVolume(factor);

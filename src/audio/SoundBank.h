@@ -66,8 +66,7 @@ public:
 
     // After SDL is initialised: resets the bookkeeping, opens the mixer
     // (22050 Hz, signed 16-bit, stereo, 4096-sample chunks, 16 channels),
-    // loads the 46 sounds in table order, then "intro.wav"; "song.wav" is
-    // loaded when the song is first played.
+    // loads the 46 sounds in table order, then "song.wav" and "intro.wav".
     // Loading again first releases what the previous load held.
     void load();
 
@@ -159,7 +158,6 @@ private:
     LoadedMusic song;
     LoadedMusic intro;
     MusicTrack music = MusicTrack::none;
-    bool songUnread = false;  // loaded with the mixer open, the song not yet tried
     int musicLevel = 0;
     bool opened = false;  // load() opened the mixer, so the destructor closes it
     int frequency = 0;

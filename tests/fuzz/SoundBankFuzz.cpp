@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     SoundBank bank;
     FUZZ_REQUIRE(bank.setSoundDirectory(dir.path().c_str()));
-    bank.load(), bank.playSong(1.0f);  // the song is read as it is first played
+    bank.load();
     FUZZ_REQUIRE(bank.mixerOpen());
     for (int other = 0; other < Sound::count; ++other) FUZZ_REQUIRE(other == sound || !bank.soundLoaded(other));
     // What the check accepts loads everywhere; nothing it refuses reaches the mixer.
