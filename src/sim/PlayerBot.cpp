@@ -32,6 +32,9 @@ constexpr float tooClose = 1.55f;              // a held dancer nearer her than 
 constexpr float keepAt = 1.75f;                // to this distance: a short drag, a short chase
 constexpr float longestDrag = 1.5f;            // seconds of dragging before a rest as long
 constexpr float dragStep = 0.02f;              // units a frame a held dancer is dragged
+constexpr float meetStep = 0.03f;              // and carried into blossoms while frozen
+constexpr float meetFrom = 0.6f;               // blossoms nearer her than this are left where they are
+constexpr std::int32_t meetEnergy = 50;        // her energy below this: the freeze is left to shield her
 constexpr float holdAfter = 0.25f;             // seconds on a dancer before the finger holds her
 constexpr float rightClickPause = 2.0f;        // a right click that froze nothing is tried again after this
 constexpr float clickRetry = 1.2f;             // a click that opened no entry is tried again after this
@@ -45,6 +48,14 @@ constexpr float fetchGiveUp = 5.0f;            // seconds after which a talent n
 float distance(const Vector& a, const Vector& b) {
     const float dx = a.x - b.x, dy = a.y - b.y;
     return std::sqrt(dx * dx + dy * dy);
+}
+
+// From a point toward a goal by at most a step, on the stage's plane.
+Vector stepToward(const Vector& from, const Vector& goal, float most) {
+    Vector way = goal - from;
+    way.z = 0.0f;
+    const float length = way.length();
+    return length > most ? from + way * (most / length) : goal;
 }
 
 std::int32_t toPixels(float units) {
@@ -268,7 +279,15 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
     const Vector ahead = d->position + velocityOf(d->slot) * seconds;
     const Vector from = ahead - sight.prima;
     const float length = from.length();
-    if (sight.catGrabbing && distance(d->position, sight.cat) < carriedWithin && length > 0.0f) {
+    const bool held = sight.catGrabbing && distance(d->position, sight.cat) < carriedWithin && length > 0.0f;
+    const bool meeting = held && sight.frozen && sight.primaEnergy >= meetEnergy;
+    const SimSight::Thing* meet = meeting ? blossomToMeet() : nullptr;
+    if (meet != nullptr) {
+        // Frozen, the blossoms round her crawl: the held dancer is carried
+        // into the nearest, hers bursting on her, the others' on her instead
+        // of on the Prima Ballerina.
+        steerCatTo(stepToward(sight.cat, meet->position, meetStep), catReach);
+    } else if (held) {
         // Held by the cat she goes where it goes: she stays put, and when
         // the Prima Ballerina comes too close (her blossoms would arrive
         // before they are armed) she is drawn back a little, no faster than
@@ -278,11 +297,7 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
         const bool dragging = length < tooClose && dragClock < longestDrag;
         dragClock = dragging ? dragClock + seconds : std::max(0.0f, dragClock - seconds);
         if (dragging) {
-            const Vector wanted = sight.prima + from * (keepAt / length);
-            Vector drag = wanted - sight.cat;
-            drag.z = 0.0f;
-            const float step = drag.length();
-            steerCatTo(step > dragStep ? sight.cat + drag * (dragStep / step) : wanted, catReach);
+            steerCatTo(stepToward(sight.cat, sight.prima + from * (keepAt / length), dragStep), catReach);
         } else {
             steerCatTo(sight.cat, catReach);
         }
@@ -292,7 +307,25 @@ void PlayerBot::dance(SimButton::Wish& wish, bool& right) {
     }
     onTargetFor = sight.badgeSlot == targetSlot ? onTargetFor + seconds : 0.0f;
     if (onTargetFor > holdAfter) wish = SimButton::hold;
-    watchStall(*d, right);
+    if (meet == nullptr) watchStall(*d, right);
+}
+
+// The blossom nearest the cat within the cat's reach of her, not so near
+// her that the dancer would be carried onto her.
+const SimSight::Thing* PlayerBot::blossomToMeet() const {
+    const SimSight::Thing* best = nullptr;
+    float nearest = 0.0f;
+    for (int i = 0; i < sight.blossomCount; ++i) {
+        const SimSight::Thing& b = sight.blossoms[i];
+        const float fromHer = distance(b.position, sight.prima);
+        if (fromHer < meetFrom || fromHer > catReach) continue;
+        const float fromCat = distance(b.position, sight.cat);
+        if (best == nullptr || fromCat < nearest) {
+            best = &b;
+            nearest = fromCat;
+        }
+    }
+    return best;
 }
 
 // A dancer who keeps her hearts while the Prima Ballerina throws at her

@@ -10,7 +10,8 @@
 
 // The simulation's player: plays a dance with the mouse as a person would,
 // from what the screen shows (SimSight). It steers the cat onto the dancer
-// it has chosen and holds her there while the Prima Ballerina throws,
+// it has chosen and holds her there while the Prima Ballerina throws
+// (during a freeze carrying her into the crawling blossoms round her),
 // fetches talents lying near her, freezes time whenever the Prima Ballerina
 // runs low or loses hearts fast, turns to another dancer when its target
 // keeps her hearts for long, and, when its Prima Ballerina runs low on
@@ -49,6 +50,7 @@ private:
     bool inDanger() const;
     std::int32_t takeOverCandidate() const;
     const SimSight::Thing* usefulTalent() const;
+    const SimSight::Thing* blossomToMeet() const;
     void dance(SimButton::Wish& wish, bool& right);
     void watchStall(const SimSight::Dancer& d, bool& right);
     void fetch(const SimSight::Thing& talent);
