@@ -31,10 +31,10 @@ void readPicture(Picture*& slot, const char* fileName);
 void giveTexture(Picture& picture, TextureWrap wrap);
 void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap);
 
-// Uploads a whole RGBA image into the bound texture (internal format 4, no
-// mipmaps). Rows are read packed one after the other from the buffer's first
-// byte: exactly width x height x 4 bytes, whatever other code may have left
-// in the unpack state. An image whose every texel is grey is kept as
+// Uploads a whole RGBA image into the bound texture (no mipmaps). Rows are
+// read packed one after the other from the buffer's first byte: exactly
+// width x height x 4 bytes, whatever other code may have left in the unpack
+// state. An image whose every texel is grey is kept as
 // luminance and alpha (luminance alone when also opaque): the same texels
 // under GL_MODULATE in a half or a quarter of the memory.
 void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels);
