@@ -7,6 +7,7 @@
 #include <SDL/SDL.h>
 #include <SDL/SDL_mixer.h>
 
+#include "audio/MusicStream.h"
 #include "audio/WaveCheck.h"
 #include "files/FileBytes.h"
 #include "files/PathJoin.h"
@@ -22,6 +23,7 @@ constexpr int fewestChannels = 8;
 // More reports of one kind in a frame than the stage could ever hold are
 // ignored, so the sums cannot overflow whatever the caller does.
 constexpr int maxReportsPerFrame = 4096;
+constexpr const char* unopenable = "it is missing, unreadable, empty or too large";
 
 float clampedFactor(float volume) {
     if (!(volume >= 0.0f)) return 0.0f;  // NaN and negatives are silence
@@ -104,12 +106,17 @@ Mix_Chunk* SoundBank::tightChunk(Mix_Chunk* decoded, ByteBuffer& samples) {
 
 void SoundBank::loadMusic(MusicTrack track, const char* file) {
     LoadedMusic& loaded = track == MusicTrack::song ? song : intro;
-    loaded.bytes = readChecked(file, WaveCheck::maxMusicBytes);
-    if (loaded.bytes.empty()) return;
-    // Music streams from its bytes while it plays; the bank keeps them and
-    // the stream until the music is freed.
-    loaded.stream = SDL_RWFromConstMem(loaded.bytes.data(), static_cast<int>(loaded.bytes.size()));
-    if (loaded.stream != nullptr) loaded.music = Mix_LoadMUSType_RW(loaded.stream, MUS_WAV, 0);
+    char path[pathBytes];
+    if (!pathOf(file, path)) return;
+    std::size_t size = 0;
+    const int fd = openFileAtMost(path, WaveCheck::maxMusicBytes, size);
+    if (fd < 0) return refuse(file, unopenable);
+    // Music streams from its file while it plays; the bank keeps the stream
+    // until the music is freed.
+    const char* refusal = nullptr;
+    loaded.stream = MusicStream::open(fd, size, refusal);
+    if (loaded.stream == nullptr) return refuse(file, refusal);
+    loaded.music = Mix_LoadMUSType_RW(loaded.stream, MUS_WAV, 0);
     if (loaded.music == nullptr) {
         refuse(file, "the mixer could not decode it");
         freeMusic(track);
@@ -122,18 +129,20 @@ void SoundBank::freeMusic(MusicTrack track) {
     if (loaded.stream != nullptr) SDL_RWclose(loaded.stream);
     loaded.music = nullptr;
     loaded.stream = nullptr;
-    loaded.bytes.reset();
+}
+
+bool SoundBank::pathOf(const char* file, char (&path)[pathBytes]) {
+    if (joinPath(path, sizeof path, directory, file)) return true;
+    refuse(file, "its path is too long");
+    return false;
 }
 
 ByteBuffer SoundBank::readChecked(const char* file, std::uint64_t limit) {
-    char path[sizeof directory + 64];
-    if (!joinPath(path, sizeof path, directory, file)) {
-        refuse(file, "its path is too long");
-        return {};
-    }
+    char path[pathBytes];
+    if (!pathOf(file, path)) return {};
     ByteBuffer bytes = readFileBytes(path, static_cast<std::size_t>(limit));
     if (bytes.empty()) {
-        refuse(file, "it is missing, unreadable, empty or too large");
+        refuse(file, unopenable);
         return {};
     }
     const WaveCheck::Verdict verdict = WaveCheck::check(bytes.data(), bytes.size());

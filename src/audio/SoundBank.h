@@ -45,8 +45,9 @@ struct SoundRefusal {
 // Failures are silent: a missing or broken file leaves a null sound that is
 // never played (and is listed among the refusals, for the log), and without
 // an audio device nothing is heard while every operation keeps its
-// bookkeeping the same way. Every file is read whole and checked here; the
-// mixer is handed only a canonical copy of the checked samples.
+// bookkeeping the same way. Every file's structure is checked here; the
+// mixer is handed only a canonical copy of an effect's checked samples, and
+// music as a canonical stream of its checked samples from its file.
 class SoundBank {
 public:
     // Ambient tables are indexed by kind - 100.
@@ -126,6 +127,9 @@ public:
     SoundRefusal refusal(int index) const;
 
 private:
+    static constexpr std::size_t directoryBytes = 512;
+    static constexpr std::size_t pathBytes = directoryBytes + 64;
+
     void openMixer();
     void release();
     void loadFiles();
@@ -134,6 +138,8 @@ private:
     // The checked, canonical bytes of a file, or an empty buffer after
     // noting why it was refused.
     ByteBuffer readChecked(const char* file, std::uint64_t limit);
+    // The file's path in the sound directory, or false after refusing it.
+    bool pathOf(const char* file, char (&path)[pathBytes]);
     void refuse(const char* file, const char* reason);
     void resetAmbient();
     void setMusicVolume(float volume);
@@ -148,12 +154,11 @@ private:
     MixerChannels channels;
     int busyChannels = 0;
     float volume = 1.0f;
-    // A music track plays from memory while it is loaded: its canonical
-    // bytes and the stream over them live as long as the music.
+    // A music track streams from its file while it is loaded: the stream
+    // lives as long as the music.
     struct LoadedMusic {
         _Mix_Music* music = nullptr;
         SDL_RWops* stream = nullptr;
-        ByteBuffer bytes;
     };
     LoadedMusic song;
     LoadedMusic intro;
@@ -171,5 +176,5 @@ private:
     ByteBuffer effectSamples[Sound::count];  // what chunks[] play from, when they do not own it
     SoundRefusal refused[Sound::count + 2];
     int refusals = 0;
-    char directory[512] = {};
+    char directory[directoryBytes] = {};
 };

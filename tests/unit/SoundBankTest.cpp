@@ -264,13 +264,10 @@ TEST_F(SoundBankTest, ClicksLevelEndsMusicAndStoppingEverything) {
 TEST(SoundBankFiles, BrokenAndForeignFilesAreRefusedWhileTheRestLoads) {
     AudioSubsystem audio;
     TempDirectory dir;
+    // Every structure the check refuses is refused from a music file too (WaveCheckTest); here the bank's own grounds.
     const Bytes good = waveBytes();
-    Bytes lying = good, aiff = good, floating = good, noise(5000);
-    put(lying, 40, 0xffffffffu), std::copy_n("FORM", 4, aiff.begin()), floating[20] = 3;
-    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<std::uint8_t>(i * 7919 % 251);
-    const std::vector<Bytes> broken = {{}, {'R', 'I', 'F', 'F'}, Bytes(good.begin(), good.begin() + 60), lying, aiff,
-                                       floating, noise, waveBytes({1, 2, 44100, 16, 44100 * 96}),  // 16.2 MiB
-                                       nestedRiff()};
+    const std::vector<Bytes> broken = {{}, {'R', 'I', 'F', 'F'}, Bytes(good.begin(), good.begin() + 60),
+                                       waveBytes({1, 2, 44100, 16, 44100 * 96}), nestedRiff()};  // 16.2 MiB
     for (int sound = 0; sound < Sound::count; ++sound)
         dir.write(Sound::fileName(sound), sound < static_cast<int>(broken.size()) ? broken[sound] : good);
     std::filesystem::remove(dir.path(Sound::fileName(20)));
@@ -290,7 +287,7 @@ TEST(SoundBankFiles, BrokenAndForeignFilesAreRefusedWhileTheRestLoads) {
     for (int index = 0; index < bank.refusalCount(); ++index)
         refused.push_back(bank.refusal(index).reason != nullptr ? bank.refusal(index).file : "no reason");
     EXPECT_EQ(refused, expected);
-    for (int sound = 0; sound < Sound::count; ++sound) EXPECT_EQ(bank.soundLoaded(sound), sound >= 9 && sound != 20);
+    for (int sound = 0; sound < Sound::count; ++sound) EXPECT_EQ(bank.soundLoaded(sound), sound >= 5 && sound != 20);
     EXPECT_TRUE(!bank.musicLoaded(MusicTrack::song) && bank.musicLoaded(MusicTrack::intro));
     // Playing the refused sounds is silent and harmless.
     bank.reportAmbient(101, 0, 1.0f, range, 0.0f), bank.playEvent(0, 1.0f, range, 0.0f), bank.playSong(1.0f);

@@ -1,11 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <SDL/SDL.h>
+#include <fcntl.h>
+
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <string>
 
 #include "WaveFiles.h"
+#include "audio/MusicStream.h"
 #include "audio/WaveCheck.h"
+#include "support/TempDirectory.h"
 
 using namespace wavetest;
 
@@ -30,6 +36,23 @@ Change insertChunk(std::size_t at, const char* tag, Bytes body) {
 }
 
 WaveCheck::Verdict verdictOn(const Bytes& b) { return WaveCheck::check(b.data(), b.size()); }
+
+// A file on disk as music: the stream the mixer would read, or why there is none.
+struct Streamed {
+    explicit Streamed(const Bytes& file) {
+        dir.write("music.wav", file);
+        stream = MusicStream::open(::open(dir.path("music.wav").c_str(), O_RDONLY), file.size(), refusal);
+    }
+    ~Streamed() { stream != nullptr && SDL_RWclose(stream); }
+    Bytes read(int size, int count) {
+        Bytes bytes(static_cast<std::size_t>(std::max(size * count, 0)));
+        bytes.resize(static_cast<std::size_t>(SDL_RWread(stream, bytes.data(), size, count) * size));
+        return bytes;
+    }
+    TempDirectory dir;
+    SDL_RWops* stream = nullptr;
+    const char* refusal = nullptr;
+};
 }  // namespace
 
 TEST(WaveCheck, AcceptsPlainPcmAndHandsOnOnlyItsFormatAndWholeFrames) {
@@ -53,13 +76,15 @@ TEST(WaveCheck, AcceptsPlainPcmAndHandsOnOnlyItsFormatAndWholeFrames) {
     for (const auto& c : cases) {
         Bytes bytes = waveBytes(c.spec);
         c.change(bytes);
+        Streamed music(bytes);
         const WaveCheck::Verdict verdict = verdictOn(bytes);
-        ASSERT_TRUE(verdict.accepted()) << c.name << ": " << verdict.refusal;
+        ASSERT_TRUE(verdict.accepted() && music.stream != nullptr) << c.name << ": " << verdict.refusal;
         bytes.resize(WaveCheck::makeCanonical(bytes.data(), verdict));
-        // The canonical copy is exactly what the generator writes for the same samples.
+        // The canonical copy, and the music stream, are exactly what the generator writes for the same samples.
         Bytes expected = waveBytes({1, c.spec.channels, c.spec.rate, c.spec.bits, c.frames});
         pad(expected);
         EXPECT_EQ(bytes, expected) << c.name;
+        EXPECT_EQ(music.read(1, static_cast<int>(bytes.size()) + 9), expected) << c.name;
     }
 }
 
@@ -102,9 +127,37 @@ TEST(WaveCheck, RefusesEveryOtherStructureWithItsReason) {
         const WaveCheck::Verdict verdict = verdictOn(bytes);
         ASSERT_FALSE(verdict.accepted()) << c.name;
         EXPECT_NE(std::string(verdict.refusal).find(c.reason), std::string::npos) << c.name << ": " << verdict.refusal;
+        const Streamed music(bytes);  // the same check, read from the file
+        EXPECT_TRUE(music.stream == nullptr && music.refusal == verdict.refusal) << c.name;
     }
     EXPECT_FALSE(WaveCheck::check(nullptr, 0).accepted());
     // No cut of a valid file is accepted: every byte of its structure counts.
     for (std::size_t length = 0; length < good.size(); ++length)
         EXPECT_FALSE(verdictOn(Bytes(good.data(), good.data() + length)).accepted()) << length;
+}
+
+TEST(WaveCheck, MusicStreamsOnlyItsCanonicalFormAndEndsWhereTheFileEnds) {
+    // 8-bit stereo behind an extended fmt chunk, then half a frame and a pad byte the stream leaves out.
+    Bytes file = waveBytes({1, 2, 22050, 8, 50});
+    file.insert(file.end(), {0x7f, 0}), put(file, 40, 101), put(file, 16, 18), file.insert(file.begin() + 36, {0, 0});
+    fixRiff(file);
+    Bytes canonical = file;
+    canonical.resize(WaveCheck::makeCanonical(canonical.data(), verdictOn(canonical)));
+    ASSERT_EQ(canonical.size(), 144u);
+    Streamed music(file);
+    ASSERT_NE(music.stream, nullptr);
+    const struct {
+        int whence, offset, position, size, count, objects;  // position -1: the seek is refused
+    } steps[] = {{RW_SEEK_SET, 0, 0, 1, 500, 144},  {RW_SEEK_END, 0, 144, 1, 1, 0},  {RW_SEEK_END, 1, -1, 1, 1, 0},
+                 {RW_SEEK_SET, -1, -1, 1, 1, 0},    {RW_SEEK_SET, 40, 40, 4, 3, 3},  {RW_SEEK_CUR, 90, 142, 2, 2, 1},
+                 {RW_SEEK_SET, 7, 7, 0, 5, 0},      {RW_SEEK_CUR, 0, 7, 2, -1, 0},   {7, 0, -1, 1, 1, 1}};
+    for (const auto& step : steps) {
+        EXPECT_EQ(SDL_RWseek(music.stream, step.offset, step.whence), step.position) << step.offset;
+        const auto at = canonical.begin() + SDL_RWtell(music.stream);
+        EXPECT_EQ(music.read(step.size, step.count), Bytes(at, at + step.objects * step.size)) << step.offset;
+    }
+    // The file loses its samples but 50 while it plays: the stream ends with them.
+    std::filesystem::resize_file(music.dir.path("music.wav"), 46 + 50);
+    SDL_RWseek(music.stream, 0, RW_SEEK_SET);
+    EXPECT_EQ(music.read(1, 500), Bytes(canonical.begin(), canonical.begin() + 44 + 50));
 }
