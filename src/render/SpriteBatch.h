@@ -24,11 +24,18 @@ struct SpriteCorner {
 };
 SpriteCorner placeCorner(Vector position, float scaleX, float scaleY, SpriteTurn turn, float x, float y);
 
-// Sprite quads waiting to be drawn, in order, from client-side arrays with
-// one glDrawArrays per run of quads from the same texture. Each quad is the
-// two triangles the unit quad's strip makes, in the strip's order, in the
-// colour that glColor would have given it; after a draw the current colour is
-// the last quad's, as if each had been drawn on its own.
+// Sprite quads waiting to be drawn, from client-side arrays with one
+// glDrawArrays per run of quads from the same texture. Each quad is the two
+// triangles the unit quad's strip makes, in the strip's order, in the colour
+// that glColor would have given it; after a draw the current colour is the
+// last quad's, as if each had been drawn on its own.
+//
+// A quad joins the latest run of its texture when no quad of a later run
+// comes near it on the screen, so it may go out before quads that were added
+// earlier: only quads that share no pixel change places, and every pixel is
+// what drawing them in order gives. Each texture change costs the software
+// renderer a copy of its whole state for the frame, so fewer runs mean less
+// memory as well as fewer draws.
 //
 // Quads wait only inside an open batch (begin/end may nest); outside one
 // every quad is drawn at once. Inside a batch the caller must not change the
@@ -62,12 +69,37 @@ public:
 private:
     static constexpr int verticesPerQuad = 6;
 
+    // Where a quad lands, in normalised device coordinates.
+    struct Box {
+        float left, bottom, right, top;
+        bool near(const Box& other) const;
+        void cover(const Box& other);
+    };
+    struct Run {
+        std::uint32_t texture;
+        Box box;      // of all its quads
+        int first, last;  // its quads, linked through nextInRun
+    };
+    // The model-view and projection matrices in one, read when a batch's first quad arrives.
+    void readTransform();
+    Box screenBox(const SpriteCorner (&corners)[4]) const;
+    void join(std::uint32_t name, const Box& box);
+    // Appends quad `quad` of the arrays to the drawing arrays.
+    void stage(int quad, int at);
+
     float positions[capacity * verticesPerQuad * 3] = {};
     float texCoords[capacity * verticesPerQuad * 2] = {};
     float colours[capacity * verticesPerQuad * 4] = {};
+    // The same, in the order they are drawn.
+    float drawnPositions[capacity * verticesPerQuad * 3] = {};
+    float drawnTexCoords[capacity * verticesPerQuad * 2] = {};
+    float drawnColours[capacity * verticesPerQuad * 4] = {};
+    Run runs[capacity] = {};
+    int nextInRun[capacity] = {};
+    int runCount = 0;
+    float transform[16] = {};
     int count = 0;
     int depth = 0;
-    std::uint32_t texture = 0;
     float lastColour[4] = {1.0f, 1.0f, 1.0f, 1.0f};
     bool colourPending = false;
     std::uint64_t calls = 0;

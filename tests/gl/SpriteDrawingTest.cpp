@@ -209,21 +209,25 @@ TEST_F(SpriteDraw, FramesLandInTheAtlasCroppedToWhatTheyShowAndDrawItsOwnPixels)
     EXPECT_EQ(renderer.spriteSets().atlas(175), nullptr);  // the floor's sets keep their own textures
 }
 
-TEST_F(SpriteDraw, ABatchKeepsTheOrderAndGoesOutInOneCallPerAtlas) {
+TEST_F(SpriteDraw, ABatchKeepsTheOrderWhereSpritesMeetAndGoesOutInOneCallPerAtlasWhereTheyDoNot) {
     blend();
     const std::uint64_t before = renderer.spriteBatch().drawCalls();
     renderer.beginSprites();
     // Red edge frame, green over it, (another set) blue over both, then red
-    // again over the right half from the first set's atlas.
+    // again over the right half from the first set's atlas; a blue one far
+    // from that red goes out with the first blue.
     draw(111, 2, 0.0f, 0.5f, 0.0f, red);
     draw(111, 2, 0.25f, 0.5f, 0.0f, green);
     EXPECT_EQ(renderer.spriteBatch().waiting(), 2);
     draw(131, 1, 0.5f, 0.5f, 0.0f, blue);
     draw(111, 2, 1.0f, 0.3f, 0.0f, red);
+    draw(131, 1, -1.6f, 0.3f, 0.0f, blue);
     renderer.endSprites();
     EXPECT_TRUE(renderer.spriteBatch().waiting() == 0 && renderer.spriteBatch().drawCalls() - before == 3u);
     const Rgba first = gl::stagePixel(-0.4f, 0.5f), second = gl::stagePixel(-0.1f, 0.5f);
     const Rgba third = gl::stagePixel(0.4f, 0.5f), last = gl::stagePixel(1.0f, 0.5f);
+    const Rgba far = gl::stagePixel(-1.6f, 0.5f);
+    EXPECT_TRUE(far.b > 100 && far.r == 0) << far;
     EXPECT_TRUE(first.r > 100 && first.g == 0) << first;
     EXPECT_TRUE(second.g > 100 && second.r == 0) << second;
     EXPECT_TRUE(third.b > 100 && third.g == 0) << third;
