@@ -40,9 +40,9 @@ void SpriteBatch::keepColour(float red, float green, float blue, float alpha) {
 }
 
 bool SpriteBatch::Box::near(const Box& other) const {
-    // Half a pixel of a 2048-pixel window and more: rounding in the
-    // renderer's own transform can never make a pixel shared that this
-    // calls apart. NaN compares false, so it counts as near.
+    // Half a pixel of a 1024-pixel window: far more than the rounding of
+    // the renderer's own transform, so no pixel centre lies in two quads
+    // this calls apart. NaN compares false, so it counts as near.
     constexpr float margin = 1.0f / 1024.0f;
     return !(left > other.right + margin || other.left > right + margin || bottom > other.top + margin ||
              other.bottom > top + margin);
