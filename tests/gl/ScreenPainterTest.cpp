@@ -68,6 +68,16 @@ TEST_F(ScreenPainterDraw, SquaresLandWhereTheirStageUnitsSayAndWhatCannotBeDrawn
     ASSERT_TRUE(painter.isLoaded(902));
     painter.drawPicture(902, 0.0f, 0.0f, 0.3f, 0.3f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f);
     expectShows({{-2.0f, -1.5f, black}, {0.0f, 0.0f, {255, 255, 0}}});
+    // Drawn only over its visible texels, a picture with a clear margin shows
+    // them where the whole square puts them: red left of green.
+    ASSERT_TRUE(dir.write("903.tga", tgaOf(16, 16, [](int x, int y) {
+        return std::array<int, 4>{x < 8 ? 255 : 0, x < 8 ? 0 : 255, 0, x >= 4 && x < 12 && y >= 4 && y < 12 ? 255 : 0};
+    })));
+    painter.load(903);
+    glClear(GL_COLOR_BUFFER_BIT);
+    blend();
+    painter.drawPicture(903, 0.0f, 0.0f, 1.6f, 1.6f, 0.0f, 1, 1, 1, 1);
+    expectShows({{-0.5f, 0.0f, red}, {0.5f, 0.0f, green}, {-1.3f, 0.0f, black}, {0.0f, 1.3f, black}});
     painter.load(ScreenPainter::tableSize);
     EXPECT_FALSE(painter.isLoaded(900) || painter.isLoaded(ScreenPainter::tableSize));
 }
@@ -79,8 +89,7 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHidden
     for (unsigned n : {98u, 97u, 96u}) painter.load(n);
     EXPECT_TRUE(painter.isOpaque(98) && painter.coversWindow(98));
     EXPECT_FALSE(painter.isOpaque(97) || painter.coversWindow(97));
-    EXPECT_TRUE(painter.isOpaque(96));
-    EXPECT_FALSE(painter.coversWindow(96)) << "its filter would reach the clamped border at the edges";
+    EXPECT_TRUE(painter.isOpaque(96) && !painter.coversWindow(96)) << "its filter would reach the clamped border";
     EXPECT_FALSE(painter.coversWindow(95)) << "not loaded";
 
     // Over green, then over black and a turned red square: the same pixels.
@@ -89,7 +98,6 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHidden
     glClear(GL_COLOR_BUFFER_BIT);
     drawOverWindow(98);
     const std::vector<std::uint8_t> blended = gl::pixels();
-    // The painter's square over black and a turned red square.
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     painter.drawPicture(900, 0.5f, 0.5f, 1.0f, 1.0f, 30.0f, 1.0f, 0.0f, 0.0f, 1.0f);
