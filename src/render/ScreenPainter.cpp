@@ -32,6 +32,9 @@ void ScreenPainter::load(unsigned number, TextureWrap wrap) {
     if (number >= tableSize) return;
     stillPart.forget();
     makePictureTexture(pictures[number], number, wrap);
+    // A repeating picture's filter reaches across its edges: it stays whole.
+    visible[number] = TexelBox{};
+    if (pictures[number] != nullptr && wrap == TextureWrap::clamp) visible[number] = visibleTexels(*pictures[number]);
     if (pictures[number] != nullptr) pictures[number]->releasePixels();
     opaque[number] = everyTexelOpaque(pictures[number]) ? 1 : 0;
 }
@@ -41,6 +44,7 @@ void ScreenPainter::release(unsigned number) {
     stillPart.forget();
     deletePicture(pictures[number]);
     opaque[number] = 0;
+    visible[number] = TexelBox{};
 }
 
 bool ScreenPainter::coversWindow(unsigned number) const {
@@ -85,9 +89,18 @@ void ScreenPainter::drawPicture(unsigned number, float x, float y, float halfWid
     // An opaque picture over the whole window at alpha 1 replaces every pixel
     // as blending would: the same pixels without reading the old ones.
     const bool replaces = alpha >= 1.0f && overWholeWindow(x, y, halfWidth, halfHeight, angle) && coversWindow(number);
-    const bool blending = replaces && glIsEnabled(GL_BLEND);
+    const bool blendOn = glIsEnabled(GL_BLEND);
+    const bool blending = replaces && blendOn;
     if (blending) glDisable(GL_BLEND);
-    glCallList(unitQuad);
+    const TexelBox& box = visible[number];
+    const float w = static_cast<float>(shown->width);
+    const float h = static_cast<float>(shown->height);
+    if (replaces || !blendOn || box.empty() || (box.width() == shown->width && box.height() == shown->height)) {
+        glCallList(unitQuad);
+    } else {
+        drawUnitQuadPart(static_cast<float>(box.left) / w, static_cast<float>(box.bottom) / h,
+                         static_cast<float>(box.right) / w, static_cast<float>(box.top) / h);
+    }
     if (blending) glEnable(GL_BLEND);
     glPopMatrix();
 }

@@ -4,6 +4,7 @@
 
 #include "image/Picture.h"
 #include "render/PictureBatch.h"
+#include "render/SpriteAtlas.h"
 #include "render/TextureUpload.h"
 #include "render/WindowCache.h"
 
@@ -82,6 +83,10 @@ public:
 private:
     Picture* pictures[tableSize] = {};
     std::uint8_t opaque[tableSize] = {};
+    // Per clamped picture, the texels that can show (see visibleTexels): a
+    // square is drawn only over them, since elsewhere its blended fragments
+    // leave every pixel as it was. Empty: the whole square.
+    TexelBox visible[tableSize] = {};
     std::uint32_t unitQuad = 0;
     WindowCache stillPart;
     bool hidden = false;

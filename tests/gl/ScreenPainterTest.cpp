@@ -68,6 +68,16 @@ TEST_F(ScreenPainterDraw, SquaresLandWhereTheirStageUnitsSayAndWhatCannotBeDrawn
     ASSERT_TRUE(painter.isLoaded(902));
     painter.drawPicture(902, 0.0f, 0.0f, 0.3f, 0.3f, 0.0f, 1.0f, 1.0f, 0.0f, 1.0f);
     expectShows({{-2.0f, -1.5f, black}, {0.0f, 0.0f, {255, 255, 0}}});
+    // Drawn only over its visible texels, a picture with a clear margin shows
+    // them where the whole square puts them: red left of green.
+    ASSERT_TRUE(dir.write("903.tga", tgaOf(16, 16, [](int x, int y) {
+        return std::array<int, 4>{x < 8 ? 255 : 0, x < 8 ? 0 : 255, 0, x >= 4 && x < 12 && y >= 4 && y < 12 ? 255 : 0};
+    })));
+    painter.load(903);
+    glClear(GL_COLOR_BUFFER_BIT);
+    blend();
+    painter.drawPicture(903, 0.0f, 0.0f, 1.6f, 1.6f, 0.0f, 1, 1, 1, 1);
+    expectShows({{-0.5f, 0.0f, red}, {0.5f, 0.0f, green}, {-1.3f, 0.0f, black}, {0.0f, 1.3f, black}});
     painter.load(ScreenPainter::tableSize);
     EXPECT_FALSE(painter.isLoaded(900) || painter.isLoaded(ScreenPainter::tableSize));
 }
@@ -79,8 +89,7 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHidden
     for (unsigned n : {98u, 97u, 96u}) painter.load(n);
     EXPECT_TRUE(painter.isOpaque(98) && painter.coversWindow(98));
     EXPECT_FALSE(painter.isOpaque(97) || painter.coversWindow(97));
-    EXPECT_TRUE(painter.isOpaque(96));
-    EXPECT_FALSE(painter.coversWindow(96)) << "its filter would reach the clamped border at the edges";
+    EXPECT_TRUE(painter.isOpaque(96) && !painter.coversWindow(96)) << "its filter would reach the clamped border";
     EXPECT_FALSE(painter.coversWindow(95)) << "not loaded";
 
     // Over green, then over black and a turned red square: the same pixels.
@@ -89,7 +98,6 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHidden
     glClear(GL_COLOR_BUFFER_BIT);
     drawOverWindow(98);
     const std::vector<std::uint8_t> blended = gl::pixels();
-    // The painter's square over black and a turned red square.
     glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
     painter.drawPicture(900, 0.5f, 0.5f, 1.0f, 1.0f, 30.0f, 1.0f, 0.0f, 0.0f, 1.0f);
@@ -119,25 +127,27 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHidden
 
 // The texture upload reads exactly the picture's width x height x 4 bytes,
 // row after row, whatever unpack state other code left behind; a grey image
-// is kept as luminance (and alpha).
+// is kept as luminance (and alpha) unless it repeats.
 TEST_F(ScreenPainterDraw, AnOddSizedPictureArrivesWholeWhateverTheUnpackStateWas) {
-    const struct { bool grey, opaque; GLint kept; } cases[] = {
-        {false, false, 4}, {true, false, GL_LUMINANCE_ALPHA}, {true, true, GL_LUMINANCE}};
+    const struct { bool grey, opaque; TextureWrap wrap; GLint kept; } cases[] = {
+        {false, false, TextureWrap::clamp, 4}, {true, false, TextureWrap::clamp, GL_LUMINANCE_ALPHA},
+        {true, true, TextureWrap::clamp, GL_LUMINANCE}, {true, true, TextureWrap::repeat, 4}};
     for (const auto& c : cases) {
+        const bool compact = c.grey && c.wrap == TextureWrap::clamp;
         pf::Bytes rgba, stored;  // 3 x 5 pixels, each of its own colour; the texels the texture holds
         for (int i = 0; i < 15; ++i) {
             const auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
             const std::uint8_t r = byte(10 + i * 16), a = byte(c.opaque ? 255 : 255 - i);
             const pf::Bytes texel{r, c.grey ? r : byte(250 - i * 13), c.grey ? r : byte(i * 7), a};
             rgba.insert(rgba.end(), texel.begin(), texel.end());
-            c.grey ? stored.insert(stored.end(), {r, a}) : stored.insert(stored.end(), texel.begin(), texel.end());
+            compact ? stored.insert(stored.end(), {r, a}) : stored.insert(stored.end(), texel.begin(), texel.end());
         }
         ASSERT_TRUE(dir.write("701.tga", pf::tgaRgba(3, 5, rgba)));
         const GLenum unpack[] = {GL_UNPACK_ALIGNMENT, GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS};
         const GLint odd[] = {8, 64, 3, 5}, usual[] = {4, 0, 0, 0};
         for (int i = 0; i < 4; ++i) glPixelStorei(unpack[i], odd[i]);
         Picture* picture = nullptr;
-        makePictureTexture(picture, 701, TextureWrap::clamp);
+        makePictureTexture(picture, 701, c.wrap);
         for (int i = 0; i < 4; ++i) glPixelStorei(unpack[i], usual[i]);
         ASSERT_TRUE(picture != nullptr && picture->holdsImage());
 
@@ -149,7 +159,7 @@ TEST_F(ScreenPainterDraw, AnOddSizedPictureArrivesWholeWhateverTheUnpackStateWas
         EXPECT_TRUE(width == 3 && height == 5 && format == c.kept) << format;
         pf::Bytes texture(stored.size());
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, c.grey ? GL_LUMINANCE_ALPHA : GL_RGBA, GL_UNSIGNED_BYTE, texture.data());
+        glGetTexImage(GL_TEXTURE_2D, 0, compact ? GL_LUMINANCE_ALPHA : GL_RGBA, GL_UNSIGNED_BYTE, texture.data());
         EXPECT_EQ(texture, stored) << c.grey << c.opaque;
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         deletePicture(picture);
