@@ -5,15 +5,23 @@
 #include "actors/FloorMesh.h"
 
 void FloorRenderer::load(unsigned set, unsigned frameCount) {
-    if (frameCount == 0 || store.isLoaded(set)) return;
-    store.loadSpriteSet(set, frameCount);
-    if (set >= firstStoreSet && set <= lastStoreSet) {
-        for (unsigned f = 0; f < slotsPerSet; ++f) opacity[(set - firstStoreSet) * slotsPerSet + f] = 0;
-    }
+    if (frameCount == 0 || set < firstStoreSet || set > lastStoreSet || frameCounts[set - firstStoreSet] != 0) return;
+    frameCounts[set - firstStoreSet] = frameCount;
+    for (unsigned f = 0; f < slotsPerSet; ++f) opacity[(set - firstStoreSet) * slotsPerSet + f] = 0;
+}
+
+const Picture* FloorRenderer::pattern(unsigned set, std::int32_t frame) {
+    // A dance shows one or two of its set's frames: each is read when it is
+    // first drawn, and kept at four bytes a texel, which llvmpipe samples
+    // faster than the one or two of a grey image.
+    if (set < firstStoreSet || set > lastStoreSet || frame < 1) return nullptr;
+    if (static_cast<unsigned>(frame) > frameCounts[set - firstStoreSet]) return nullptr;
+    store.loadFrame(set, frame);
+    return store.frame(set, frame);
 }
 
 bool FloorRenderer::opaquePattern(unsigned set, std::int32_t frame) {
-    const Picture* pattern = store.frame(set, frame);
+    const Picture* pattern = this->pattern(set, frame);
     // Without a pattern, or with one that has no image, only the colours show.
     if (pattern == nullptr || !pictureSideFits(pattern->width)) return true;
     std::uint8_t& known = opacity[(set - firstStoreSet) * slotsPerSet + static_cast<unsigned>(frame)];
@@ -22,7 +30,7 @@ bool FloorRenderer::opaquePattern(unsigned set, std::int32_t frame) {
 }
 
 void FloorRenderer::draw(const FloorMesh& mesh, unsigned set, std::int32_t frame) {
-    const Picture* pattern = store.frame(set, frame);
+    const Picture* pattern = this->pattern(set, frame);
     if (pattern == nullptr) glDisable(GL_TEXTURE_2D);
     ::bindPicture(pattern);
 

@@ -20,7 +20,8 @@ public:
     FloorRenderer(const FloorRenderer&) = delete;
     FloorRenderer& operator=(const FloorRenderer&) = delete;
 
-    // Frames 1 to frameCount of the set, once; nothing for a count of 0.
+    // Frames 1 to frameCount of the set can be drawn from now on (the first
+    // count given stays); each is read when first drawn. Nothing for a count of 0.
     void load(unsigned set, unsigned frameCount);
 
     // The mesh with frame `frame` of the set over the tiles' colours. Frame 0
@@ -34,7 +35,11 @@ public:
     bool opaquePattern(unsigned set, std::int32_t frame);
 
 private:
+    // The frame's pattern, read now if it was not yet; null outside the loaded frames.
+    const Picture* pattern(unsigned set, std::int32_t frame);
+
     SpriteSetStore store{firstStoreSet, lastStoreSet, slotsPerSet};
+    unsigned frameCounts[lastStoreSet - firstStoreSet + 1] = {};
     // Per set and frame: 0 not yet known, 1 opaque, 2 not opaque.
     std::uint8_t opacity[(lastStoreSet - firstStoreSet + 1) * slotsPerSet] = {};
 };

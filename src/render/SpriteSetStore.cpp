@@ -55,6 +55,17 @@ void SpriteSetStore::loadSpriteSet(unsigned set, unsigned frameCount) {
     }
 }
 
+void SpriteSetStore::loadFrame(unsigned set, std::int32_t frameNumber) {
+    if (frames == nullptr || !holds(set) || frameNumber < 1 || static_cast<unsigned>(frameNumber) >= slots) return;
+    Picture*& made = slot(set, static_cast<unsigned>(frameNumber));
+    if (made != nullptr) return;
+    readPicture(made, spriteFrameFileName(set, static_cast<unsigned>(frameNumber)).text);
+    loaded[set - first] = 1;
+    if (made == nullptr) return;
+    giveTexture(*made, wrapForSet(set));
+    made->releasePixels();
+}
+
 void SpriteSetStore::releaseAtlas(unsigned set) {
     if (atlases == nullptr) return;
     delete atlases[set - first];

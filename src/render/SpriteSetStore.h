@@ -31,6 +31,10 @@ public:
     // Makes frames 1 to frameCount, unless the set is loaded already, is 0 or
     // lies outside the store. Frames beyond the set's slots are not made.
     void loadSpriteSet(unsigned set, unsigned frameCount);
+    // Makes that one frame of a set without an atlas, unless it is made
+    // already (a missing or broken file makes an empty picture, so it is read
+    // once); the set counts as loaded from then on.
+    void loadFrame(unsigned set, std::int32_t frameNumber);
     // Deletes frames 1 to frameCount and clears the flag; only for a loaded set.
     void releaseSpriteSet(unsigned set, unsigned frameCount);
     // Deletes every frame of every set and clears every flag.

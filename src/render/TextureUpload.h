@@ -22,7 +22,8 @@ PictureFileName spriteFrameFileName(unsigned set, unsigned frame);
 // slot (the one held there before is deleted), the file is read, a texture
 // name is made and bound even when the picture is empty, with GL_MODULATE,
 // GL_LINEAR filters and the wrap mode; the pixels are uploaded (as
-// uploadRgbaImage does) only when the picture holds a whole image. The
+// uploadRgbaImage does, compact unless the picture repeats) only when the
+// picture holds a whole image. The
 // Picture keeps its pixels. Needs a current OpenGL context.
 void makeTexture(Picture*& slot, const char* fileName, TextureWrap wrap);
 // The two halves of makeTexture: reading the file into a new Picture in the
@@ -34,10 +35,10 @@ void makePictureTexture(Picture*& slot, unsigned number, TextureWrap wrap);
 // Uploads a whole RGBA image into the bound texture (no mipmaps). Rows are
 // read packed one after the other from the buffer's first byte: exactly
 // width x height x 4 bytes, whatever other code may have left in the unpack
-// state. An image whose every texel is grey is kept as
+// state. When `compact`, an image whose every texel is grey is kept as
 // luminance and alpha (luminance alone when also opaque): the same texels
 // under GL_MODULATE in a half or a quarter of the memory.
-void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels);
+void uploadRgbaImage(std::int32_t width, std::int32_t height, const std::uint8_t* pixels, bool compact = true);
 
 // True when every texel of the picture's image (held, or released after its
 // upload) has alpha 255: drawn at alpha 1 it replaces what lies under it.

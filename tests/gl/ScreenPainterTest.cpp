@@ -127,25 +127,27 @@ TEST_F(ScreenPainterDraw, OnlyAnOpaquePictureAsLargeAsTheWindowCoversItAndHidden
 
 // The texture upload reads exactly the picture's width x height x 4 bytes,
 // row after row, whatever unpack state other code left behind; a grey image
-// is kept as luminance (and alpha).
+// is kept as luminance (and alpha) unless it repeats.
 TEST_F(ScreenPainterDraw, AnOddSizedPictureArrivesWholeWhateverTheUnpackStateWas) {
-    const struct { bool grey, opaque; GLint kept; } cases[] = {
-        {false, false, 4}, {true, false, GL_LUMINANCE_ALPHA}, {true, true, GL_LUMINANCE}};
+    const struct { bool grey, opaque; TextureWrap wrap; GLint kept; } cases[] = {
+        {false, false, TextureWrap::clamp, 4}, {true, false, TextureWrap::clamp, GL_LUMINANCE_ALPHA},
+        {true, true, TextureWrap::clamp, GL_LUMINANCE}, {true, true, TextureWrap::repeat, 4}};
     for (const auto& c : cases) {
+        const bool compact = c.grey && c.wrap == TextureWrap::clamp;
         pf::Bytes rgba, stored;  // 3 x 5 pixels, each of its own colour; the texels the texture holds
         for (int i = 0; i < 15; ++i) {
             const auto byte = [](int v) { return static_cast<std::uint8_t>(v); };
             const std::uint8_t r = byte(10 + i * 16), a = byte(c.opaque ? 255 : 255 - i);
             const pf::Bytes texel{r, c.grey ? r : byte(250 - i * 13), c.grey ? r : byte(i * 7), a};
             rgba.insert(rgba.end(), texel.begin(), texel.end());
-            c.grey ? stored.insert(stored.end(), {r, a}) : stored.insert(stored.end(), texel.begin(), texel.end());
+            compact ? stored.insert(stored.end(), {r, a}) : stored.insert(stored.end(), texel.begin(), texel.end());
         }
         ASSERT_TRUE(dir.write("701.tga", pf::tgaRgba(3, 5, rgba)));
         const GLenum unpack[] = {GL_UNPACK_ALIGNMENT, GL_UNPACK_ROW_LENGTH, GL_UNPACK_SKIP_ROWS, GL_UNPACK_SKIP_PIXELS};
         const GLint odd[] = {8, 64, 3, 5}, usual[] = {4, 0, 0, 0};
         for (int i = 0; i < 4; ++i) glPixelStorei(unpack[i], odd[i]);
         Picture* picture = nullptr;
-        makePictureTexture(picture, 701, TextureWrap::clamp);
+        makePictureTexture(picture, 701, c.wrap);
         for (int i = 0; i < 4; ++i) glPixelStorei(unpack[i], usual[i]);
         ASSERT_TRUE(picture != nullptr && picture->holdsImage());
 
@@ -157,7 +159,7 @@ TEST_F(ScreenPainterDraw, AnOddSizedPictureArrivesWholeWhateverTheUnpackStateWas
         EXPECT_TRUE(width == 3 && height == 5 && format == c.kept) << format;
         pf::Bytes texture(stored.size());
         glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glGetTexImage(GL_TEXTURE_2D, 0, c.grey ? GL_LUMINANCE_ALPHA : GL_RGBA, GL_UNSIGNED_BYTE, texture.data());
+        glGetTexImage(GL_TEXTURE_2D, 0, compact ? GL_LUMINANCE_ALPHA : GL_RGBA, GL_UNSIGNED_BYTE, texture.data());
         EXPECT_EQ(texture, stored) << c.grey << c.opaque;
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         deletePicture(picture);
