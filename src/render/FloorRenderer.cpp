@@ -10,7 +10,7 @@ void FloorRenderer::load(unsigned set, unsigned frameCount) {
     for (unsigned f = 0; f < slotsPerSet; ++f) opacity[(set - firstStoreSet) * slotsPerSet + f] = 0;
 }
 
-const Picture* FloorRenderer::pattern(unsigned set, std::int32_t frame) {
+const Picture* FloorRenderer::shownPattern(unsigned set, std::int32_t frame) {
     // A dance shows one or two of its set's frames: each is read when it is
     // first drawn, and kept at four bytes a texel, which llvmpipe samples
     // faster than the one or two of a grey image.
@@ -21,7 +21,7 @@ const Picture* FloorRenderer::pattern(unsigned set, std::int32_t frame) {
 }
 
 bool FloorRenderer::opaquePattern(unsigned set, std::int32_t frame) {
-    const Picture* pattern = this->pattern(set, frame);
+    const Picture* pattern = shownPattern(set, frame);
     // Without a pattern, or with one that has no image, only the colours show.
     if (pattern == nullptr || !pictureSideFits(pattern->width)) return true;
     std::uint8_t& known = opacity[(set - firstStoreSet) * slotsPerSet + static_cast<unsigned>(frame)];
@@ -30,7 +30,7 @@ bool FloorRenderer::opaquePattern(unsigned set, std::int32_t frame) {
 }
 
 void FloorRenderer::draw(const FloorMesh& mesh, unsigned set, std::int32_t frame) {
-    const Picture* pattern = this->pattern(set, frame);
+    const Picture* pattern = shownPattern(set, frame);
     if (pattern == nullptr) glDisable(GL_TEXTURE_2D);
     ::bindPicture(pattern);
 

@@ -36,7 +36,7 @@ public:
 
 private:
     // The frame's pattern, read now if it was not yet; null outside the loaded frames.
-    const Picture* pattern(unsigned set, std::int32_t frame);
+    const Picture* shownPattern(unsigned set, std::int32_t frame);
 
     SpriteSetStore store{firstStoreSet, lastStoreSet, slotsPerSet};
     unsigned frameCounts[lastStoreSet - firstStoreSet + 1] = {};
